@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Builds one JSON value as text, for the command-line tool's --json output.
+class JsonWriter {
+  public:
+    JsonWriter& BeginObject();
+    JsonWriter& EndObject();
+    JsonWriter& BeginArray();
+    JsonWriter& EndArray();
+    JsonWriter& Key(std::string_view key);
+    JsonWriter& String(std::string_view utf8);
+    JsonWriter& Number(long long value);
+    JsonWriter& Bool(bool value);
+    const std::string& Text() const { return text_; }
+
+  private:
+    void BeforeValue();
+    std::string text_;
+    bool needComma_ = false;
+};
+
+// A UTF-8 text as a JSON string literal, quotes included.
+std::string JsonQuoted(std::string_view utf8);

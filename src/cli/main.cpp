@@ -1,0 +1,28 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/InfoCommand.h"
+#include "common/ProgramFolder.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: keplund-cli COMMAND ...\n"
+    "  info FILE [--json] [--lang NAME]   what loading FILE shows\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (words.front() == "info") {
+        return RunInfoCommand(rest, ProgramFolder(), std::cout, std::cerr);
+    }
+    std::cerr << kUsage;
+    return 2;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/Message.h"
+
+// What a file dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||" form.
+struct FileRequest {
+    std::string filter;
+    std::string defaultExtension;
+    std::string proposedName;
+    std::string folder;
+};
+
+// The one door through which the program talks to the user: message boxes, questions,
+// file dialogs and the small input prompt. The program uses real dialogs; tests and the
+// command-line tool script or record the answers.
+class UserDialogs {
+  public:
+    virtual ~UserDialogs() = default;
+    virtual Answer Show(const Message& message) = 0;
+    virtual std::optional<std::string> ChooseFileToOpen(const FileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const FileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFolder(const std::string& startFolder) = 0;
+    // The input dialog: a prompt line and one edit field; nullopt when cancelled.
+    virtual std::optional<std::string> PromptText(const std::string& prompt) = 0;
+};

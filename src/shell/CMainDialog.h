@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "shell/MainMenu.h"
+
+class CPage;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTabBar;
+class StepLabels;
+class UserDialogs;
+struct Session;
+
+// The main window: step labels, the header of the data set, the menu and the tab area
+// that shows one page at a time.
+class CMainDialog : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainDialog(Session& session, UserDialogs& dialogs);
+    ~CMainDialog() override;
+
+    Session& session() { return session_; }
+    UserDialogs& dialogs() { return dialogs_; }
+    const MainMenu& menu() const { return menu_; }
+
+    // Shows the page the tab-to-page map names for a tab position.
+    void SelectTab(int position);
+    // Puts the tabs of one set into the tab control and writes the tab-to-page map.
+    void BuildTabs(int set);
+    // After a data set arrived: its editor pages, its tab set and its first page.
+    void ChooseTypeTabs();
+    void CreateTypePages();
+    void UpdateHeader();
+
+    void RunLoad();
+    void RunLastFile();
+    void RunSave();
+    void RunExit();
+
+    int currentPage() const { return currentPage_; }
+    CPage* Page(int number) const;
+    QTabBar* tabBar() const { return tabs_; }
+    QLineEdit* commentField() const { return commentField_; }
+    QLabel* rcSystemField() const { return rcSystemField_; }
+    QLabel* fileNameField() const { return fileNameField_; }
+    StepLabels* stepLabels() const { return steps_; }
+
+    // What ends the process when not even the old language file can be opened again.
+    void SetProcessEnd(std::function<void(int)> end) { endProcess_ = std::move(end); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildHeader(QWidget* area);
+    void ConnectMenu();
+    void AfterLoad(int outcome);
+    void ShowLastFileInMenu();
+    void OnLanguageChosen(int language);
+    void AddPage(int number, CPage* page);
+    void FinishRun();
+
+    Session& session_;
+    UserDialogs& dialogs_;
+    MainMenu menu_;
+    StepLabels* steps_ = nullptr;
+    QLabel* rcSystemField_ = nullptr;
+    QLabel* fileNameField_ = nullptr;
+    QLineEdit* commentField_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* pageArea_ = nullptr;
+    std::map<int, CPage*> pages_;
+    std::vector<int> tabPages_;
+    int currentPage_ = 0;
+    bool buildingTabs_ = false;
+    bool finished_ = false;
+    std::function<void(int)> endProcess_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+class LanguageTable;
+class QAction;
+class QActionGroup;
+class QMenuBar;
+class QObject;
+struct Settings;
+
+// The menu of the main window, captioned from the language file.
+struct MainMenu {
+    QAction* load = nullptr;
+    QAction* import = nullptr;
+    QAction* save = nullptr;
+    QAction* lastFile = nullptr;
+    QAction* exit = nullptr;
+    QAction* adapter = nullptr;
+    QAction* clockFor64k = nullptr;
+    QAction* alwaysCompare = nullptr;
+    QAction* ff9SuperAsFf9 = nullptr;
+    // Indexed by language number 1 to 5; entry 0 is unused.
+    std::array<QAction*, 6> languages{};
+    QAction* about = nullptr;
+    QAction* aboutKeplund = nullptr;  // "Inf&o über Keplund..." of the window menu
+
+    void Build(QMenuBar& bar, const LanguageTable& language, QObject* owner);
+    // The check marks of the three options and of the language, and the last-file item.
+    void ShowSettings(const Settings& settings);
+};

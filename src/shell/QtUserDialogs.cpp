@@ -1,0 +1,122 @@
+#include "shell/QtUserDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "common/MessageText.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Keplund");
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return Answer::Ok;
+    }
+}
+
+QString StartPath(const FileRequest& request) {
+    return QString::fromStdString(request.folder) + '/' +
+           QString::fromStdString(request.proposedName);
+}
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileRequest& request,
+                                         QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, kTitle, StartPath(request), QtFileFilter(request.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+QString DisplayText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return shown;
+}
+
+QString QtFileFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|', Qt::SkipEmptyParts);
+    QStringList names;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        names << parts[i];
+    }
+    return names.join(QStringLiteral(";;"));
+}
+
+Answer QtUserDialogs::Show(const Message& message) {
+    QMessageBox box(IconOf(message.icon), kTitle, DisplayText(MessageText(message, language_)),
+                    ButtonsOf(message.buttons), parent_);
+    return AnswerOf(box.exec());
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFileToOpen(const FileRequest& request) {
+    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFileToSave(const FileRequest& request) {
+    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFolder(const std::string& startFolder) {
+    const QString folder =
+        QFileDialog::getExistingDirectory(parent_, kTitle, QString::fromStdString(startFolder));
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return folder.toStdString();
+}
+
+std::optional<std::string> QtUserDialogs::PromptText(const std::string& prompt) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent_, kTitle, DisplayText(prompt),
+                                               QLineEdit::Normal, QString(), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return text.toStdString();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "dataset/CamPacData.h"
+#include "dataset/TransmitterCatalogue.h"
+#include "shell/LanguageTable.h"
+#include "shell/Settings.h"
+
+// Everything one run of the program holds: the catalogue, the one data set, the settings
+// and the open language file, and the folders the file dialogs remember for this run.
+struct Session {
+    explicit Session(std::filesystem::path folder)
+        : programFolder(folder), language(std::move(folder)) {}
+
+    std::filesystem::path programFolder;
+    TransmitterCatalogue catalogue;
+    CamPacData data;
+    Settings settings;
+    LanguageTable language;
+    std::string dataSetFolder;  // empty: the program's own folder
+    std::string modelFolder;
+
+    std::string FolderOrProgram(const std::string& remembered) const {
+        return remembered.empty() ? programFolder.string() : remembered;
+    }
+};
