@@ -100,9 +100,13 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
 }
 
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder) {
+    return LocateSettings(programFolder, ::access(programFolder.c_str(), W_OK) == 0);
+}
+
+SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
+                                bool programFolderWritable) {
     const auto besideProgram = programFolder / kFileName;
     const auto inUserConfig = UserConfigFolder() / kFileName;
-    const bool programFolderWritable = ::access(programFolder.c_str(), W_OK) == 0;
     SettingsLocation location;
     location.writeTo = programFolderWritable ? besideProgram : inUserConfig;
     const auto& other = programFolderWritable ? inUserConfig : besideProgram;

@@ -38,3 +38,5 @@ struct SettingsLocation {
     std::filesystem::path writeTo;
 };
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder);
+SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
+                                bool programFolderWritable);

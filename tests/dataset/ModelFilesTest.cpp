@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "dataset/DataSetFiles.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+// A model file as the format lays it out, with every field given by the test.
+struct MdlFields {
+    std::string keplundTag = "[Keplund ]";
+    std::string versionTag = "[Version ]";
+    std::string version = "309";
+    std::string rcTag = "[RCAnlage]";
+    std::string typeName = "FF9       ";
+    std::string sizeTag = "[Groesse ]";
+    std::string size = "330";
+    std::string commentTag = "[Kommenta]";
+    std::string comment = "Extra";
+    std::string dataTag = "[Daten   ]";
+    std::size_t recordBytes = 330;
+};
+
+std::vector<Byte> BuildMdl(const MdlFields& f) {
+    std::vector<Byte> out;
+    auto put = [&](const std::string& text, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) {
+            out.push_back(i < text.size() ? static_cast<Byte>(text[i]) : 0);
+        }
+    };
+    put(f.keplundTag, 10);
+    put(f.versionTag, 10);
+    put(f.version, 10);
+    put(f.rcTag, 10);
+    put(f.typeName, 10);
+    put(f.sizeTag, 10);
+    put(f.size, 10);
+    put(f.commentTag, 10);
+    put(f.comment, 200);
+    put(f.dataTag, 10);
+    for (std::size_t i = 0; i < f.recordBytes; ++i) {
+        out.push_back(static_cast<Byte>(0xA0 + i % 32));
+    }
+    return out;
+}
+
+class ModelFilesTest : public testing::Test {
+  protected:
+    ModelFilesTest() {
+        RomFileFields fields;
+        fields.typeName = "FF9       ";
+        fields.image = HeaderedImage(2048, 3, 0x0701);
+        WriteBytes(folder / "ff9.rom", BuildRomFile(fields));
+        EXPECT_TRUE(ReadDataSetFile(folder / "ff9.rom", data, catalogue).status.ok());
+    }
+
+    Status Read(const MdlFields& fields, int model = 2) {
+        WriteBytes(file, BuildMdl(fields));
+        return ReadModelFile(file, model, data);
+    }
+
+    TempFolder folder;
+    std::filesystem::path file = folder / "model.mdl";
+    TransmitterCatalogue catalogue;
+    CamPacData data;
+};
+
+TEST_F(ModelFilesTest, ReadsTheRecordIntoTheSlotAndAppendsTheComment) {
+    data.modelComments[2] = "Alt ";
+    ASSERT_TRUE(Read(MdlFields{}).ok());
+    EXPECT_EQ(data.modelComments[2], "Alt Extra");
+    const auto slot = data.modelSlots.Slot(2);
+    for (std::size_t i = 0; i < 330; ++i) {
+        ASSERT_EQ(slot[i], 0xA0 + i % 32) << i;
+    }
+}
+
+TEST_F(ModelFilesTest, RefusalsNameTheirTextAndChangeNothing) {
+    struct Case {
+        const char* name;
+        void (*change)(MdlFields&);
+        int text;
+        std::string suffix;
+    };
+    const Case cases[] = {
+        {"first tag", [](MdlFields& f) { f.keplundTag = "[Keplunt ]"; }, 46, "\n\r ([Keplund ])"},
+        {"version tag", [](MdlFields& f) { f.versionTag = "[Versiox ]"; }, 60, "\n\r ([Version ])"},
+        {"rc tag", [](MdlFields& f) { f.rcTag = "[RCAnlagx]"; }, 60, "\n\r ([RCAnlage])"},
+        {"other type", [](MdlFields& f) { f.typeName = "FF10      "; }, 48, "\n\r (FF10      )"},
+        {"size tag", [](MdlFields& f) { f.sizeTag = "[Groessx ]"; }, 60, "\n\r ([Groesse ])"},
+        {"other size", [](MdlFields& f) { f.size = "488"; }, 61, ""},
+        {"comment tag", [](MdlFields& f) { f.commentTag = "[Kommentx]"; }, 60, "\n\r ([Kommenta])"},
+        {"data tag", [](MdlFields& f) { f.dataTag = "[Datex   ]"; }, 60, "\n\r ([Daten   ])"},
+        {"cut record", [](MdlFields& f) { f.recordBytes = 100; }, 60, "\n\r ([Daten   ])"},
+    };
+    for (const Case& c : cases) {
+        data.modelComments[2] = "Alt";
+        const auto slotBefore =
+            std::vector<Byte>(data.modelSlots.Slot(2).begin(), data.modelSlots.Slot(2).end());
+        MdlFields fields;
+        c.change(fields);
+        const Status read = Read(fields);
+        ASSERT_FALSE(read.ok()) << c.name;
+        EXPECT_EQ(read.error().text, c.text) << c.name;
+        EXPECT_EQ(read.error().suffix, c.suffix) << c.name;
+        EXPECT_EQ(data.modelComments[2], "Alt") << c.name;
+        EXPECT_TRUE(
+            std::equal(slotBefore.begin(), slotBefore.end(), data.modelSlots.Slot(2).begin()))
+            << c.name;
+        EXPECT_EQ(data.typeName, "FF9       ") << "a model file never resets the data set";
+    }
+}
+
+TEST_F(ModelFilesTest, WritingAndReadingGivesTheSameModel) {
+    data.modelComments[1] = "Hotliner";
+    data.modelSlots.Slot(1)[0] = 0x42;
+    const auto saved = folder / "saved.mdl";
+    ASSERT_TRUE(WriteModelFile(saved, 1, data).ok());
+    const auto bytes = ReadBytes(saved);
+    ASSERT_EQ(bytes.size(), 290u + 330u);
+    EXPECT_TRUE(
+        std::all_of(bytes.begin() + 120, bytes.begin() + 280, [](Byte b) { return b == 0; }));
+
+    data.modelComments[4].clear();
+    ASSERT_TRUE(ReadModelFile(saved, 4, data).ok());
+    EXPECT_EQ(data.modelComments[4], "Hotliner");
+    EXPECT_TRUE(std::equal(data.modelSlots.Slot(1).begin(), data.modelSlots.Slot(1).begin() + 330,
+                           data.modelSlots.Slot(4).begin()));
+
+    const auto again = folder / "again.mdl";
+    ASSERT_TRUE(WriteModelFile(again, 4, data).ok());
+    EXPECT_EQ(ReadBytes(again), bytes);
+}
+
+TEST_F(ModelFilesTest, ModelsLargerThanASlotTravelWhole) {
+    RomFileFields fields;
+    fields.typeName = "FC28V3    ";
+    fields.size = "8192";
+    fields.image = HeaderedImage(8192, 4, 0x0103);
+    WriteBytes(folder / "fc28.rom", BuildRomFile(fields));
+    ASSERT_TRUE(ReadDataSetFile(folder / "fc28.rom", data, catalogue).status.ok());
+    const auto saved = folder / "fc28.mdl";
+    ASSERT_TRUE(WriteModelFile(saved, 3, data).ok());
+    const auto bytes = ReadBytes(saved);
+    ASSERT_EQ(bytes.size(), 290u + 1870u);
+    EXPECT_TRUE(std::equal(bytes.begin() + 290, bytes.end(), data.image.begin() + 10 + 3 * 1870));
+    ASSERT_TRUE(ReadModelFile(saved, 0, data).ok());
+    EXPECT_TRUE(std::equal(bytes.begin() + 290, bytes.end(), data.modelSlots.Slot(0).begin()));
+}
+
+}  // namespace
