@@ -37,6 +37,7 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
 
     tabs_ = new QTabBar(area);
     tabs_->setObjectName(QStringLiteral("pageTabs"));
+    tabs_->setExpanding(false);
     pageArea_ = new QStackedWidget(area);
     layout->addWidget(tabs_);
     layout->addWidget(pageArea_, 1);
