@@ -5,44 +5,6 @@
 
 namespace {
 
-// A model file as the format lays it out, with every field given by the test.
-struct MdlFields {
-    std::string keplundTag = "[Keplund ]";
-    std::string versionTag = "[Version ]";
-    std::string version = "309";
-    std::string rcTag = "[RCAnlage]";
-    std::string typeName = "FF9       ";
-    std::string sizeTag = "[Groesse ]";
-    std::string size = "330";
-    std::string commentTag = "[Kommenta]";
-    std::string comment = "Extra";
-    std::string dataTag = "[Daten   ]";
-    std::size_t recordBytes = 330;
-};
-
-std::vector<Byte> BuildMdl(const MdlFields& f) {
-    std::vector<Byte> out;
-    auto put = [&](const std::string& text, std::size_t width) {
-        for (std::size_t i = 0; i < width; ++i) {
-            out.push_back(i < text.size() ? static_cast<Byte>(text[i]) : 0);
-        }
-    };
-    put(f.keplundTag, 10);
-    put(f.versionTag, 10);
-    put(f.version, 10);
-    put(f.rcTag, 10);
-    put(f.typeName, 10);
-    put(f.sizeTag, 10);
-    put(f.size, 10);
-    put(f.commentTag, 10);
-    put(f.comment, 200);
-    put(f.dataTag, 10);
-    for (std::size_t i = 0; i < f.recordBytes; ++i) {
-        out.push_back(static_cast<Byte>(0xA0 + i % 32));
-    }
-    return out;
-}
-
 class ModelFilesTest : public testing::Test {
   protected:
     ModelFilesTest() {
@@ -53,8 +15,8 @@ class ModelFilesTest : public testing::Test {
         EXPECT_TRUE(ReadDataSetFile(folder / "ff9.rom", data, catalogue).status.ok());
     }
 
-    Status Read(const MdlFields& fields, int model = 2) {
-        WriteBytes(file, BuildMdl(fields));
+    Status Read(const MdlFileFields& fields, int model = 2) {
+        WriteBytes(file, BuildMdlFile(fields));
         return ReadModelFile(file, model, data);
     }
 
@@ -66,7 +28,7 @@ class ModelFilesTest : public testing::Test {
 
 TEST_F(ModelFilesTest, ReadsTheRecordIntoTheSlotAndAppendsTheComment) {
     data.modelComments[2] = "Alt ";
-    ASSERT_TRUE(Read(MdlFields{}).ok());
+    ASSERT_TRUE(Read(MdlFileFields{}).ok());
     EXPECT_EQ(data.modelComments[2], "Alt Extra");
     const auto slot = data.modelSlots.Slot(2);
     for (std::size_t i = 0; i < 330; ++i) {
@@ -77,26 +39,26 @@ TEST_F(ModelFilesTest, ReadsTheRecordIntoTheSlotAndAppendsTheComment) {
 TEST_F(ModelFilesTest, RefusalsNameTheirTextAndChangeNothing) {
     struct Case {
         const char* name;
-        void (*change)(MdlFields&);
+        void (*change)(MdlFileFields&);
         int text;
         std::string suffix;
     };
     const Case cases[] = {
-        {"first tag", [](MdlFields& f) { f.keplundTag = "[Keplunt ]"; }, 46, "\n\r ([Keplund ])"},
-        {"version tag", [](MdlFields& f) { f.versionTag = "[Versiox ]"; }, 60, "\n\r ([Version ])"},
-        {"rc tag", [](MdlFields& f) { f.rcTag = "[RCAnlagx]"; }, 60, "\n\r ([RCAnlage])"},
-        {"other type", [](MdlFields& f) { f.typeName = "FF10      "; }, 48, "\n\r (FF10      )"},
-        {"size tag", [](MdlFields& f) { f.sizeTag = "[Groessx ]"; }, 60, "\n\r ([Groesse ])"},
-        {"other size", [](MdlFields& f) { f.size = "488"; }, 61, ""},
-        {"comment tag", [](MdlFields& f) { f.commentTag = "[Kommentx]"; }, 60, "\n\r ([Kommenta])"},
-        {"data tag", [](MdlFields& f) { f.dataTag = "[Datex   ]"; }, 60, "\n\r ([Daten   ])"},
-        {"cut record", [](MdlFields& f) { f.recordBytes = 100; }, 60, "\n\r ([Daten   ])"},
+        {"first tag", [](MdlFileFields& f) { f.keplundTag = "[Keplunt ]"; }, 46, "\n\r ([Keplund ])"},
+        {"version tag", [](MdlFileFields& f) { f.versionTag = "[Versiox ]"; }, 60, "\n\r ([Version ])"},
+        {"rc tag", [](MdlFileFields& f) { f.rcTag = "[RCAnlagx]"; }, 60, "\n\r ([RCAnlage])"},
+        {"other type", [](MdlFileFields& f) { f.typeName = "FF10      "; }, 48, "\n\r (FF10      )"},
+        {"size tag", [](MdlFileFields& f) { f.sizeTag = "[Groessx ]"; }, 60, "\n\r ([Groesse ])"},
+        {"other size", [](MdlFileFields& f) { f.size = "488"; }, 61, ""},
+        {"comment tag", [](MdlFileFields& f) { f.commentTag = "[Kommentx]"; }, 60, "\n\r ([Kommenta])"},
+        {"data tag", [](MdlFileFields& f) { f.dataTag = "[Datex   ]"; }, 60, "\n\r ([Daten   ])"},
+        {"cut record", [](MdlFileFields& f) { f.recordBytes = 100; }, 60, "\n\r ([Daten   ])"},
     };
     for (const Case& c : cases) {
         data.modelComments[2] = "Alt";
         const auto slotBefore =
             std::vector<Byte>(data.modelSlots.Slot(2).begin(), data.modelSlots.Slot(2).end());
-        MdlFields fields;
+        MdlFileFields fields;
         c.change(fields);
         const Status read = Read(fields);
         ASSERT_FALSE(read.ok()) << c.name;

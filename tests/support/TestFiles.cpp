@@ -82,3 +82,21 @@ std::vector<Byte> BuildRomFile(const RomFileFields& f) {
     }
     return out;
 }
+
+std::vector<Byte> BuildMdlFile(const MdlFileFields& f) {
+    std::vector<Byte> out;
+    Append(out, f.keplundTag, 10);
+    Append(out, f.versionTag, 10);
+    Append(out, f.version, 10);
+    Append(out, f.rcTag, 10);
+    Append(out, f.typeName, 10);
+    Append(out, f.sizeTag, 10);
+    Append(out, f.size, 10);
+    Append(out, f.commentTag, 10);
+    Append(out, f.comment, 200);
+    Append(out, f.dataTag, 10);
+    for (std::size_t i = 0; i < f.recordBytes; ++i) {
+        out.push_back(static_cast<Byte>(0xA0 + i % 32));
+    }
+    return out;
+}

@@ -48,5 +48,22 @@ struct RomFileFields {
 };
 std::vector<Byte> BuildRomFile(const RomFileFields& fields);
 
+// A model file as the format lays it out, with every field given by the test; the record
+// bytes count up from 0xA0.
+struct MdlFileFields {
+    std::string keplundTag = "[Keplund ]";
+    std::string versionTag = "[Version ]";
+    std::string version = "309";
+    std::string rcTag = "[RCAnlage]";
+    std::string typeName = "FF9       ";
+    std::string sizeTag = "[Groesse ]";
+    std::string size = "330";
+    std::string commentTag = "[Kommenta]";
+    std::string comment = "Extra";
+    std::string dataTag = "[Daten   ]";
+    std::size_t recordBytes = 330;
+};
+std::vector<Byte> BuildMdlFile(const MdlFileFields& fields);
+
 // An image of `size` bytes with the header of a type code; the rest counts up.
 std::vector<Byte> HeaderedImage(int size, int sizeCode, int typeCode);
