@@ -5,6 +5,7 @@
 
 #include "common/Cp1252.h"
 #include "common/TextToInt.h"
+#include "dataset/DataSetFiles.h"
 #include "dataset/DefaultRecords.h"
 #include "dataset/ModelNames.h"
 #include "dataset/ModelTexts.h"
@@ -207,6 +208,18 @@ Status InitialiseImage(CamPacData& data, const TransmitterCatalogue& catalogue,
     }
     IdentifyFromName(data, catalogue);
     data.state = DataSetState::Unchanged;
+    return {};
+}
+
+Status LoadModelFile(const std::filesystem::path& path, CamPacData& data, int model) {
+    if (!HasModel(data, model)) {
+        return Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning);
+    }
+    if (const Status read = ReadModelFile(path, model, data); !read) {
+        return read;
+    }
+    StoreSlot(data, model);
+    data.state = DataSetState::Changed;
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,11 @@ bool ResetModel(CamPacData& data, int model);
 // when the type has no models on a CamPac of that size.
 Status InitialiseImage(CamPacData& data, const TransmitterCatalogue& catalogue,
                        std::string_view typeName, int imageSize);
+
+// Loads a model file into a model: its record goes into the slot and the image, its comment
+// is appended to the model's comment, and the data set is marked changed. A failure (the
+// messages of the model-file reader) changes nothing.
+Status LoadModelFile(const std::filesystem::path& path, CamPacData& data, int model);
 
 // Takes a UTF-8 comment for a model; text 136 (comment kept) above 40 characters.
 Status SetModelComment(CamPacData& data, int model, std::string_view utf8Comment);

@@ -13,4 +13,5 @@ inline constexpr TextSpec kModelsDiffer{122, "ddd"};
 inline constexpr TextSpec kNoSuchModel{124, ""};
 inline constexpr TextSpec kModelCopied{125, ""};
 inline constexpr TextSpec kCommentTooLong{136, ""};
+inline constexpr TextSpec kNumberingOutOfRange{142, ""};
 }  // namespace txt
