@@ -12,6 +12,7 @@ inline constexpr TextSpec kModelsEqual{121, "dd"};
 inline constexpr TextSpec kModelsDiffer{122, "ddd"};
 inline constexpr TextSpec kNoSuchModel{124, ""};
 inline constexpr TextSpec kModelCopied{125, ""};
+inline constexpr TextSpec kNotAModelFile{129, ""};
 inline constexpr TextSpec kCommentTooLong{136, ""};
 inline constexpr TextSpec kNumberingOutOfRange{142, ""};
 }  // namespace txt
