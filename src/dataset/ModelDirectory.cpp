@@ -73,7 +73,8 @@ void WriteNumber(std::span<Byte> record, const NumberInName& rule, int number) {
 }
 
 // Name bytes are left out of a comparison: two models that differ only in their names
-// are the same setup.
+// are the same setup. This holds for every type with names, the FX18V1/2 (bytes 0-3)
+// included; a data set of unknown type has no models to compare.
 bool IsNameByte(const NameField& name, int position) {
     return position >= name.offset && position < name.offset + name.length;
 }

@@ -43,7 +43,8 @@ struct ModelComparison {
     int differences = 0;
     Message message;  // text 121 (no difference) or 122 (with the count)
 };
-// Counts the bytes in which two models differ, leaving out the name bytes of the type.
+// Counts the bytes in which two models differ, leaving out the name bytes of the type
+// (for the FX18V1/2 its set-1 name in bytes 0-3).
 // Text 120 when the typed number names no model.
 Result<ModelComparison> CompareModels(const CamPacData& data, int model,
                                       std::string_view typedOther);
@@ -55,7 +56,7 @@ bool CanResetModels(const CamPacData& data);
 bool ResetModel(CamPacData& data, int model);
 
 // A new data set of an editor type: header and default models; text 83 (data set reset)
-// when the type has no models on a CamPac of that size.
+// when the type has no models on a CamPac of that size or no default record.
 Status InitialiseImage(CamPacData& data, const TransmitterCatalogue& catalogue,
                        std::string_view typeName, int imageSize);
 

@@ -22,9 +22,6 @@ class CModelsPage : public CPage {
 
     void OnPageRefresh() override;
 
-    int numberingStart() const { return numberingStart_; }
-    const std::filesystem::path& browsedFolder() const { return folder_; }
-
   private:
     void BuildControls();
     void ConnectControls();

@@ -107,6 +107,9 @@ TEST_F(ContentPage, FillChecksItsAnswersAndStopsOnCancel) {
                                            {{"10", "20", std::nullopt}, {}},
                                            {{std::nullopt}, {}}}) {
         Open("FC16      ", 8192);
+        if (!expert->isChecked()) {
+            SwitchExpertOn();
+        }
         const auto image = session.data.image;
         dialogs.shown.clear();
         dialogs.texts.assign(c.typed.begin(), c.typed.end());
@@ -119,6 +122,7 @@ TEST_F(ContentPage, FillChecksItsAnswersAndStopsOnCancel) {
 
 TEST_F(ContentPage, FillBeyondTheEndStopsAtTheLastByte) {
     Open("FC16      ", 8192);
+    SwitchExpertOn();
     const auto before = session.data.image;
     dialogs.texts = {"8000", "9000", "7"};
     QTest::mouseClick(Find<QPushButton>(page::kContent, "fillButton"), Qt::LeftButton);
