@@ -1,7 +1,9 @@
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "cli/DataCommands.h"
 #include "cli/InfoCommand.h"
 #include "common/ProgramFolder.h"
 
@@ -9,7 +11,27 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: keplund-cli COMMAND ...\n"
-    "  info FILE [--json] [--lang NAME]   what loading FILE shows\n";
+    "  info FILE [--json] [--lang NAME]   what loading FILE shows\n"
+    "  models FILE [--start N] [--json]   the model list\n"
+    "  new TYPE SIZE OUT.rom              a new initialised image\n"
+    "  import-v2 IN OUT.rom               a version 2.x file as CamPac file\n"
+    "  export IN.rom OUT.txt --dec|--hex  the image as text\n"
+    "  model-save FILE MODEL OUT.mdl      one model as model file\n"
+    "  model-load FILE MODEL IN.mdl OUT.rom\n"
+    "                                     a model file into a model\n"
+    "  compare-models FILE MODEL OTHER [--json]\n"
+    "                                     the bytes two models differ in\n";
+
+const std::vector<std::pair<std::string, DataCommand>> kCommands{
+    {"info", RunInfoCommand},
+    {"models", RunModelsCommand},
+    {"new", RunNewCommand},
+    {"import-v2", RunImportV2Command},
+    {"export", RunExportCommand},
+    {"model-save", RunModelSaveCommand},
+    {"model-load", RunModelLoadCommand},
+    {"compare-models", RunCompareModelsCommand},
+};
 
 }  // namespace
 
@@ -20,8 +42,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (words.front() == "info") {
-        return RunInfoCommand(rest, ProgramFolder(), std::cout, std::cerr);
+    for (const auto& [name, command] : kCommands) {
+        if (words.front() == name) {
+            return command(rest, ProgramFolder(), std::cout, std::cerr);
+        }
     }
     std::cerr << kUsage;
     return 2;

@@ -12,8 +12,12 @@
 
 #include "common/Cp1252.h"
 #include "dataset/DataSetCommands.h"
+#include "dataset/Version2Import.h"
 #include "editors/EditorPages.h"
-#include "pages/FixedPages.h"
+#include "pages/CContentPage.h"
+#include "pages/CGetDataPage.h"
+#include "pages/CModelsPage.h"
+#include "pages/CSavePage.h"
 #include "shell/AboutBox.h"
 #include "shell/LiteralTexts.h"
 #include "shell/QtUserDialogs.h"
@@ -105,8 +109,8 @@ void CMainDialog::ConnectMenu() {
     connect(menu_.lastFile, &QAction::triggered, this, &CMainDialog::RunLastFile);
     connect(menu_.save, &QAction::triggered, this, &CMainDialog::RunSave);
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
-    // Import and the adapter dialog arrive with the pages and adapters that serve them.
-    menu_.import->setEnabled(false);
+    connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
+    // The adapter dialog arrives with the adapters that serve it.
     menu_.adapter->setEnabled(false);
     connect(menu_.clockFor64k, &QAction::toggled, this,
             [this](bool on) { session_.settings.clockFor64k = on; });
@@ -197,6 +201,18 @@ void CMainDialog::ChooseTypeTabs() {
     SelectTab(firstPresent ? tabs.firstTab : 1);
 }
 
+void CMainDialog::ShowTypeTabsAt(int position) {
+    CreateTypePages();
+    BuildTabs(TabsForType(session_.data.typeName, session_.settings.ff9SuperAsFf9).set);
+    SelectTab(position);
+}
+
+void CMainDialog::ShowWithoutEditorTabs() {
+    CreateTypePages();
+    BuildTabs(tabset::kWithoutEditor);
+    SelectTab(kModelsTab);
+}
+
 void CMainDialog::UpdateHeader() {
     const auto& dataSet = session_.data;
     rcSystemField_->setText(QStringLiteral(" ") + QString::fromStdString(dataSet.typeName) +
@@ -219,6 +235,18 @@ void CMainDialog::AfterLoad(int outcome) {
 
 void CMainDialog::RunLoad() {
     AfterLoad(static_cast<int>(LoadCommand(session_, dialogs_)));
+}
+
+// An imported data set opens on the models page.
+void CMainDialog::RunImport() {
+    const CommandOutcome outcome = ImportVersion2File(session_, dialogs_);
+    if (outcome == CommandOutcome::Done) {
+        ShowTypeTabsAt(kModelsTab);
+    } else if (outcome == CommandOutcome::Failed) {
+        BuildTabs(tabset::kNoDataSet);
+        SelectTab(0);
+    }
+    UpdateHeader();
 }
 
 void CMainDialog::RunLastFile() {

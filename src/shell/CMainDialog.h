@@ -21,6 +21,9 @@ struct Session;
 class CMainDialog : public QMainWindow {
     Q_OBJECT
   public:
+    // The models page is tab 1 of every tab set with a data set.
+    static constexpr int kModelsTab = 1;
+
     CMainDialog(Session& session, UserDialogs& dialogs);
     ~CMainDialog() override;
 
@@ -37,7 +40,14 @@ class CMainDialog : public QMainWindow {
     void CreateTypePages();
     void UpdateHeader();
 
+    // After the data set changed its type: the type's editor pages and tab set, showing the
+    // tab at `position`.
+    void ShowTypeTabsAt(int position);
+    // The tabs without editor pages, on the models page (an erased or filled image).
+    void ShowWithoutEditorTabs();
+
     void RunLoad();
+    void RunImport();
     void RunLastFile();
     void RunSave();
     void RunExit();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+
+#include "common/Result.h"
+#include "common/UserDialogs.h"
+#include "dataset/CamPacData.h"
+#include "dataset/DataSetCommands.h"
+
+struct Session;
+
+// Reads a file of the earlier program generation (version 2.x) into the data set.
+// On failure the data set is the reset one.
+Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
+                        const TransmitterCatalogue& catalogue);
+
+// Import: the confirmation, the file dialog, then the read; on success the data set is
+// unchanged (state 1) and named after the file.
+CommandOutcome ImportVersion2File(Session& session, UserDialogs& dialogs);

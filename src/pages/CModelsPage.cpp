@@ -1,0 +1,440 @@
+#include "pages/CModelsPage.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "common/Cp1252.h"
+#include "common/MessageText.h"
+#include "common/TextToInt.h"
+#include "dataset/DataSetFiles.h"
+#include "dataset/ModelDirectory.h"
+#include "dataset/ModelFileBrowse.h"
+#include "dataset/ModelTexts.h"
+#include "pages/PageSupport.h"
+#include "pages/PageTexts.h"
+#include "shell/CMainDialog.h"
+#include "shell/QtUserDialogs.h"
+#include "shell/Session.h"
+
+namespace {
+
+constexpr int kEntryKindRole = Qt::UserRole;
+
+std::string FileDate(const std::filesystem::path& path) {
+    const QDateTime modified = QFileInfo(QString::fromStdString(path.string())).lastModified();
+    const std::time_t seconds = static_cast<std::time_t>(modified.toSecsSinceEpoch());
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[64];
+    std::strftime(text, sizeof text, literal::kFileDateFormat, &local);
+    return text;
+}
+
+}  // namespace
+
+CModelsPage::CModelsPage(CMainDialog& mainDialog, QWidget* parent)
+    : CPage(mainDialog, parent), numberingStart_(kDefaultNumberingStart) {
+    const Session& session = main().session();
+    folder_ = session.FolderOrProgram(session.modelFolder);
+    BuildControls();
+    ConnectControls();
+    OnExplorer(false);
+    FillList(0);
+}
+
+void CModelsPage::BuildControls() {
+    CMainDialog& m = main();
+    auto* layout = new QGridLayout(this);
+
+    auto* listColumn = new QVBoxLayout;
+    auto* modelsLabel = new QLabel(PageText(m, txt::kLabelModels), this);
+    modelList_ = Named(new QListWidget(this), "modelList");
+    modelList_->setFont(QFont(QStringLiteral("Monospace")));
+    modelsLabel->setBuddy(modelList_);
+    auto* commentLabel = new QLabel(PageText(m, txt::kLabelModelComment), this);
+    commentField_ = Named(new QLineEdit(this), "modelComment");
+    commentField_->setToolTip(PageText(m, txt::kTooltipModelComment));
+    commentLabel->setBuddy(commentField_);
+    listColumn->addWidget(modelsLabel);
+    listColumn->addWidget(modelList_, 1);
+    listColumn->addWidget(commentLabel);
+    listColumn->addWidget(commentField_);
+
+    auto* buttonColumn = new QVBoxLayout;
+    auto* moveRow = new QHBoxLayout;
+    upButton_ = Named(new QToolButton(this), "moveUpButton");
+    upButton_->setArrowType(Qt::UpArrow);
+    upButton_->setToolTip(PageText(m, txt::kTooltipMoveUp));
+    downButton_ = Named(new QToolButton(this), "moveDownButton");
+    downButton_->setArrowType(Qt::DownArrow);
+    downButton_->setToolTip(PageText(m, txt::kTooltipMoveDown));
+    for (QToolButton* button : {upButton_, downButton_}) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAutoRaise(false);
+        moveRow->addWidget(button);
+    }
+    buttonColumn->addLayout(moveRow);
+    auto button = [&](TextSpec caption, const char* name) {
+        auto* b = Named(new QPushButton(PageText(m, caption), this), name);
+        buttonColumn->addWidget(b);
+        return b;
+    };
+    numberingButton_ = button(txt::kButtonNumbering, "numberingButton");
+    resetButton_ = button(txt::kButtonResetModel, "resetButton");
+    resetButton_->setToolTip(PageText(m, txt::kConfirmResetModel));
+    compareButton_ = button(txt::kButtonCompareWith, "compareButton");
+    copyButton_ = button(txt::kButtonCopyTo, "copyButton");
+    loadButton_ = button(txt::kButtonLoadModel, "loadModelButton");
+    saveButton_ = button(txt::kButtonSaveModel, "saveModelButton");
+    saveButton_->setToolTip(PageText(m, txt::kTooltipSaveModel));
+    saveAllButton_ = button(txt::kButtonSaveAll, "saveAllButton");
+    saveAllButton_->setToolTip(PageText(m, txt::kTooltipSaveAll));
+    // Printing the model list comes with the printing of the program.
+    printButton_ = button(txt::kButtonPrint, "printButton");
+    printButton_->setEnabled(false);
+    buttonColumn->addStretch();
+    picture_ = Named(new QLabel(this), "transmitterPicture");
+    picture_->setFrameShape(QFrame::StyledPanel);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setMinimumHeight(60);
+    buttonColumn->addWidget(picture_);
+
+    auto* explorerColumn = new QVBoxLayout;
+    explorer_ = Named(new QCheckBox(QString::fromUtf8(literal::kExplorer), this), "explorerCheck");
+    pathLabel_ = new QLabel(QString::fromUtf8(literal::kPath), this);
+    pathField_ = Named(new QLabel(this), "pathField");
+    pathField_->setWordWrap(true);
+    browser_ = Named(new QListWidget(this), "fileBrowser");
+    preview_ = Named(new QLabel(this), "filePreview");
+    preview_->setWordWrap(true);
+    preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    preview_->setMinimumHeight(80);
+    explorerColumn->addWidget(explorer_);
+    explorerColumn->addWidget(pathLabel_);
+    explorerColumn->addWidget(pathField_);
+    explorerColumn->addWidget(browser_, 1);
+    explorerColumn->addWidget(preview_);
+    explorerColumn->addStretch();
+
+    layout->addLayout(listColumn, 0, 0);
+    layout->addLayout(buttonColumn, 0, 1);
+    layout->addLayout(explorerColumn, 0, 2);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(2, 2);
+}
+
+void CModelsPage::ConnectControls() {
+    connect(modelList_, &QListWidget::currentRowChanged, this, [this] { OnSelectionChanged(); });
+    connect(commentField_, &QLineEdit::editingFinished, this, [this] { TakeComment(); });
+    connect(upButton_, &QToolButton::clicked, this, [this] { OnMove(true); });
+    connect(downButton_, &QToolButton::clicked, this, [this] { OnMove(false); });
+    connect(numberingButton_, &QPushButton::clicked, this, [this] { OnNumbering(); });
+    connect(resetButton_, &QPushButton::clicked, this, [this] { OnReset(); });
+    connect(compareButton_, &QPushButton::clicked, this, [this] { OnCompare(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] { OnCopy(); });
+    connect(loadButton_, &QPushButton::clicked, this, [this] { OnLoad(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { OnSave(); });
+    connect(saveAllButton_, &QPushButton::clicked, this, [this] { OnSaveAll(); });
+    connect(explorer_, &QCheckBox::toggled, this, [this](bool on) { OnExplorer(on); });
+    connect(browser_, &QListWidget::currentRowChanged, this, [this] { OnBrowseSelection(); });
+    connect(browser_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OnBrowseActivated(item); });
+}
+
+void CModelsPage::OnPageRefresh() {
+    FillList(0);
+}
+
+void CModelsPage::FillList(int selected) {
+    const CamPacData& dataSet = main().session().data;
+    {
+        const QSignalBlocker blocker(modelList_);
+        modelList_->clear();
+        for (const std::string& line : FillModelList(dataSet, numberingStart_)) {
+            modelList_->addItem(QString::fromStdString(line));
+        }
+        modelList_->setCurrentRow(selected >= 0 && selected < modelList_->count() ? selected
+                                  : modelList_->count() > 0                       ? 0
+                                                                                  : -1);
+    }
+    const TransmitterType& type = main().session().catalogue.Entry(dataSet.typeIndex);
+    picture_->setText(QString::fromStdString(std::string(type.typeName)).trimmed());
+    picture_->setToolTip(QString::number(type.pictureId));
+    OnSelectionChanged();
+}
+
+int CModelsPage::SelectedModel() {
+    const int row = modelList_->currentRow();
+    return row >= 0 && row < main().session().data.modelCount ? row : -1;
+}
+
+void CModelsPage::OnSelectionChanged() {
+    CamPacData& dataSet = main().session().data;
+    const int model = SelectedModel();
+    commentModel_ = model;
+    if (model >= 0) {
+        dataSet.currentModel = model;
+        commentField_->setText(QString::fromStdString(Cp1252ToUtf8(dataSet.modelComments[model])));
+    } else {
+        commentField_->clear();
+    }
+    EnableButtons();
+}
+
+// Only what the user typed is taken: the field is marked modified by typing alone.
+void CModelsPage::TakeComment() {
+    if (commentModel_ < 0 || !commentField_->isModified()) {
+        return;
+    }
+    commentField_->setModified(false);
+    CamPacData& dataSet = main().session().data;
+    const std::string typed = commentField_->text().toStdString();
+    if (const Status taken = SetModelComment(dataSet, commentModel_, typed); !taken) {
+        commentField_->setText(
+            QString::fromStdString(Cp1252ToUtf8(dataSet.modelComments[commentModel_])));
+        main().dialogs().Show(taken.error());
+    }
+}
+
+void CModelsPage::EnableButtons() {
+    const CamPacData& dataSet = main().session().data;
+    const bool selected = SelectedModel() >= 0;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{upButton_, downButton_, compareButton_, copyButton_,
+                                         loadButton_, saveButton_, commentField_}) {
+        control->setEnabled(selected);
+    }
+    resetButton_->setEnabled(selected && CanResetModels(dataSet) &&
+                             main().session().catalogue.Entry(dataSet.typeIndex).hasEditor);
+    saveAllButton_->setEnabled(dataSet.modelCount > 0);
+}
+
+void CModelsPage::OnMove(bool up) {
+    TakeComment();
+    const int model = SelectedModel();
+    if (model < 0) {
+        return;
+    }
+    FillList(MoveModel(main().session().data, model, up ? MoveDirection::Up : MoveDirection::Down));
+}
+
+void CModelsPage::OnNumbering() {
+    TakeComment();
+    const auto typed =
+        main().dialogs().PromptText(PageFormat(main(), txt::kPromptNumberingStart, {}));
+    if (!typed) {
+        return;
+    }
+    const int start = TextToInt(*typed);
+    if (start < kLowestNumberingStart || start > kHighestNumberingStart) {
+        main().dialogs().Show(
+            Message::Numbered(txt::kNumberingOutOfRange, {}, MessageIcon::Warning));
+        return;
+    }
+    numberingStart_ = start;
+    FillList(SelectedModel());
+}
+
+void CModelsPage::OnReset() {
+    TakeComment();
+    const int model = SelectedModel();
+    UserDialogs& dialogs = main().dialogs();
+    if (model < 0) {
+        dialogs.Show(Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning));
+        return;
+    }
+    if (dialogs.Show(Message::Numbered(txt::kConfirmResetModel)
+                         .WithButtons(MessageButtons::OkCancel, MessageIcon::Question)) !=
+        Answer::Ok) {
+        return;
+    }
+    ResetModel(main().session().data, model);
+    FillList(model);
+}
+
+void CModelsPage::OnCompare() {
+    TakeComment();
+    const int model = SelectedModel();
+    if (model < 0) {
+        return;
+    }
+    const auto typed = main().dialogs().PromptText(
+        PageFormat(main(), txt::kPromptCompareWith, {static_cast<long long>(model + 1)}));
+    if (!typed) {
+        return;
+    }
+    const auto compared = CompareModels(main().session().data, model, *typed);
+    main().dialogs().Show(compared ? compared.value().message : compared.error());
+}
+
+void CModelsPage::OnCopy() {
+    TakeComment();
+    const int model = SelectedModel();
+    if (model < 0) {
+        return;
+    }
+    const auto typed = main().dialogs().PromptText(PageFormat(main(), txt::kPromptCopyTo, {}));
+    if (!typed) {
+        return;
+    }
+    const Status copied = CopyModel(main().session().data, model, *typed);
+    main().dialogs().Show(copied ? CopiedMessage() : copied.error());
+    FillList(model);
+}
+
+void CModelsPage::OnLoad() {
+    TakeComment();
+    if (SelectedModel() < 0) {
+        return;
+    }
+    Session& session = main().session();
+    const auto chosen = main().dialogs().ChooseFileToOpen(
+        {literal::kModelFilter, "mdl", "noname", session.FolderOrProgram(session.modelFolder)});
+    if (!chosen) {
+        return;
+    }
+    session.modelFolder = std::filesystem::path(*chosen).parent_path().string();
+    LoadModelFrom(*chosen);
+}
+
+void CModelsPage::LoadModelFrom(const std::string& path) {
+    const int model = SelectedModel();
+    if (const Status loaded = LoadModelFile(path, main().session().data, model); !loaded) {
+        main().dialogs().Show(loaded.error());
+        return;
+    }
+    FillList(model);
+}
+
+void CModelsPage::OnSave() {
+    TakeComment();
+    const int model = SelectedModel();
+    UserDialogs& dialogs = main().dialogs();
+    if (model < 0) {
+        dialogs.Show(Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning));
+        return;
+    }
+    Session& session = main().session();
+    const auto chosen =
+        dialogs.ChooseFileToSave({literal::kModelFilter, "mdl", ModelFileName(session.data, model),
+                                  session.FolderOrProgram(session.modelFolder)});
+    if (!chosen) {
+        return;
+    }
+    session.modelFolder = std::filesystem::path(*chosen).parent_path().string();
+    if (const Status written = WriteModelFile(*chosen, model, session.data); !written) {
+        dialogs.Show(written.error());
+    }
+    if (explorer_->isChecked()) {
+        ShowFolder(folder_);
+    }
+}
+
+void CModelsPage::OnSaveAll() {
+    TakeComment();
+    Session& session = main().session();
+    if (session.data.modelCount == 0) {
+        return;
+    }
+    const auto chosen = main().dialogs().ChooseFolder(session.FolderOrProgram(session.modelFolder));
+    if (!chosen) {
+        return;
+    }
+    session.modelFolder = *chosen;
+    if (const Status written = SaveAllModels(*chosen, session.data); !written) {
+        main().dialogs().Show(written.error());
+    }
+    if (explorer_->isChecked()) {
+        ShowFolder(folder_);
+    }
+}
+
+void CModelsPage::OnExplorer(bool on) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{pathLabel_, pathField_, browser_, preview_}) {
+        control->setVisible(on);
+    }
+    if (on) {
+        ShowFolder(folder_);
+    }
+}
+
+void CModelsPage::ShowFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    const auto canonical = std::filesystem::weakly_canonical(folder, error);
+    folder_ = error ? folder : canonical;
+    pathField_->setText(QString::fromStdString(folder_.string()));
+    preview_->clear();
+    const QSignalBlocker blocker(browser_);
+    browser_->clear();
+    for (const BrowseEntry& entry : BrowseFolder(folder_)) {
+        const QStyle::StandardPixmap icon =
+            entry.kind == BrowseEntry::Kind::Up       ? QStyle::SP_FileDialogToParent
+            : entry.kind == BrowseEntry::Kind::Folder ? QStyle::SP_DirIcon
+                                                      : QStyle::SP_FileIcon;
+        auto* item = new QListWidgetItem(style()->standardIcon(icon),
+                                         QString::fromStdString(entry.name), browser_);
+        item->setData(kEntryKindRole, static_cast<int>(entry.kind));
+    }
+}
+
+void CModelsPage::OnBrowseSelection() {
+    const QListWidgetItem* item = browser_->currentItem();
+    if (item == nullptr ||
+        item->data(kEntryKindRole).toInt() != static_cast<int>(BrowseEntry::Kind::ModelFile)) {
+        preview_->clear();
+        return;
+    }
+    const std::filesystem::path path = folder_ / item->text().toStdString();
+    Session& session = main().session();
+    const auto head = ReadModelFileHead(path, session.data.typeName);
+    if (!head) {
+        preview_->setText(DisplayText(MessageText(head.error(), session.language)));
+        return;
+    }
+    const QString lines[] = {
+        PageText(main(), txt::kPreviewType) + QLatin1Char(' ') +
+            QString::fromStdString(head.value().typeName).trimmed(),
+        PageText(main(), txt::kPreviewModelSize) + QLatin1Char(' ') +
+            QString::number(head.value().modelSize),
+        PageText(main(), txt::kPreviewComment) + QLatin1Char(' ') +
+            QString::fromStdString(head.value().comment),
+        PageText(main(), txt::kPreviewFileDate) + QLatin1Char(' ') +
+            QString::fromStdString(FileDate(path)),
+    };
+    preview_->setText(QStringList(std::begin(lines), std::end(lines)).join(QLatin1Char('\n')));
+}
+
+void CModelsPage::OnBrowseActivated(QListWidgetItem* item) {
+    const auto kind = static_cast<BrowseEntry::Kind>(item->data(kEntryKindRole).toInt());
+    const std::string name = item->text().toStdString();
+    if (kind == BrowseEntry::Kind::Up) {
+        ShowFolder(folder_.parent_path());
+        return;
+    }
+    if (kind == BrowseEntry::Kind::Folder) {
+        ShowFolder(folder_ / name);
+        return;
+    }
+    UserDialogs& dialogs = main().dialogs();
+    if (SelectedModel() < 0) {
+        dialogs.Show(Message::Numbered(txt::kNoModelToLoadInto, {}, MessageIcon::Warning));
+        return;
+    }
+    if (dialogs.Show(Message::Numbered(txt::kConfirmLoadModelFile)
+                         .WithButtons(MessageButtons::YesNo, MessageIcon::Question)) !=
+        Answer::Yes) {
+        return;
+    }
+    LoadModelFrom((folder_ / name).string());
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "pages/CPage.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QToolButton;
+
+// The models page: the models of the data set by number and name, the comment of the
+// selected model, the operations on single models and a browser of model files.
+class CModelsPage : public CPage {
+    Q_OBJECT
+  public:
+    CModelsPage(CMainDialog& mainDialog, QWidget* parent);
+
+    void OnPageRefresh() override;
+
+  private:
+    void BuildControls();
+    void ConnectControls();
+    // Rebuilds the list and selects a model (none when the data set has no models).
+    void FillList(int selected);
+    int SelectedModel();
+    void OnSelectionChanged();
+    void TakeComment();
+    void EnableButtons();
+
+    void OnMove(bool up);
+    void OnNumbering();
+    void OnReset();
+    void OnCompare();
+    void OnCopy();
+    void OnLoad();
+    void OnSave();
+    void OnSaveAll();
+    void LoadModelFrom(const std::string& path);
+
+    void OnExplorer(bool on);
+    void ShowFolder(const std::filesystem::path& folder);
+    void OnBrowseSelection();
+    void OnBrowseActivated(QListWidgetItem* item);
+
+    int numberingStart_;
+    std::filesystem::path folder_;
+    int commentModel_ = -1;  // the model whose comment the field shows
+
+    QListWidget* modelList_ = nullptr;
+    QLineEdit* commentField_ = nullptr;
+    QToolButton* upButton_ = nullptr;
+    QToolButton* downButton_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* saveAllButton_ = nullptr;
+    QPushButton* numberingButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QCheckBox* explorer_ = nullptr;
+    QLabel* pathLabel_ = nullptr;
+    QLabel* pathField_ = nullptr;
+    QListWidget* browser_ = nullptr;
+    QLabel* preview_ = nullptr;
+    QLabel* picture_ = nullptr;
+};

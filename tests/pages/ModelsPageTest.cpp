@@ -1,0 +1,276 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "dataset/DataSetFiles.h"
+#include "dataset/ModelDirectory.h"
+#include "dataset/ModelFileBrowse.h"
+#include "pages/CModelsPage.h"
+#include "pages/PageFixture.h"
+#include "shell/TabSets.h"
+
+namespace {
+
+class ModelsPage : public PageTest {
+  protected:
+    void Open(const char* typeName, int size) {
+        NewDataSet(typeName, size);
+        ShowPage(page::kModels);
+        list = Find<QListWidget>(page::kModels, "modelList");
+    }
+    void Click(const char* name) {
+        QTest::mouseClick(Find<QAbstractButton>(page::kModels, name), Qt::LeftButton);
+        ProcessEvents();
+    }
+    void SelectByKeyboard(int row) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < row; ++i) {
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+    }
+    std::vector<Byte> Model(int i) {
+        const auto& d = session.data;
+        const auto begin = d.image.begin() + d.firstModelOffset + i * d.modelSize;
+        return {begin, begin + d.modelSize};
+    }
+    QListWidget* list = nullptr;
+};
+
+TEST_F(ModelsPage, ListsEveryModelAndSelectsTheFirst) {
+    Open("FC18V3    ", 2048);
+    ASSERT_EQ(list->count(), 11);
+    EXPECT_EQ(list->item(10)->text(), "011: MODEL-13");
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(Find<QLineEdit>(page::kModels, "modelComment")->toolTip().toStdString(), Text(114));
+    EXPECT_EQ(Find<QToolButton>(page::kModels, "moveUpButton")->toolTip().toStdString(), Text(115));
+    EXPECT_EQ(Find<QToolButton>(page::kModels, "moveDownButton")->toolTip().toStdString(),
+              Text(116));
+    EXPECT_EQ(Find<QPushButton>(page::kModels, "saveAllButton")->toolTip().toStdString(),
+              Text(117));
+    EXPECT_EQ(Find<QPushButton>(page::kModels, "saveModelButton")->toolTip().toStdString(),
+              Text(118));
+    EXPECT_EQ(Find<QPushButton>(page::kModels, "resetButton")->toolTip().toStdString(), Text(533));
+}
+
+TEST_F(ModelsPage, MovesTheSelectedModelAndKeepsItSelected) {
+    Open("FC18V3    ", 2048);
+    session.data.modelComments[3] = "vier";
+    SelectByKeyboard(3);
+    const auto moved = Model(3);
+    Click("moveDownButton");
+    EXPECT_EQ(Model(4), moved);
+    EXPECT_EQ(list->currentRow(), 4);
+    EXPECT_EQ(list->item(4)->text(), "005: MODEL-06");
+    EXPECT_EQ(Find<QLineEdit>(page::kModels, "modelComment")->text(), "vier");
+    Click("moveUpButton");
+    Click("moveUpButton");
+    EXPECT_EQ(Model(2), moved);
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+}
+
+TEST_F(ModelsPage, ACommentIsTakenWhenTheFieldIsLeft) {
+    Open("FF9       ", 2048);
+    auto* field = Find<QLineEdit>(page::kModels, "modelComment");
+    SelectByKeyboard(1);
+    field->setFocus();
+    QTest::keyClicks(field, "Heli f");
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QStringLiteral("ü"), Qt::NoModifier);
+    QTest::keyClicks(field, "r Halle");
+    list->setFocus();
+    EXPECT_EQ(session.data.modelComments[1], "Heli f\xFCr Halle");
+
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QString(41, QLatin1Char('x')));
+    list->setFocus();
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{136});
+    EXPECT_EQ(session.data.modelComments[1], "Heli f\xFCr Halle");
+    EXPECT_EQ(field->text(), "Heli für Halle");
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+}
+
+TEST_F(ModelsPage, NumberingStartsWhereTheUserSays) {
+    Open("FF9       ", 1024);
+    struct Case {
+        const char* typed;
+        std::string firstLine;
+        std::vector<int> shown;
+    };
+    for (const Case& c : std::vector<Case>{{"0", "000: MODEL-09", {}},
+                                           {"100", "100: MODEL-09", {}},
+                                           {"101", "100: MODEL-09", {142}},
+                                           {"-1", "100: MODEL-09", {142}}}) {
+        dialogs.shown.clear();
+        dialogs.texts.push_back(c.typed);
+        Click("numberingButton");
+        EXPECT_EQ(list->item(0)->text().toStdString(), c.firstLine) << c.typed;
+        EXPECT_EQ(dialogs.ShownNumbers(), c.shown) << c.typed;
+    }
+    Click("numberingButton");  // cancelled
+    EXPECT_EQ(list->item(0)->text().toStdString(), "100: MODEL-09");
+}
+
+TEST_F(ModelsPage, ResetIsOfferedOnlyForEditorTypesAndAsksFirst) {
+    Open("FF9       ", 2048);
+    auto* reset = Find<QPushButton>(page::kModels, "resetButton");
+    EXPECT_TRUE(reset->isEnabled());
+    session.data.modelSlots.Slot(2)[50] ^= 0xFF;
+    session.data.modelSlots.StoreModelSlots(session.data.image, session.data.firstModelOffset,
+                                            session.data.modelCount, session.data.modelSize);
+    const auto changed = Model(2);
+    SelectByKeyboard(2);
+    Click("resetButton");  // cancelled
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{533});
+    EXPECT_EQ(Model(2), changed);
+    dialogs.answers.push_back(Answer::Ok);
+    Click("resetButton");
+    EXPECT_NE(Model(2), changed);
+    EXPECT_EQ(list->item(2)->text(), "003: MODEL-11");
+    EXPECT_EQ(list->currentRow(), 2);
+
+    session.data.typeName = "FF8       ";
+    IdentifyFromName(session.data, session.catalogue);
+    ShowPage(page::kGetData);
+    ShowPage(page::kModels);
+    EXPECT_FALSE(reset->isEnabled());
+}
+
+TEST_F(ModelsPage, CopyAndCompareTakeTheTypedModelNumber) {
+    Open("FC18V3    ", 2048);
+    SelectByKeyboard(1);
+    dialogs.texts.push_back("2");
+    Click("compareButton");
+    dialogs.texts.push_back("6");
+    Click("copyButton");
+    EXPECT_EQ(Model(5), Model(1));
+    dialogs.texts.push_back("6");
+    Click("compareButton");
+    dialogs.texts.push_back("12");
+    Click("copyButton");
+    dialogs.texts.push_back("0");
+    Click("compareButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{121, 125, 121, 124, 120}));
+    EXPECT_EQ(dialogs.shown[0].arguments, (std::vector<MessageArgument>{2LL, 2LL}));
+    EXPECT_EQ(list->item(5)->text(), "006: MODEL-04");
+}
+
+TEST_F(ModelsPage, SavedModelLoadsBackIntoAnotherModel) {
+    Open("FF10      ", 2048);
+    session.data.modelComments[0] = "erstes";
+    session.data.modelSlots.Slot(0)[300] = 0x11;
+    SelectByKeyboard(0);
+    dialogs.files.push_back((folder / "first.mdl").string());
+    Click("saveModelButton");
+    ASSERT_TRUE(std::filesystem::exists(folder / "first.mdl"));
+    EXPECT_EQ(dialogs.fileRequests.back().proposedName, "001 MODEL-0016.mdl");
+
+    SelectByKeyboard(3);
+    dialogs.files.push_back((folder / "first.mdl").string());
+    Click("loadModelButton");
+    EXPECT_EQ(Model(3)[300], 0x11);
+    EXPECT_EQ(session.data.modelComments[3], "erstes");
+    EXPECT_EQ(Find<QLineEdit>(page::kModels, "modelComment")->text(), "erstes");
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(session.modelFolder, folder.path().string());
+}
+
+TEST_F(ModelsPage, SaveAllWritesOneFilePerModel) {
+    Open("FF9       ", 2048);
+    std::filesystem::create_directory(folder / "all");
+    dialogs.files.push_back((folder / "all").string());
+    Click("saveAllButton");
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(ReadBytes(folder / "all" / ModelFileName(session.data, i)),
+                  EncodeModelFile(i, session.data));
+    }
+}
+
+class ModelExplorer : public ModelsPage {
+  protected:
+    ModelExplorer() {
+        std::filesystem::create_directory(folder / "models");
+        std::filesystem::create_directory(folder / "models" / "sub");
+        session.modelFolder = (folder / "models").string();
+    }
+    QListWidget* OpenExplorer() {
+        auto* explorer = Find<QCheckBox>(page::kModels, "explorerCheck");
+        explorer->setFocus();
+        QTest::keyClick(explorer, Qt::Key_Space);
+        return Find<QListWidget>(page::kModels, "fileBrowser");
+    }
+    void Activate(QListWidget* browser, const QString& name) {
+        const auto items = browser->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        browser->setCurrentItem(items[0]);
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Return);
+        ProcessEvents();
+    }
+};
+
+TEST_F(ModelExplorer, ShowsFoldersAndModelFilesWithAPreview) {
+    Open("FF9       ", 2048);
+    session.data.modelComments[1] = "Kunstflug";
+    ASSERT_TRUE(WriteModelFile(folder / "models" / "b.mdl", 1, session.data));
+    std::ofstream(folder / "models" / "notes.txt") << "x";
+    auto* browser = OpenExplorer();
+    ASSERT_EQ(browser->count(), 3);
+    EXPECT_EQ(browser->item(0)->text(), "..");
+    EXPECT_EQ(browser->item(1)->text(), "sub");
+    EXPECT_EQ(browser->item(2)->text(), "b.mdl");
+    browser->setCurrentRow(2);
+    const QString preview = Find<QLabel>(page::kModels, "filePreview")->text();
+    EXPECT_TRUE(preview.contains(QString::fromStdString(Text(128)) + " FF9"))
+        << preview.toStdString();
+    EXPECT_TRUE(preview.contains(QString::fromStdString(Text(130)) + " 330"));
+    EXPECT_TRUE(preview.contains("Kunstflug"));
+    EXPECT_TRUE(preview.contains(QString::fromStdString(Text(132))));
+
+    Activate(browser, "sub");
+    EXPECT_EQ(browser->count(), 1);
+    Activate(browser, "..");
+    EXPECT_EQ(browser->count(), 3);
+}
+
+TEST_F(ModelExplorer, PreviewNamesAFileOfAnotherType) {
+    Open("FF10      ", 2048);
+    CamPacData other;
+    ASSERT_TRUE(InitialiseImage(other, session.catalogue, "FF9       ", 2048));
+    ASSERT_TRUE(WriteModelFile(folder / "models" / "ff9.mdl", 0, other));
+    auto* browser = OpenExplorer();
+    browser->setCurrentRow(2);
+    EXPECT_EQ(Find<QLabel>(page::kModels, "filePreview")->text().toStdString(), Text(48));
+}
+
+TEST_F(ModelExplorer, ActivatingAModelFileAsksAndLoadsIntoTheSelectedModel) {
+    Open("FC16      ", 2048);
+    session.data.modelSlots.Slot(0)[10] = 0x77;
+    ASSERT_TRUE(WriteModelFile(folder / "models" / "a.mdl", 0, session.data));
+    auto* browser = OpenExplorer();
+    SelectByKeyboard(4);
+    Activate(browser, "a.mdl");  // answered No
+    EXPECT_NE(Model(4)[10], 0x77);
+    dialogs.answers.push_back(Answer::Yes);
+    Activate(browser, "a.mdl");
+    EXPECT_EQ(Model(4)[10], 0x77);
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{135, 135}));
+}
+
+TEST_F(ModelExplorer, ActivatingAModelFileWithoutModelsShowsText134) {
+    Open("FC16      ", 2048);
+    ASSERT_TRUE(WriteModelFile(folder / "models" / "a.mdl", 0, session.data));
+    session.data.typeName = "Unbekannt ";
+    IdentifyFromName(session.data, session.catalogue);
+    ShowPage(page::kGetData);
+    ShowPage(page::kModels);
+    auto* browser = OpenExplorer();
+    Activate(browser, "a.mdl");
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{134});
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/TextFormat.h"
+#include "dataset/ModelTexts.h"
+#include "pages/PageTexts.h"
+#include "shell/LanguageTable.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+// Every numbered text of the model operations and the pages takes, in every language, the
+// arguments its constant names: a text that expects other arguments would show garbage.
+const std::vector<TextSpec> kTexts{
+    txt::kUnknownV2Kind,     txt::kNoModelsForSize,      txt::kNoModelSelected,
+    txt::kOutOfRange,        txt::kModelsEqual,          txt::kModelsDiffer,
+    txt::kNoSuchModel,       txt::kModelCopied,          txt::kNotAModelFile,
+    txt::kCommentTooLong,    txt::kNumberingOutOfRange,  txt::kPromptCompareWith,
+    txt::kPromptCopyTo,      txt::kPromptNumberingStart, txt::kConfirmResetModel,
+    txt::kConfirmExpertMode, txt::kPromptFillValue,      txt::kPromptFillAddress,
+    txt::kConfirmErase,      txt::kConfirmLoadModelFile, txt::kNoModelToLoadInto,
+    txt::kPreviewType,       txt::kPreviewModelSize,     txt::kPreviewComment,
+    txt::kPreviewFileDate,   txt::kTooltipKeepComments,  txt::kTooltipModelComment,
+    txt::kTooltipSavePage,
+};
+
+TEST(TextArguments, EveryLanguageTakesTheArgumentsOfTheConstant) {
+    LanguageTable language(LanguageSourceFolder());
+    for (int index = 1; index <= LanguageTable::kLanguageCount; ++index) {
+        ASSERT_TRUE(language.LoadLanguage(index)) << index;
+        for (const TextSpec& spec : kTexts) {
+            const auto text = language.Lookup(spec.number);
+            ASSERT_TRUE(text.has_value()) << spec.number;
+            EXPECT_EQ(ConversionLetters(*text), spec.arguments)
+                << "text " << spec.number << " in " << LanguageTable::LanguageName(index);
+        }
+    }
+}
+
+}  // namespace
