@@ -58,36 +58,24 @@ std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelReco
 }
 
 Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values) {
-    const EditorFamily& family = editor.family();
-    std::size_t next = 0;
-    while (next < values.size()) {
+    for (const FieldAssignment& assignment : values) {
         const ModelRecord record = editor.Record(model);
-        Result<Located> first = LocateWritable(family, record, values[next].name);
-        if (!first) {
-            return first.error();
+        Result<Located> located = LocateWritable(editor.family(), record, assignment.name);
+        if (!located) {
+            return located.error();
         }
-        const PageTable& page = *first.value().page;
-        const std::string& group = first.value().field->group;
-        GroupInput input = CurrentGroupInput(page, group, record);
-        for (; next < values.size(); ++next) {
-            Result<Located> located = LocateWritable(family, record, values[next].name);
-            if (!located) {
-                return located.error();
-            }
-            if (located.value().page != &page || located.value().field->group != group) {
-                break;
-            }
-            Result<FieldValue> entered = ParseEntry(*located.value().field, values[next].text);
-            if (!entered) {
-                return entered.error();
-            }
-            for (auto& [field, value] : input) {
-                if (field == located.value().field) {
-                    value = entered.value();
-                }
+        const auto [page, field] = located.value();
+        Result<FieldValue> entered = ParseEntry(*field, assignment.text);
+        if (!entered) {
+            return entered.error();
+        }
+        GroupInput input = CurrentGroupInput(*page, field->group, record);
+        for (auto& [member, value] : input) {
+            if (member == field) {
+                value = entered.value();
             }
         }
-        if (Status committed = editor.Commit(page, model, group, input); !committed) {
+        if (Status committed = editor.Commit(*page, model, field->group, input); !committed) {
             return committed;
         }
     }

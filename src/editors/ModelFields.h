@@ -27,6 +27,6 @@ struct FieldAssignment {
 
 // Enters the values into the model as the pages would, one field after the other: each
 // is looked up among the pages the model shows at that moment, converted by its control's
-// rules, and committed with the rest of its group as shown (consecutive values of one
-// group go in one commit). The first refusal stops; what was committed before stays.
+// rules, and committed with the rest of its group as the page shows it. The first refusal
+// stops; what was committed before stays.
 Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values);
