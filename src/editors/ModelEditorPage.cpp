@@ -317,6 +317,14 @@ bool ModelEditorPage::eventFilter(QObject* watched, QEvent* event) {
     return CPage::eventFilter(watched, event);
 }
 
+void ModelEditorPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        ShowModel();
+        return;
+    }
+    CPage::keyPressEvent(event);
+}
+
 int ModelEditorPage::NormalTabSet() const {
     const Session& session = const_cast<ModelEditorPage*>(this)->main().session();
     return TabsForType(session.data.typeName, session.settings.ff9SuperAsFf9).set;

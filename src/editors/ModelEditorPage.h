@@ -37,6 +37,7 @@ class ModelEditorPage : public CPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct FieldControl {

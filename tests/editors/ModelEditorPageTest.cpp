@@ -24,6 +24,27 @@ constexpr int kNormalTabs = 7;
 constexpr int kEditingTabs = 3;
 constexpr int kMixingTab = 4;
 
+// An FF9 Super data set gets the FF9 pages only while the menu option says so.
+TEST(Ff9SuperPages, FollowTheMenuOption) {
+    for (const bool asFf9 : {true, false}) {
+        TempFolder folder;
+        CopyLanguageFiles(folder.path());
+        Session session{folder.path()};
+        session.language.LoadLanguage(1);
+        session.settings.ff9SuperAsFf9 = asFf9;
+        session.data = Ff9DataSet(Ff9Record(0));
+        session.data.typeName = "FF9 Super ";
+        ScriptedDialogs dialogs;
+        CMainDialog window(session, dialogs);
+        window.ChooseTypeTabs();
+        QCoreApplication::processEvents();
+        for (const int page : {40, 41, 42, 43, 49}) {
+            EXPECT_EQ(window.Page(page) != nullptr, asFf9) << page;
+        }
+        EXPECT_EQ(window.currentPage(), asFf9 ? 40 : 1);
+    }
+}
+
 // The main window with an FF9 data set: model 1 an aeroplane (sub-trim 1 at -5), model 2
 // a helicopter, model 3 a "Glider 1", the others aeroplanes.
 struct EditorPageFixture : testing::Test {
@@ -157,6 +178,9 @@ TEST_F(EditorPageFixture, EscRestoresTheStoredValue) {
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), "-5");
     EXPECT_EQ(SlotByte(0, 46), 0xFB);
+    edit->setText("98");
+    QTest::keyClick(&Page(kBase), Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "-5");
 }
 
 TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
