@@ -325,8 +325,8 @@ void ModelEditorPage::keyPressEvent(QKeyEvent* event) {
     CPage::keyPressEvent(event);
 }
 
-int ModelEditorPage::NormalTabSet() const {
-    const Session& session = const_cast<ModelEditorPage*>(this)->main().session();
+int ModelEditorPage::NormalTabSet() {
+    const Session& session = main().session();
     return TabsForType(session.data.typeName, session.settings.ff9SuperAsFf9).set;
 }
 

@@ -59,7 +59,7 @@ class ModelEditorPage : public CPage {
     void OnApply();
     void OnRevert();
     void CloseEditMode();
-    int NormalTabSet() const;
+    int NormalTabSet();
 
     const PageTable& table_;
     std::shared_ptr<ModelEditor> editor_;

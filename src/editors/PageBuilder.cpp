@@ -23,7 +23,6 @@ PageBuilder::PageBuilder(int pageNumber, std::string caption) {
 
 PageBuilder& PageBuilder::Group(std::string name) {
     group_ = std::move(name);
-    shownFromHere_.clear();
     enabledFromHere_.clear();
     return *this;
 }
@@ -34,7 +33,6 @@ PageBuilder& PageBuilder::ShownOnly() {
 
 PageBuilder& PageBuilder::Add(Field field) {
     field.group = group_;
-    field.shownIf = shownFromHere_;
     field.enabledIf = enabledFromHere_;
     page_.fields.push_back(std::move(field));
     return *this;
@@ -140,11 +138,6 @@ PageBuilder& PageBuilder::EnabledIf(FieldRule rule) {
 
 PageBuilder& PageBuilder::RuleOffset(int offset) {
     page_.fields.back().ruleOffset = offset;
-    return *this;
-}
-
-PageBuilder& PageBuilder::ShownFromHere(FieldRule rule) {
-    shownFromHere_.push_back(rule);
     return *this;
 }
 

@@ -12,7 +12,7 @@ class PageBuilder {
   public:
     PageBuilder(int pageNumber, std::string caption);
 
-    // Following fields commit in this group; rules set with the *FromHere calls end here.
+    // Following fields commit in this group; rules set with EnabledFromHere end here.
     PageBuilder& Group(std::string name);
     // Following fields are shown only.
     PageBuilder& ShownOnly();
@@ -40,8 +40,7 @@ class PageBuilder {
     PageBuilder& ShownIf(FieldRule rule);
     PageBuilder& EnabledIf(FieldRule rule);
     PageBuilder& RuleOffset(int offset);
-    // A rule for every following field of the group.
-    PageBuilder& ShownFromHere(FieldRule rule);
+    // An enabling rule for every following field of the group.
     PageBuilder& EnabledFromHere(FieldRule rule);
 
     // Hooks of the current group and exclusions of the field added last.
@@ -57,6 +56,5 @@ class PageBuilder {
 
     PageTable page_;
     std::string group_;
-    std::vector<FieldRule> shownFromHere_;
     std::vector<FieldRule> enabledFromHere_;
 };
