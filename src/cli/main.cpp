@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "cli/DataCommands.h"
+#include "cli/DescribeCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/SetCommand.h"
 #include "common/ProgramFolder.h"
 
 namespace {
@@ -20,7 +22,9 @@ constexpr const char* kUsage =
     "  model-load FILE MODEL IN.mdl OUT.rom\n"
     "                                     a model file into a model\n"
     "  compare-models FILE MODEL OTHER [--json]\n"
-    "                                     the bytes two models differ in\n";
+    "                                     the bytes two models differ in\n"
+    "  describe FILE MODEL [--json] [--lang NAME]   every field of a model\n"
+    "  set FILE MODEL NAME=VALUE ... --out OUT.rom [--json] [--lang NAME]\n";
 
 const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"info", RunInfoCommand},
@@ -31,6 +35,8 @@ const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"model-save", RunModelSaveCommand},
     {"model-load", RunModelLoadCommand},
     {"compare-models", RunCompareModelsCommand},
+    {"describe", RunDescribeCommand},
+    {"set", RunSetCommand},
 };
 
 }  // namespace

@@ -137,6 +137,20 @@ CPage* CMainDialog::Page(int number) const {
     return found == pages_.end() ? nullptr : found->second;
 }
 
+int CMainDialog::TabPage(int position) const {
+    if (position < 0 || position >= static_cast<int>(tabPages_.size())) {
+        return page::kUnchanged;
+    }
+    return tabPages_[static_cast<std::size_t>(position)];
+}
+
+void CMainDialog::SetTabPage(int position, int pageNumber) {
+    if (position >= 0 && position < static_cast<int>(tabPages_.size()) &&
+        Page(pageNumber) != nullptr) {
+        tabPages_[static_cast<std::size_t>(position)] = pageNumber;
+    }
+}
+
 void CMainDialog::BuildTabs(int set) {
     buildingTabs_ = true;
     std::vector<int> previous = tabPages_;

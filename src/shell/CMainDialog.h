@@ -52,6 +52,11 @@ class CMainDialog : public QMainWindow {
     void RunSave();
     void RunExit();
 
+    // The tab-to-page map: the page a tab position shows. The editor pages rewrite the entry
+    // of the tab that follows the base page so that it shows the model's mixing page.
+    int TabPage(int position) const;
+    void SetTabPage(int position, int pageNumber);
+
     int currentPage() const { return currentPage_; }
     CPage* Page(int number) const;
     QTabBar* tabBar() const { return tabs_; }

@@ -1,0 +1,83 @@
+#include "editors/ModelFields.h"
+
+#include "editors/EditorTexts.h"
+#include "editors/FieldCodec.h"
+#include "editors/GroupCommit.h"
+
+namespace {
+
+struct Located {
+    const PageTable* page = nullptr;
+    const Field* field = nullptr;
+};
+
+Located Locate(const EditorFamily& family, ConstModelRecord record, const std::string& name) {
+    for (const PageTable* page : family.PagesForModel(record)) {
+        const Field* field = page->FindField(name);
+        if (field != nullptr && IsFieldShown(*field, record)) {
+            return {page, field};
+        }
+    }
+    return {};
+}
+
+Message FieldMessage(std::string_view head, const std::string& name, std::string_view tail) {
+    return Message::Literal(std::string(head) + name + std::string(tail), MessageIcon::Warning);
+}
+
+Result<Located> LocateWritable(const EditorFamily& family, ConstModelRecord record,
+                               const std::string& name) {
+    const Located located = Locate(family, record, name);
+    if (located.field == nullptr) {
+        return FieldMessage(literal::kNoSuchField, name, "'");
+    }
+    if (located.field->IsShownOnly()) {
+        return FieldMessage("'", name, literal::kFieldShownOnlyTail);
+    }
+    if (!IsFieldEnabled(*located.field, record)) {
+        return FieldMessage("'", name, literal::kFieldDisabledTail);
+    }
+    return located;
+}
+
+}  // namespace
+
+std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelRecord record) {
+    std::vector<ShownField> shown;
+    for (const PageTable* page : family.PagesForModel(record)) {
+        for (const Field& field : page->fields) {
+            if (!IsFieldShown(field, record)) {
+                continue;
+            }
+            const FieldValue value = DecodeField(field, record);
+            shown.push_back(
+                {page, &field, value, ShowField(field, value), IsFieldEnabled(field, record)});
+        }
+    }
+    return shown;
+}
+
+Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values) {
+    for (const FieldAssignment& assignment : values) {
+        const ModelRecord record = editor.Record(model);
+        Result<Located> located = LocateWritable(editor.family(), record, assignment.name);
+        if (!located) {
+            return located.error();
+        }
+        const auto [page, field] = located.value();
+        Result<FieldValue> entered = ParseEntry(*field, assignment.text);
+        if (!entered) {
+            return entered.error();
+        }
+        GroupInput input = CurrentGroupInput(*page, field->group, record);
+        for (auto& [member, value] : input) {
+            if (member == field) {
+                value = entered.value();
+            }
+        }
+        if (Status committed = editor.Commit(*page, model, field->group, input); !committed) {
+            return committed;
+        }
+    }
+    return Status::Ok();
+}

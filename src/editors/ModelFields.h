@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/Result.h"
+#include "editors/FieldModel.h"
+#include "editors/ModelEditor.h"
+
+// One field of a model as its page shows it.
+struct ShownField {
+    const PageTable* page = nullptr;
+    const Field* field = nullptr;
+    FieldValue value;
+    std::string shown;
+    bool enabled = true;
+};
+
+// Every field that the model's pages show, page by page in tab order.
+std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelRecord record);
+
+// "NAME=VALUE" as the user gives it: the field's name and the text typed or chosen.
+struct FieldAssignment {
+    std::string name;
+    std::string text;
+};
+
+// Enters the values into the model as the pages would, one field after the other: each
+// is looked up among the pages the model shows at that moment, converted by its control's
+// rules, and committed with the rest of its group as the page shows it. The first refusal
+// stops; what was committed before stays.
+Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values);

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+#include "editors/ModelEditorPage.h"
+#include "ff9/Ff9DataSet.h"
+#include "shell/CMainDialog.h"
+#include "shell/Session.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+constexpr int kBase = 40;
+constexpr int kNormalTabs = 7;
+constexpr int kEditingTabs = 3;
+constexpr int kMixingTab = 4;
+
+// An FF9 Super data set gets the FF9 pages only while the menu option says so.
+TEST(Ff9SuperPages, FollowTheMenuOption) {
+    for (const bool asFf9 : {true, false}) {
+        TempFolder folder;
+        CopyLanguageFiles(folder.path());
+        Session session{folder.path()};
+        session.language.LoadLanguage(1);
+        session.settings.ff9SuperAsFf9 = asFf9;
+        session.data = Ff9DataSet(Ff9Record(0));
+        session.data.typeName = "FF9 Super ";
+        ScriptedDialogs dialogs;
+        CMainDialog window(session, dialogs);
+        window.ChooseTypeTabs();
+        QCoreApplication::processEvents();
+        for (const int page : {40, 41, 42, 43, 49}) {
+            EXPECT_EQ(window.Page(page) != nullptr, asFf9) << page;
+        }
+        EXPECT_EQ(window.currentPage(), asFf9 ? 40 : 1);
+    }
+}
+
+// The main window with an FF9 data set: model 1 an aeroplane (sub-trim 1 at -5), model 2
+// a helicopter, model 3 a "Glider 1", the others aeroplanes.
+struct EditorPageFixture : testing::Test {
+    EditorPageFixture() {
+        CopyLanguageFiles(folder.path());
+        session.language.LoadLanguage(1);
+        std::vector<Byte> record = Ff9Record(0);
+        record[46] = 0xFB;
+        CamPacData data = Ff9DataSet(record);
+        const std::vector<Byte> heli = Ff9Record(129);
+        const std::vector<Byte> glider = Ff9Record(1);
+        CopyBytes(data.image, 10 + 330, heli, 0, 330);
+        CopyBytes(data.image, 10 + 660, glider, 0, 330);
+        IdentifyFromName(data, session.catalogue);
+        session.data = data;
+        window = std::make_unique<CMainDialog>(session, dialogs);
+        window->ChooseTypeTabs();
+        Settle();
+    }
+
+    static void Settle() { QCoreApplication::processEvents(); }
+
+    ModelEditorPage& Page(int number) {
+        auto* page = dynamic_cast<ModelEditorPage*>(window->Page(number));
+        EXPECT_NE(page, nullptr) << number;
+        return *page;
+    }
+    QLineEdit* Edit(int page, const std::string& name) {
+        return qobject_cast<QLineEdit*>(Page(page).Control(name));
+    }
+    void Type(int page, const std::string& name, const QString& text) {
+        QLineEdit* edit = Edit(page, name);
+        edit->setText(text);
+        Q_EMIT edit->editingFinished();
+        Settle();
+    }
+    void Choose(int page, const std::string& name, const QString& entry) {
+        auto* list = qobject_cast<QComboBox*>(Page(page).Control(name));
+        const int index = list->findText(entry);
+        ASSERT_GE(index, 0) << entry.toStdString();
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+        Settle();
+    }
+    void StartEditing() {
+        Page(kBase).editToggle()->click();
+        Settle();
+    }
+    Byte SlotByte(int model, int offset) {
+        return session.data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)];
+    }
+    Byte ImageByte(int model, int offset) {
+        return session.data.image[static_cast<std::size_t>(10 + model * 330 + offset)];
+    }
+
+    TempFolder folder;
+    Session session{folder.path()};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CMainDialog> window;
+};
+
+TEST_F(EditorPageFixture, OpensOnTheBasePageWithTheFirstModel) {
+    EXPECT_EQ(window->currentPage(), kBase);
+    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
+    EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
+    EXPECT_EQ(Page(kBase).modelList()->count(), 6);
+    EXPECT_EQ(window->TabPage(kMixingTab), 41);
+    EXPECT_FALSE(Page(kBase).applyButton()->isEnabled());
+}
+
+TEST_F(EditorPageFixture, TypingOutsideEditModeShowsTheStoredValueAgain) {
+    Type(kBase, "SubTrimm 1", "7");
+    EXPECT_EQ(SlotByte(0, 46), 0xFB);
+    EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
+}
+
+TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
+    StartEditing();
+    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
+    EXPECT_EQ(window->TabPage(1), 41);
+    EXPECT_EQ(session.data.state, DataSetState::Editing);
+    EXPECT_FALSE(Page(kBase).editToggle()->isEnabled());
+    Type(kBase, "SubTrimm 1", "7");
+    EXPECT_EQ(SlotByte(0, 46), 7);
+    EXPECT_EQ(ImageByte(0, 46), 0xFB);
+    qobject_cast<QCheckBox*>(Page(kBase).Control("Reverse 3"))->click();
+    Settle();
+    EXPECT_EQ(SlotByte(0, 54), 0x04);
+    Choose(kBase, "Stopuhr 1/ Schalter", "Power");
+    EXPECT_EQ(SlotByte(0, 13), 0x70);
+    EXPECT_TRUE(Page(kBase).Control("Stopuhr 1/ Position")->isHidden());
+}
+
+TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
+    StartEditing();
+    Type(kBase, "Servoweg 1L", "141");
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().text, 219);
+    EXPECT_EQ(Edit(kBase, "Servoweg 1L")->text(), "0");
+    EXPECT_TRUE(Page(kBase).applyButton()->isEnabled());
+    const auto imageBefore = session.data.image;
+    Page(kBase).applyButton()->click();
+    Settle();
+    EXPECT_EQ(dialogs.shown.back().text, 229);
+    EXPECT_EQ(session.data.image, imageBefore);
+    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
+
+    Type(kBase, "Servoweg 1L", "140");
+    Page(kBase).applyButton()->click();
+    Settle();
+    EXPECT_EQ(ImageByte(0, 31), 140);
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
+    EXPECT_EQ(window->currentPage(), kBase);
+    EXPECT_TRUE(Page(kBase).editToggle()->isEnabled());
+    EXPECT_FALSE(Page(kBase).editToggle()->isChecked());
+}
+
+TEST_F(EditorPageFixture, NotANumberBringsThePromptAndKeepsTheValue) {
+    StartEditing();
+    Type(kBase, "SubTrimm 2", "abc");
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().literal, "Geben Sie bitte eine ganze Zahl ein.");
+    EXPECT_EQ(Edit(kBase, "SubTrimm 2")->text(), "0");
+}
+
+TEST_F(EditorPageFixture, EscRestoresTheStoredValue) {
+    StartEditing();
+    QLineEdit* edit = Edit(kBase, "SubTrimm 1");
+    edit->setText("99");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "-5");
+    EXPECT_EQ(SlotByte(0, 46), 0xFB);
+    edit->setText("98");
+    QTest::keyClick(&Page(kBase), Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "-5");
+}
+
+TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
+    StartEditing();
+    Type(kBase, "SubTrimm 1", "3");
+    Page(kBase).modelList()->setCurrentRow(3);
+    Settle();
+    Type(kBase, "SubTrimm 1", "4");
+    Page(kBase).revertButton()->click();
+    Settle();
+    EXPECT_EQ(SlotByte(0, 46), 0xFB);
+    EXPECT_EQ(SlotByte(3, 46), 0xFB);
+    EXPECT_EQ(Page(kBase).modelList()->currentRow(), 0);
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
+}
+
+TEST_F(EditorPageFixture, SelectingAModelMapsItsMixingPage) {
+    Page(kBase).modelList()->setCurrentRow(1);
+    Settle();
+    EXPECT_EQ(window->TabPage(kMixingTab), 43);
+    EXPECT_FALSE(Page(kBase).Control("DualRate Up 1")->isHidden());
+    EXPECT_TRUE(Page(kBase).Control("DualRate Up 1L")->isHidden());
+
+    window->SelectTab(kMixingTab);
+    Settle();
+    EXPECT_EQ(window->currentPage(), 43);
+    Page(43).modelList()->setCurrentRow(2);
+    Settle();
+    EXPECT_EQ(window->currentPage(), 42);
+    EXPECT_EQ(Page(42).shownModel(), 2);
+}
+
+TEST_F(EditorPageFixture, ModelTypeChangeSwapsTheMixingPage) {
+    StartEditing();
+    Choose(kBase, "Modelltyp", "Heli SWH1");
+    EXPECT_EQ(SlotByte(0, 3), 129);
+    EXPECT_EQ(SlotByte(0, 58), 0x3F);
+    EXPECT_EQ(window->TabPage(1), 43);
+    EXPECT_FALSE(Page(kBase).Control("Expo Down 4")->isHidden());
+    window->SelectTab(1);
+    Settle();
+    EXPECT_EQ(window->currentPage(), 43);
+    Type(43, "ThrCut", "35");
+    EXPECT_EQ(dialogs.shown.back().text, 219);
+    EXPECT_EQ(dialogs.shown.back().arguments[1], MessageArgument(-30LL));
+}
+
+TEST_F(EditorPageFixture, MixersPageDisablesWhatTheHelicopterUses) {
+    Page(kBase).modelList()->setCurrentRow(1);
+    Settle();
+    window->SelectTab(5);
+    Settle();
+    EXPECT_EQ(window->currentPage(), 49);
+    EXPECT_TRUE(Page(49).Control("Mischer 2 L")->isEnabled());
+    EXPECT_FALSE(Page(49).Control("Mischer 3 L")->isEnabled());
+}
+
+}  // namespace
