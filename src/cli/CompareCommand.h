@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// keplund-cli compare FILE.rom --simulate IMAGE [...]: compares a CamPac file with the
+// keplund-cli compare FILE.rom [--simulate IMAGE] [...]: compares a CamPac file with the
 // CamPac and lists every differing byte; exit status 0 only when none differs.
 int RunCompareCommand(const std::vector<std::string>& words,
                       const std::filesystem::path& programFolder, std::ostream& out,

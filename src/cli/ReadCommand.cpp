@@ -9,7 +9,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: keplund-cli read OUT.rom --simulate IMAGE [--adapter lpt|usb] [--trace FILE.vcd] "
+    "usage: keplund-cli read OUT.rom [--simulate IMAGE] [--adapter lpt|usb] [--trace FILE.vcd] "
     "[--json] [--lang NAME]\n";
 
 }  // namespace

@@ -47,37 +47,54 @@ std::optional<int> TransferCli::Open(std::ostream& err) {
     if (!cli_->Open(args_.Value("--lang"), err)) {
         return 1;
     }
-    const std::optional<std::string> image = args_.Value("--simulate");
-    if (!image) {
-        err << "keplund-cli: the command-line tool reaches only a simulated CamPac "
-               "(--simulate IMAGE); real adapters need the program keplund.\n";
-        return 1;
-    }
-    std::optional<std::vector<Byte>> bytes = ReadImage(*image);
-    if (!bytes || !campac::IsSize(static_cast<int>(bytes->size()))) {
-        err << "keplund-cli: " << *image
-            << (bytes ? " is no CamPac image (256, 512, 1024, 2048 or 8192 bytes)\n"
-                      : " cannot be read\n");
-        return 1;
-    }
     const Settings& settings = cli_->session.settings;
     const AdapterKind kind = adapter ? (*adapter == "usb" ? AdapterKind::Usb : AdapterKind::Lpt)
                                      : (settings.useUsb != 0 ? AdapterKind::Usb : AdapterKind::Lpt);
-    sim_ = std::make_unique<SimulatedCamPac>(std::move(*bytes), kind, cli_->dialogs,
-                                             settings.clockFor64k);
-    if (const std::optional<std::string> trace = args_.Value("--trace")) {
-        if (kind != AdapterKind::Lpt) {
-            err << "keplund-cli: --trace records the parallel-port bus; use it with "
-                   "--adapter lpt\n";
-            return 2;
+    const std::optional<std::string> trace = args_.Value("--trace");
+    const std::optional<std::string> image = args_.Value("--simulate");
+    if (trace && (kind != AdapterKind::Lpt || !image)) {
+        err << "keplund-cli: --trace records the bus of the simulated parallel port; use it "
+               "with --simulate IMAGE --adapter lpt\n";
+        return 2;
+    }
+    Clock* clock = nullptr;
+    ModuleAccess* module = nullptr;
+    if (image) {
+        std::optional<std::vector<Byte>> bytes = ReadImage(*image);
+        if (!bytes || !campac::IsSize(static_cast<int>(bytes->size()))) {
+            err << "keplund-cli: " << *image
+                << (bytes ? " is no CamPac image (256, 512, 1024, 2048 or 8192 bytes)\n"
+                          : " cannot be read\n");
+            return 1;
         }
-        if (!sim_->port.StartTrace(*trace)) {
+        sim_ = std::make_unique<SimulatedCamPac>(std::move(*bytes), kind, cli_->dialogs,
+                                                 settings.clockFor64k);
+        if (trace && !sim_->port.StartTrace(*trace)) {
             err << "keplund-cli: cannot write the trace " << *trace << "\n";
             return 1;
         }
+        clock = &sim_->clock;
+        module = &sim_->module;
+    } else {
+        HardwareAdapters::Choice choice;
+        choice.kind = kind;
+        choice.lptAddress = settings.lptAddress;
+        choice.waitStates = settings.waitStates;
+        choice.usbVendor = static_cast<std::uint16_t>(settings.usbVendor);
+        choice.usbProduct = static_cast<std::uint16_t>(settings.usbProduct);
+        choice.clockFor64k = settings.clockFor64k;
+        Result<std::unique_ptr<HardwareAdapters>> hardware =
+            HardwareAdapters::Open(choice, cli_->dialogs);
+        if (!hardware) {
+            err << "keplund-cli: " << cli_->dialogs.Render(hardware.error()).message << "\n";
+            return 1;
+        }
+        hardware_ = std::move(hardware.value());
+        clock = &hardware_->clock();
+        module = &hardware_->module();
     }
     engine_ = std::make_unique<TransferEngine>(
-        cli_->session.data, cli_->session.catalogue, cli_->dialogs, sim_->clock, sim_->module,
+        cli_->session.data, cli_->session.catalogue, cli_->dialogs, *clock, *module,
         TransferEngine::Options{settings.clockFor64k, false});
     observer_ = std::make_unique<CliProgress>(cli_->dialogs, err);
     return std::nullopt;
@@ -95,6 +112,9 @@ void TransferCli::EndProgress() {
 }
 
 bool TransferCli::SaveSimulatedImage(std::ostream& err) {
+    if (!sim_) {
+        return true;
+    }
     const Status saved = WriteFileSafely(*args_.Value("--simulate"), sim_->eeprom.memory());
     if (!saved) {
         err << "keplund-cli: " << cli_->dialogs.Render(saved.error()).message << "\n";

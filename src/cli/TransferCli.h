@@ -10,12 +10,14 @@
 
 #include "adapters/SimulatedCamPac.h"
 #include "adapters/TransferEngine.h"
+#include "adapters/hw/HardwareAdapters.h"
 #include "cli/Arguments.h"
 #include "cli/CliProgress.h"
 #include "cli/CliSession.h"
 
-// What the transfer commands (read, compare, write) share: their options, the simulated
-// CamPac they reach, the engine, and the progress shown on stderr.
+// What the transfer commands (read, compare, write) share: their options, the CamPac they
+// reach (a simulated one with --simulate, else the real adapter of the settings or of
+// --adapter), the engine, and the progress shown on stderr.
 class TransferCli {
   public:
     // Parses the words; `extraFlags` are the command's own flags. `usage` is printed on a
@@ -23,7 +25,7 @@ class TransferCli {
     TransferCli(const std::vector<std::string>& words, const std::set<std::string>& extraFlags,
                 std::string usage, const std::filesystem::path& programFolder);
 
-    // Opens the language and the simulated CamPac. Returns the exit status to end with
+    // Opens the language and the adapter. Returns the exit status to end with
     // (2 for a wrong command line, 1 for a failure), or nothing to go on.
     std::optional<int> Open(std::ostream& err);
 
@@ -35,7 +37,7 @@ class TransferCli {
     TransferObserver& observer() { return *observer_; }
     // The difference or verify lines the transfer listed, as shown.
     std::vector<std::string> ListLines() const;
-    // Writes the simulated module's bytes back to its image file.
+    // Writes the simulated module's bytes back to its image file (true without one).
     bool SaveSimulatedImage(std::ostream& err);
     // The folder for the backups of writes (--backups, else the user's data folder).
     std::filesystem::path BackupFolder() const;
@@ -52,6 +54,7 @@ class TransferCli {
     std::filesystem::path programFolder_;
     std::unique_ptr<CliSession> cli_;
     std::unique_ptr<SimulatedCamPac> sim_;
+    std::unique_ptr<HardwareAdapters> hardware_;
     std::unique_ptr<TransferEngine> engine_;
     std::unique_ptr<CliProgress> observer_;
     std::size_t shownBefore_ = 0;

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: keplund-cli write FILE.rom --simulate IMAGE [--only-changes] [--adapter lpt|usb] "
+    "usage: keplund-cli write FILE.rom [--simulate IMAGE] [--only-changes] [--adapter lpt|usb] "
     "[--trace FILE.vcd] [--backups DIR] [--json] [--lang NAME]\n";
 
 }  // namespace

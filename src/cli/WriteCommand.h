@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// keplund-cli write FILE.rom --simulate IMAGE [--only-changes] [...]: writes a CamPac file
+// keplund-cli write FILE.rom [--simulate IMAGE] [--only-changes] [...]: writes a CamPac file
 // to the CamPac after keeping a backup, and verifies it; the simulated image file gets
 // the module's new bytes. Exit status 0 only when the verify passed.
 int RunWriteCommand(const std::vector<std::string>& words,

@@ -13,10 +13,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: keplund-cli COMMAND ...\n"
     "  info FILE [--json] [--lang NAME]   what loading FILE shows\n"
-    "  read OUT.rom --simulate IMAGE      read a CamPac into a file\n"
-    "  compare FILE.rom --simulate IMAGE  compare a file with a CamPac\n"
-    "  write FILE.rom --simulate IMAGE    write a file to a CamPac [--only-changes]\n"
-    "  (read, compare, write: [--adapter lpt|usb] [--trace FILE.vcd] [--json])\n";
+    "  read OUT.rom                       read a CamPac into a file\n"
+    "  compare FILE.rom                   compare a file with a CamPac\n"
+    "  write FILE.rom [--only-changes]    write a file to a CamPac\n"
+    "  (read, compare, write: [--adapter lpt|usb] [--simulate IMAGE [--trace FILE.vcd]]\n"
+    "   [--json] [--lang NAME])\n";
 
 }  // namespace
 

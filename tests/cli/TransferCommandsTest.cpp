@@ -79,14 +79,18 @@ TEST_P(TransferCommands, FailuresExitWithTheirText) {
     EXPECT_EQ(mismatch.out.rfind("{\"error\": {\"text\": 109", 0), 0u) << mismatch.out;
 }
 
-TEST(TransferCommandsWithoutSimulation, SayThatRealAdaptersNeedTheProgram) {
+TEST(TransferCommandsOptions, WrongCommandLinesExitWith2) {
     TempFolder program;
     CopyLanguageFiles(program.path());
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunReadCommand({"x.rom"}, program.path(), out, err), 1);
-    EXPECT_NE(err.str().find("real adapters need the program"), std::string::npos);
     EXPECT_EQ(RunReadCommand({"x.rom", "--adapter", "serial"}, program.path(), out, err), 2);
+    // The trace records the simulated parallel-port bus only.
+    EXPECT_EQ(
+        RunReadCommand({"x.rom", "--adapter", "lpt", "--trace", "t.vcd"}, program.path(), out, err),
+        2);
+    EXPECT_EQ(RunCompareCommand({}, program.path(), out, err), 2);
+    EXPECT_EQ(RunWriteCommand({"a.rom", "--bogus"}, program.path(), out, err), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Adapters, TransferCommands, ::testing::Values("lpt", "usb"));
