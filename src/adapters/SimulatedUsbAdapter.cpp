@@ -10,19 +10,13 @@ namespace {
 constexpr const char* kInfoText = "FW=1.3/PC=%d/TC=%d/TP=%d/";
 constexpr const char* kAdapterPath = "/dev/hidraw-simulated";
 
-void PutBigEndian16(UsbReport& report, std::size_t offset, int value) {
-    report[offset] = static_cast<Byte>((value >> 8) & 0xFF);
-    report[offset + 1] = static_cast<Byte>(value & 0xFF);
-}
-
 UsbReport ReadyAnswer() {
     UsbReport answer{};
     answer[usb::kReadyMark] = usb::kReady;
     return answer;
 }
 
-// The device forwards the report to the firmware without its number byte; the host side
-// sees the same 129-byte layout either way.
+// An open handle on the simulated adapter: every report goes to its one firmware.
 class FirmwareHandle : public HidDevice {
   public:
     explicit FirmwareHandle(SimulatedUsbFirmware& firmware) : firmware_(firmware) {}

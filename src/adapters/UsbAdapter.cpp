@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::array<int, 4> kPrescalers{1, 4, 16, 64};
 
-void PutBigEndian16(UsbReport& report, std::size_t offset, int value) {
-    report[offset] = static_cast<Byte>((value >> 8) & 0xFF);
-    report[offset + 1] = static_cast<Byte>(value & 0xFF);
-}
-
 // The decimal number of a field: the characters from three places after the name up to
 // the next "/" or the end; nothing when they are not all digits.
 std::optional<int> FieldValue(std::string_view text, std::string_view name, bool needSlash) {

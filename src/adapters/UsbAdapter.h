@@ -50,6 +50,12 @@ inline constexpr int kInfoFetches = 19;
 
 using UsbReport = std::array<Byte, usb::kReportLength>;
 
+// Puts a 16-bit number into a report, high byte first.
+inline void PutBigEndian16(UsbReport& report, std::size_t offset, int value) {
+    report[offset] = static_cast<Byte>((value >> 8) & 0xFF);
+    report[offset + 1] = static_cast<Byte>(value & 0xFF);
+}
+
 // One data answer of the adapter, checked against the CamPac size.
 struct UsbDataAnswer {
     int count = 0;
