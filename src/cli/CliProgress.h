@@ -36,6 +36,7 @@ class CliProgress : public TransferObserver {
     void SetProgressRange(int maximum) override {
         maximum_ = maximum;
         quarter_ = 0;
+        shownPercent_ = -1;
     }
     void SetProgress(int value) override {
         if (maximum_ <= 0) {
@@ -43,10 +44,16 @@ class CliProgress : public TransferObserver {
         }
         const int done = std::min(value + 1, maximum_);
         if (terminal_) {
+            const int percent = done * 100 / maximum_;
+            if (percent == shownPercent_ && seconds_ == shownSeconds_) {
+                return;
+            }
+            shownPercent_ = percent;
+            shownSeconds_ = seconds_;
             const int filled = done * kBarWidth / maximum_;
             err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-                 << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << done
-                 << "/" << maximum_ << "  " << seconds_ << " s" << std::flush;
+                 << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] "
+                 << percent << "%  " << seconds_ << " s" << std::flush;
             barShown_ = true;
         } else if (done * 4 / maximum_ > quarter_) {
             quarter_ = done * 4 / maximum_;
@@ -87,6 +94,8 @@ class CliProgress : public TransferObserver {
     int maximum_ = 0;
     int quarter_ = 0;
     int seconds_ = 0;
+    int shownPercent_ = -1;
+    int shownSeconds_ = -1;
     std::string status_;
     Message status1_;
     Message status2_;
