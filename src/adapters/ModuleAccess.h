@@ -39,7 +39,8 @@ class ModuleAccess {
     // The CamPac size in bytes, or 0.
     int DetectCamPacSize();
 
-    // Reads the addresses of `addresses` (all of them in order when empty). `stopEach`
+    // Reads the addresses of `addresses` (all of them in order when empty); the USB
+    // adapter always sends every byte, so the sink picks out the ones it wants. `stopEach`
     // ends every LPT byte with a stop condition (compare) instead of a repeated start.
     PassResult ReadPass(int size, std::span<const int> addresses, bool stopEach,
                         const ByteSink& sink, const Checkpoint& checkpoint);

@@ -217,7 +217,7 @@ bool SimulatedEeprom::ReadForFirmware(int address, Byte& value) const {
     return true;
 }
 
-bool SimulatedEeprom::WriteForFirmware(int address, Byte value, std::int64_t) {
+bool SimulatedEeprom::WriteForFirmware(int address, Byte value) {
     if (address < 0 || address >= size() || faults_.sdaStuckLow || faults_.scl != SclFault::None ||
         Refuses(AckFault::DeviceAddress) || Refuses(AckFault::WordAddress) ||
         Refuses(AckFault::WriteData)) {

@@ -58,7 +58,7 @@ class SimulatedEeprom {
     // when the device would not acknowledge.
     bool AnswersDevice(Byte deviceAddress, std::int64_t nowUs) const;
     bool ReadForFirmware(int address, Byte& value) const;
-    bool WriteForFirmware(int address, Byte value, std::int64_t nowUs);
+    bool WriteForFirmware(int address, Byte value);
 
     // Counters for tests and the benchmark.
     int startConditions() const { return starts_; }

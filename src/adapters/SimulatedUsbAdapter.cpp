@@ -156,8 +156,7 @@ void SimulatedUsbFirmware::AnswerWrite(const UsbReport& request) {
             pageOfLastByte = address / campac::kWritePage;
             ++pages;
         }
-        if (!eeprom_.WriteForFirmware(address, request[usb::kData + static_cast<std::size_t>(i)],
-                                      clock_.NowMicroseconds())) {
+        if (!eeprom_.WriteForFirmware(address, request[usb::kData + static_cast<std::size_t>(i)])) {
             answer[usb::kWriteStatus] = usb::kWriteDeviceFailed;
             PutBigEndian16(answer, usb::kStart, address);
             break;
