@@ -195,7 +195,7 @@ TEST(TransferFaults, WriteProtectedModuleFailsTheVerifyAndNamesTheBytes) {
         rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
     EXPECT_EQ(report.outcome, TransferOutcome::Failed);
     EXPECT_GE(report.verifyFailures, 2);
-    EXPECT_EQ(rig.observer.list.size(), static_cast<std::size_t>(report.verifyFailures) + 1);
+    ASSERT_EQ(rig.observer.list.size(), static_cast<std::size_t>(report.verifyFailures) + 1);
     EXPECT_EQ(rig.observer.list[0].literal.rfind("1. Byte ", 0), 0u);
 }
 
