@@ -3,10 +3,13 @@
 #include <utility>
 #include <vector>
 
+#include "cli/CompareCommand.h"
 #include "cli/DataCommands.h"
 #include "cli/DescribeCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/ReadCommand.h"
 #include "cli/SetCommand.h"
+#include "cli/WriteCommand.h"
 #include "common/ProgramFolder.h"
 
 namespace {
@@ -24,7 +27,12 @@ constexpr const char* kUsage =
     "  compare-models FILE MODEL OTHER [--json]\n"
     "                                     the bytes two models differ in\n"
     "  describe FILE MODEL [--json] [--lang NAME]   every field of a model\n"
-    "  set FILE MODEL NAME=VALUE ... --out OUT.rom [--json] [--lang NAME]\n";
+    "  set FILE MODEL NAME=VALUE ... --out OUT.rom [--json] [--lang NAME]\n"
+    "  read OUT.rom                       read a CamPac into a file\n"
+    "  compare FILE.rom                   compare a file with a CamPac\n"
+    "  write FILE.rom [--only-changes]    write a file to a CamPac\n"
+    "  (read, compare, write: [--adapter lpt|usb] [--simulate IMAGE [--trace FILE.vcd]]\n"
+    "   [--json] [--lang NAME])\n";
 
 const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"info", RunInfoCommand},
@@ -37,6 +45,9 @@ const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"compare-models", RunCompareModelsCommand},
     {"describe", RunDescribeCommand},
     {"set", RunSetCommand},
+    {"read", RunReadCommand},
+    {"compare", RunCompareCommand},
+    {"write", RunWriteCommand},
 };
 
 }  // namespace

@@ -22,6 +22,9 @@ struct Message {
     std::string literal;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // Further texts shown in the same box after this one (for example text 86 followed by
+    // text 87), each formatted with its own arguments.
+    std::vector<Message> continuation;
 
     static Message Numbered(TextSpec spec, std::vector<MessageArgument> args = {},
                             MessageIcon icon = MessageIcon::Information) {
@@ -39,6 +42,10 @@ struct Message {
     }
     Message&& WithSuffix(std::string s) && {
         suffix = std::move(s);
+        return std::move(*this);
+    }
+    Message&& FollowedBy(Message next) && {
+        continuation.push_back(std::move(next));
         return std::move(*this);
     }
     Message&& WithButtons(MessageButtons b, MessageIcon i) && {

@@ -4,8 +4,12 @@
 #include "shell/LanguageTable.h"
 
 std::string MessageText(const Message& message, const LanguageTable& language) {
-    if (message.text < 0) {
-        return message.literal + message.suffix;
+    std::string text = message.text < 0
+                           ? message.literal
+                           : FormatText(language.GetText(message.text), message.arguments);
+    text += message.suffix;
+    for (const Message& next : message.continuation) {
+        text += MessageText(next, language);
     }
-    return FormatText(language.GetText(message.text), message.arguments) + message.suffix;
+    return text;
 }

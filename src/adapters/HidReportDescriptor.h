@@ -1,0 +1,11 @@
+#pragma once
+
+#include <span>
+
+#include "common/Bytes.h"
+
+// The length of the longest feature report a HID report descriptor declares, in bytes,
+// with the report number byte in front (as the host exchanges it): 129 for a device whose
+// feature report carries 128 bytes. 0 when the descriptor declares no feature report or
+// cannot be read to its end.
+int FeatureReportLength(std::span<const Byte> descriptor);

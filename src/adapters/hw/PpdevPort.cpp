@@ -1,0 +1,114 @@
+#include "adapters/hw/PpdevPort.h"
+
+#include <fcntl.h>
+#include <linux/parport.h>
+#include <linux/ppdev.h>
+#include <sys/ioctl.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "adapters/AdapterTexts.h"
+
+namespace {
+
+constexpr const char* kParportFolder = "/proc/sys/dev/parport";
+constexpr const char* kPermissionHint =
+    "\r\n\r\nLinux: sudo usermod -aG lp $USER (then log in again), and load ppdev "
+    "(sudo modprobe ppdev).";
+
+Message CannotOpen(const std::string& detail) {
+    return Message::Numbered(txt::kPortDriverCannotOpen, {}, MessageIcon::Stop)
+        .WithSuffix("\r\n(" + detail + ")");
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> PpdevPort::DeviceFor(std::uint16_t baseAddress) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(kParportFolder, error)) {
+        std::ifstream in(entry.path() / "base-addr");
+        long address = -1;
+        if (in >> address && address == baseAddress) {
+            return std::filesystem::path("/dev") / entry.path().filename();
+        }
+    }
+    return std::nullopt;
+}
+
+Result<std::unique_ptr<PpdevPort>> PpdevPort::Open(std::uint16_t baseAddress) {
+    const std::optional<std::filesystem::path> device = DeviceFor(baseAddress);
+    if (!device) {
+        char address[16];
+        std::snprintf(address, sizeof address, "0x%03X", baseAddress);
+        return CannotOpen(std::string("no parallel port at ") + address);
+    }
+    const int fd = open(device->c_str(), O_RDWR);
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM) {
+            return Message::Numbered(txt::kPortNoPermission, {}, MessageIcon::Stop)
+                .WithSuffix(kPermissionHint);
+        }
+        return CannotOpen(device->string() + ": " + std::strerror(errno));
+    }
+    if (ioctl(fd, PPEXCL) != 0 || ioctl(fd, PPCLAIM) != 0) {
+        const std::string reason = std::strerror(errno);
+        close(fd);
+        return CannotOpen(device->string() + ": " + reason);
+    }
+    int forward = 0;
+    ioctl(fd, PPDATADIR, &forward);
+    return std::unique_ptr<PpdevPort>(new PpdevPort(fd, baseAddress));
+}
+
+PpdevPort::~PpdevPort() {
+    ioctl(fd_, PPRELEASE);
+    close(fd_);
+}
+
+std::optional<Byte> PpdevPort::ReadPort(std::uint16_t port) {
+    unsigned char value = 0;
+    unsigned long request = 0;
+    switch (port - base_) {
+        case 0:
+            request = PPRDATA;
+            break;
+        case 1:
+            request = PPRSTATUS;
+            break;
+        case 2:
+            request = PPRCONTROL;
+            break;
+        default:
+            return std::nullopt;
+    }
+    if (ioctl(fd_, request, &value) != 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool PpdevPort::WritePort(std::uint16_t port, Byte value) {
+    unsigned char byte = value;
+    switch (port - base_) {
+        case 0:
+            return ioctl(fd_, PPWDATA, &byte) == 0;
+        case 1:
+            return true;  // the status register takes no writes
+        case 2:
+            return ioctl(fd_, PPWCONTROL, &byte) == 0;
+        default:
+            return false;
+    }
+}
+
+std::string PlatformName() {
+    utsname name{};
+    if (uname(&name) != 0) {
+        return {};
+    }
+    return std::string(name.sysname) + " " + name.release;
+}

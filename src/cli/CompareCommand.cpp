@@ -1,0 +1,54 @@
+#include "cli/CompareCommand.h"
+
+#include <ostream>
+
+#include "cli/Json.h"
+#include "cli/TransferCli.h"
+#include "dataset/DataSetCommands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: keplund-cli compare FILE.rom [--simulate IMAGE] [--adapter lpt|usb] "
+    "[--trace FILE.vcd] [--json] [--lang NAME]\n";
+
+}  // namespace
+
+int RunCompareCommand(const std::vector<std::string>& words,
+                      const std::filesystem::path& programFolder, std::ostream& out,
+                      std::ostream& err) {
+    TransferCli transfer(words, {}, kUsage, programFolder);
+    if (const std::optional<int> status = transfer.Open(err)) {
+        return *status;
+    }
+    if (LoadDataSetFrom(transfer.cli().session, transfer.cli().dialogs, transfer.file()) !=
+        CommandOutcome::Done) {
+        return transfer.Fail(out, err);
+    }
+    transfer.MarkStart();
+    const CompareResult result =
+        transfer.engine().CompareCamPac(transfer.observer(), TransferPage::Save);
+    if (result.outcome != TransferOutcome::Done) {
+        return transfer.Fail(out, err);
+    }
+    transfer.EndProgress();
+    const std::vector<std::string> lines = transfer.ListLines();
+    if (transfer.json()) {
+        JsonWriter w;
+        w.BeginObject();
+        w.Key("differences").Number(result.differences);
+        w.Key("lines").BeginArray();
+        for (const std::string& line : lines) {
+            w.String(line);
+        }
+        w.EndArray();
+        w.EndObject();
+        out << w.Text() << "\n";
+    } else {
+        for (const std::string& line : lines) {
+            out << line << "\n";
+        }
+        out << result.differences << " differences\n";
+    }
+    return result.differences == 0 ? 0 : 1;
+}

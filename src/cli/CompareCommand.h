@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// keplund-cli compare FILE.rom [--simulate IMAGE] [...]: compares a CamPac file with the
+// CamPac and lists every differing byte; exit status 0 only when none differs.
+int RunCompareCommand(const std::vector<std::string>& words,
+                      const std::filesystem::path& programFolder, std::ostream& out,
+                      std::ostream& err);

@@ -1,0 +1,48 @@
+#include "cli/ReadCommand.h"
+
+#include <ostream>
+
+#include "cli/Json.h"
+#include "cli/TransferCli.h"
+#include "dataset/DataSetFiles.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: keplund-cli read OUT.rom [--simulate IMAGE] [--adapter lpt|usb] [--trace FILE.vcd] "
+    "[--json] [--lang NAME]\n";
+
+}  // namespace
+
+int RunReadCommand(const std::vector<std::string>& words,
+                   const std::filesystem::path& programFolder, std::ostream& out,
+                   std::ostream& err) {
+    TransferCli transfer(words, {}, kUsage, programFolder);
+    if (const std::optional<int> status = transfer.Open(err)) {
+        return *status;
+    }
+    CamPacData& data = transfer.cli().session.data;
+    transfer.MarkStart();
+    if (transfer.engine().ReadCamPac(transfer.observer(), false) != TransferOutcome::Done) {
+        return transfer.Fail(out, err);
+    }
+    transfer.EndProgress();
+    if (const Status written = WriteDataSetFile(transfer.file(), data); !written) {
+        transfer.cli().dialogs.Show(written.error());
+        return transfer.Fail(out, err);
+    }
+    if (transfer.json()) {
+        JsonWriter w;
+        w.BeginObject();
+        w.Key("file").String(transfer.file());
+        w.Key("imageSize").Number(data.imageSize);
+        w.Key("type").String(data.typeName);
+        w.Key("modelCount").Number(data.modelCount);
+        w.EndObject();
+        out << w.Text() << "\n";
+    } else {
+        out << "Read " << data.imageSize << " bytes (" << data.typeName << ") into "
+            << transfer.file() << "\n";
+    }
+    return 0;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "adapters/SimulatedCamPac.h"
+#include "adapters/TransferEngine.h"
+#include "cli/Arguments.h"
+#include "cli/CliProgress.h"
+#include "cli/CliSession.h"
+
+// What the transfer commands (read, compare, write) share: their options, the CamPac they
+// reach (the simulated one of --simulate, through the adapter of the settings or of
+// --adapter), the engine, and the progress shown on stderr.
+class TransferCli {
+  public:
+    // Parses the words; `extraFlags` are the command's own flags. `usage` is printed on a
+    // wrong command line.
+    TransferCli(const std::vector<std::string>& words, const std::set<std::string>& extraFlags,
+                std::string usage, const std::filesystem::path& programFolder);
+
+    // Opens the language and the adapter. Returns the exit status to end with
+    // (2 for a wrong command line, 1 for a failure), or nothing to go on.
+    std::optional<int> Open(std::ostream& err);
+
+    const Arguments& args() const { return args_; }
+    bool json() const { return args_.Has("--json"); }
+    const std::string& file() const { return args_.positional().front(); }
+    CliSession& cli() { return *cli_; }
+    TransferEngine& engine() { return *engine_; }
+    TransferObserver& observer() { return *observer_; }
+    // The difference or verify lines the transfer listed, as shown.
+    std::vector<std::string> ListLines() const;
+    // Writes the simulated module's bytes back to its image file.
+    bool SaveSimulatedImage(std::ostream& err);
+    // The folder for the backups of writes (--backups, else the user's data folder).
+    std::filesystem::path BackupFolder() const;
+    // From here on, messages belong to the transfer (not to loading its file).
+    void MarkStart();
+    // Ends the progress display and prints the failure: the last message the transfer
+    // showed, else its status lines.
+    int Fail(std::ostream& out, std::ostream& err);
+    void EndProgress();
+
+  private:
+    Arguments args_;
+    std::string usage_;
+    std::filesystem::path programFolder_;
+    std::unique_ptr<CliSession> cli_;
+    std::unique_ptr<SimulatedCamPac> sim_;
+    std::unique_ptr<TransferEngine> engine_;
+    std::unique_ptr<CliProgress> observer_;
+    std::size_t shownBefore_ = 0;
+};
+
+// Local time as "YYYYMMDD-HHMMSS", for backup file names.
+std::string TimestampNow();

@@ -1,0 +1,51 @@
+#include "cli/WriteCommand.h"
+
+#include <ostream>
+
+#include "cli/Json.h"
+#include "cli/TransferCli.h"
+#include "dataset/DataSetCommands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: keplund-cli write FILE.rom [--simulate IMAGE] [--only-changes] [--adapter lpt|usb] "
+    "[--trace FILE.vcd] [--backups DIR] [--json] [--lang NAME]\n";
+
+}  // namespace
+
+int RunWriteCommand(const std::vector<std::string>& words,
+                    const std::filesystem::path& programFolder, std::ostream& out,
+                    std::ostream& err) {
+    TransferCli transfer(words, {"--only-changes"}, kUsage, programFolder);
+    if (const std::optional<int> status = transfer.Open(err)) {
+        return *status;
+    }
+    if (LoadDataSetFrom(transfer.cli().session, transfer.cli().dialogs, transfer.file()) !=
+        CommandOutcome::Done) {
+        return transfer.Fail(out, err);
+    }
+    transfer.MarkStart();
+    const WriteReport report = transfer.engine().WriteCamPac(
+        transfer.observer(),
+        {transfer.args().Has("--only-changes"), transfer.BackupFolder(), TimestampNow()});
+    // The module may have changed even when the write failed part of the way.
+    const bool saved = transfer.SaveSimulatedImage(err);
+    if (report.outcome != TransferOutcome::Done || !saved) {
+        return transfer.Fail(out, err);
+    }
+    transfer.EndProgress();
+    if (transfer.json()) {
+        JsonWriter w;
+        w.BeginObject();
+        w.Key("bytesWritten").Number(report.bytesWritten);
+        w.Key("verified").Bool(report.verified);
+        w.Key("backup").String(report.backupPath.string());
+        w.EndObject();
+        out << w.Text() << "\n";
+    } else {
+        out << report.bytesWritten
+            << " bytes written, verify passed. Backup: " << report.backupPath.string() << "\n";
+    }
+    return 0;
+}

@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "adapters/RecordingObserver.h"
+#include "adapters/SimulatedCamPac.h"
+#include "adapters/TransferEngine.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+// Every failure path of read, compare and write gives its text and leaves the data set
+// and the module as they must be.
+
+namespace {
+
+struct Rig {
+    explicit Rig(AdapterKind kind, int size = 2048, bool clockFor64k = false)
+        : sim(HeaderedImage(size, size == 8192 ? 4 : 3, 0x0002), kind, dialogs, clockFor64k),
+          engine(data, catalogue, dialogs, sim.clock, sim.module, {clockFor64k, false}) {
+        data.imageSize = size;
+        data.typeName = "FC18V3    ";
+        data.state = DataSetState::Changed;
+        data.dataSetComment = "kept";
+    }
+    TransferOutcome Read() { return engine.ReadCamPac(observer, false); }
+
+    ScriptedDialogs dialogs;
+    TransmitterCatalogue catalogue;
+    CamPacData data;
+    SimulatedCamPac sim;
+    TransferEngine engine;
+    RecordingObserver observer;
+    TempFolder backups;
+};
+
+void ExpectReset(const CamPacData& data) {
+    EXPECT_EQ(data.state, DataSetState::None);
+    EXPECT_EQ(data.imageSize, 0);
+    EXPECT_EQ(data.image[0], 0xFF);
+}
+
+// A module that stops answering after the size detection: each random-read place fails
+// with its own text.
+TEST(TransferFaults, EachAcknowledgePlaceOfTheRandomReadHasItsText) {
+    struct Case {
+        AckFault fault;
+        int text;
+    };
+    for (const Case c : {Case{AckFault::DeviceAddress, txt::kDeviceAddressNotAcknowledged.number},
+                         Case{AckFault::WordAddress, txt::kWordAddressNotAcknowledged.number},
+                         Case{AckFault::ReadAddress, txt::kReadAddressNotAcknowledged.number}}) {
+        Rig rig(AdapterKind::Lpt);
+        class Switching : public RecordingObserver {
+          public:
+            Switching(SimulatedEeprom& e, AckFault f) : eeprom(e), fault(f) {}
+            void SetProgressRange(int maximum) override {
+                RecordingObserver::SetProgressRange(maximum);
+                eeprom.faults().noAck = fault;  // after the detection, before the first byte
+            }
+            SimulatedEeprom& eeprom;
+            AckFault fault;
+        } switching(rig.sim.eeprom, c.fault);
+        EXPECT_EQ(rig.engine.ReadCamPac(switching, false), TransferOutcome::Failed);
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+        EXPECT_EQ(rig.dialogs.shown[0].text, c.text);
+        ExpectReset(rig.data);
+        EXPECT_EQ(switching.caption.text, txt::kReadButtonIdle.number);
+    }
+}
+
+TEST(TransferFaults, StuckSdaIsAnAdapterThatDoesNotAnswer) {
+    Rig rig(AdapterKind::Lpt);
+    rig.sim.eeprom.faults().sdaStuckLow = true;
+    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0].text, txt::kAdapterNotAnswering.number);
+    ASSERT_EQ(rig.dialogs.shown[0].continuation.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0].continuation[0].text, txt::kCheckAdapter.number);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kAdapterNotAnswering.number);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kCheckAdapter.number);
+    ExpectReset(rig.data);
+}
+
+TEST(TransferFaults, SclStuckEndsAWriteBeforeAnyByte) {
+    Rig rig(AdapterKind::Lpt);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    rig.sim.eeprom.faults().scl = SclFault::StuckLow;
+    RecordingObserver observer;
+    const WriteReport report = rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "x"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kAdapterNotAnswering.number);
+    EXPECT_EQ(rig.sim.eeprom.memory(), before);
+}
+
+TEST(TransferFaults, PortAccessFaultSwitchesAccessOffAndFails) {
+    Rig rig(AdapterKind::Lpt);
+    int switchedOff = 0;
+    rig.sim.access.SetSwitchedOffHandler([&] { ++switchedOff; });
+    rig.sim.port.SetAccessDenied(true);
+    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+    EXPECT_EQ(switchedOff, 1);
+    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kAdapterNotAnswering.number);
+}
+
+TEST(TransferFaults, NoModuleMeansUnknownSize) {
+    Rig rig(AdapterKind::Lpt);
+    rig.sim.eeprom.faults().noAck = AckFault::Everything;
+    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kSizeNotRecognised.number);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kInsertCamPacAgain.number);
+    EXPECT_TRUE(rig.dialogs.shown.empty());
+    ExpectReset(rig.data);
+}
+
+TEST(TransferFaults, UsbAdapterMissing) {
+    Rig rig(AdapterKind::Usb);
+    rig.sim.hid.Unplug();
+    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kUsbNotFound.number});
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kUsbNotFoundStatus1.number);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kUsbNotFoundStatus2.number);
+    ExpectReset(rig.data);
+}
+
+TEST(TransferFaults, UsbNotReadyGivesUnknownSize) {
+    Rig rig(AdapterKind::Usb);
+    rig.sim.hid.firmware().faults().neverReady = true;
+    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kSizeNotRecognised.number);
+}
+
+TEST(TransferFaults, UsbTimeoutDuringCompareUsesThePagesText) {
+    for (TransferPage page : {TransferPage::GetData, TransferPage::Save}) {
+        Rig rig(AdapterKind::Usb);
+        rig.data.state = DataSetState::Unchanged;
+        // The module stops answering after the size check.
+        class Breaking : public RecordingObserver {
+          public:
+            explicit Breaking(SimulatedUsbFirmware& f) : firmware(f) {}
+            void SetProgressRange(int maximum) override {
+                RecordingObserver::SetProgressRange(maximum);
+                firmware.faults().neverReady = true;
+            }
+            SimulatedUsbFirmware& firmware;
+        } observer(rig.sim.hid.firmware());
+        EXPECT_EQ(rig.engine.CompareCamPac(observer, page).outcome, TransferOutcome::Failed);
+        EXPECT_EQ(rig.dialogs.shown.back().text, page == TransferPage::Save
+                                                     ? txt::kUsbNoReadyAnswerSavePage.number
+                                                     : txt::kUsbNoReadyAnswer.number);
+        EXPECT_FALSE(rig.sim.usb.IsOpen());
+    }
+}
+
+TEST(TransferFaults, OversizedOrOutOfRangeUsbAnswersAreRefusedNeverCopied) {
+    for (int which = 0; which < 2; ++which) {
+        Rig rig(AdapterKind::Usb);
+        auto& faults = rig.sim.hid.firmware().faults();
+        (which == 0 ? faults.oversizedCountAt : faults.beyondSizeAt) = 0;
+        EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+        EXPECT_NE(rig.dialogs.shown[0].literal.find("verworfen"), std::string::npos);
+        ExpectReset(rig.data);
+        for (int i = 0; i < 200; ++i) {
+            EXPECT_EQ(rig.data.image[static_cast<std::size_t>(i)], 0xFF);
+        }
+    }
+}
+
+TEST(TransferFaults, ReleasedButtonWithoutARunningReadKeepsTheDataSet) {
+    Rig rig(AdapterKind::Lpt);
+    rig.observer.running = false;
+    EXPECT_EQ(rig.Read(), TransferOutcome::Cancelled);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kReadCancelAcknowledged.number});
+    EXPECT_EQ(rig.data.dataSetComment, "kept");
+    EXPECT_EQ(rig.data.imageSize, 2048);
+}
+
+TEST(TransferFaults, CompareWithoutADataSetOnTheGetDataPage) {
+    Rig rig(AdapterKind::Lpt);
+    rig.data.state = DataSetState::None;
+    EXPECT_EQ(rig.engine.CompareCamPac(rig.observer, TransferPage::GetData).outcome,
+              TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kNoValidDataSet.number});
+}
+
+TEST(TransferFaults, WriteProtectedModuleFailsTheVerifyAndNamesTheBytes) {
+    Rig rig(AdapterKind::Lpt, 256);
+    rig.sim.eeprom.faults().writeProtected = true;
+    rig.data.imageSize = 256;
+    rig.data.image[40] = 1;
+    rig.data.image[41] = 2;
+    rig.data.state = DataSetState::Unchanged;
+    const WriteReport report =
+        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_GE(report.verifyFailures, 2);
+    ASSERT_EQ(rig.observer.list.size(), static_cast<std::size_t>(report.verifyFailures) + 1);
+    EXPECT_EQ(rig.observer.list[0].literal.rfind("1. Byte ", 0), 0u);
+}
+
+TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
+    for (AdapterKind kind : {AdapterKind::Lpt, AdapterKind::Usb}) {
+        Rig rig(kind, 512);
+        rig.data.imageSize = 512;
+        rig.data.image.fill(0);
+        rig.data.state = DataSetState::Unchanged;
+        class Breaking : public RecordingObserver {
+          public:
+            explicit Breaking(SimulatedEeprom& e) : eeprom(e) {}
+            void ShowLine(TransferLine line, const Message& text) override {
+                RecordingObserver::ShowLine(line, text);
+                if (line == TransferLine::Status2 && text.literal.rfind("Sicherung", 0) == 0) {
+                    eeprom.faults().noAck = AckFault::WriteData;
+                }
+            }
+            SimulatedEeprom& eeprom;
+        } observer(rig.sim.eeprom);
+        const WriteReport report =
+            rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "t"});
+        EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+        EXPECT_EQ(report.bytesWritten, 0);
+        ASSERT_FALSE(rig.dialogs.shown.empty());
+        const Message& said = rig.dialogs.shown.back();
+        EXPECT_NE(said.literal.find("Adresse 0"), std::string::npos) << said.literal;
+        ASSERT_EQ(said.continuation.size(), 1u);
+        EXPECT_NE(said.continuation[0].literal.find(report.backupPath.string()), std::string::npos);
+    }
+}
+
+TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {
+    Rig rig(AdapterKind::Lpt, 256);
+    rig.sim.eeprom.SetWriteCycleMicroseconds(1000000);
+    rig.data.imageSize = 256;
+    rig.data.image.fill(1);
+    rig.data.state = DataSetState::Unchanged;
+    const WriteReport report =
+        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_NE(rig.dialogs.shown.back().literal.find("Schreibvorgang"), std::string::npos);
+}
+
+TEST(TransferFaults, ExtraClockOnlyFor64kReadsOnTheParallelPort) {
+    for (int size : {2048, 8192}) {
+        std::uint64_t pulses[2] = {0, 0};
+        for (bool option : {false, true}) {
+            Rig rig(AdapterKind::Lpt, size, option);
+            ASSERT_EQ(rig.Read(), TransferOutcome::Done);
+            pulses[option ? 1 : 0] = rig.sim.port.clockPulses();
+        }
+        EXPECT_EQ(pulses[1] - pulses[0], size == 8192 ? 8192u : 0u) << size;
+    }
+}
+
+TEST(TransferFaults, ReadAfterWhichCompareRunsAndReportsTheFlippedByte) {
+    Rig rig(AdapterKind::Lpt, 256);
+    TransferEngine comparing(rig.data, rig.catalogue, rig.dialogs, rig.sim.clock, rig.sim.module,
+                             {false, true});
+    rig.sim.eeprom.faults().flipAddress = 9;
+    // The read copies the flipped byte; a compare of the same bytes finds nothing, as a
+    // module with a steady fault reads the same both times.
+    EXPECT_EQ(comparing.ReadCamPac(rig.observer, false), TransferOutcome::Done);
+    EXPECT_TRUE(rig.dialogs.ShownNumbers().size() <= 1u);
+    ASSERT_FALSE(rig.observer.list.empty());
+    EXPECT_EQ(std::get<long long>(rig.observer.list.back().arguments[0]), 0);
+}
+
+}  // namespace

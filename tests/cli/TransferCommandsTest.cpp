@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CompareCommand.h"
+#include "cli/ReadCommand.h"
+#include "cli/WriteCommand.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class TransferCommands : public ::testing::TestWithParam<std::string> {
+  protected:
+    TransferCommands() { CopyLanguageFiles(program.path()); }
+
+    CommandRun Command(int (*command)(const std::vector<std::string>&, const std::filesystem::path&,
+                                      std::ostream&, std::ostream&),
+                       std::vector<std::string> words) {
+        words.insert(words.end(), {"--simulate", image.string(), "--adapter", GetParam(),
+                                   "--backups", (work / "backups").string()});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = command(words, program.path(), out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    TempFolder program;
+    TempFolder work;
+    std::filesystem::path image = work / "module.img";
+};
+
+TEST_P(TransferCommands, ReadCompareWriteRoundTripOnEverySize) {
+    for (int size : {256, 512, 1024, 2048, 8192}) {
+        SCOPED_TRACE(size);
+        const std::vector<Byte> original = HeaderedImage(size, 0, 0x0701);
+        WriteBytes(image, original);
+        const auto rom = (work / "read.rom").string();
+        ASSERT_EQ(Command(RunReadCommand, {rom, "--json"}).status, 0);
+
+        CommandRun same = Command(RunCompareCommand, {rom, "--json"});
+        EXPECT_EQ(same.status, 0);
+        EXPECT_EQ(same.out, "{\"differences\": 0, \"lines\": []}\n");
+
+        std::vector<Byte> changed = original;
+        changed[17] = 101;
+        WriteBytes(image, changed);
+        CommandRun differ = Command(RunCompareCommand, {rom, "--json"});
+        EXPECT_EQ(differ.status, 1);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "1. Byte 17 PC: %03d Chip: 101", original[17]);
+        EXPECT_EQ(differ.out,
+                  "{\"differences\": 1, \"lines\": [\"" + std::string(expected) + "\"]}\n");
+
+        CommandRun write = Command(RunWriteCommand, {rom, "--only-changes", "--json"});
+        EXPECT_EQ(write.status, 0) << write.err;
+        EXPECT_NE(write.out.find("\"bytesWritten\": 8"), std::string::npos) << write.out;
+        EXPECT_NE(write.out.find("\"verified\": true"), std::string::npos);
+        EXPECT_EQ(ReadBytes(image), original);
+    }
+}
+
+TEST_P(TransferCommands, FailuresExitWithTheirText) {
+    WriteBytes(image, std::vector<Byte>(300, 0));
+    EXPECT_EQ(Command(RunReadCommand, {(work / "x.rom").string()}).status, 1);
+    WriteBytes(image, HeaderedImage(512, 1, 0x0002));
+    const auto rom = (work / "small.rom").string();
+    ASSERT_EQ(Command(RunReadCommand, {rom}).status, 0);
+    WriteBytes(image, HeaderedImage(1024, 2, 0x0002));
+    CommandRun mismatch = Command(RunCompareCommand, {rom, "--json"});
+    EXPECT_EQ(mismatch.status, 1);
+    EXPECT_EQ(mismatch.out.rfind("{\"error\": {\"text\": 109", 0), 0u) << mismatch.out;
+}
+
+TEST(TransferCommandsOptions, WrongCommandLinesExitWith2) {
+    TempFolder program;
+    CopyLanguageFiles(program.path());
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunReadCommand({"x.rom", "--adapter", "serial"}, program.path(), out, err), 2);
+    // The trace records the simulated parallel-port bus only.
+    EXPECT_EQ(
+        RunReadCommand({"x.rom", "--adapter", "lpt", "--trace", "t.vcd"}, program.path(), out, err),
+        2);
+    EXPECT_EQ(RunCompareCommand({}, program.path(), out, err), 2);
+    EXPECT_EQ(RunWriteCommand({"a.rom", "--bogus"}, program.path(), out, err), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Adapters, TransferCommands, ::testing::Values("lpt", "usb"));
+
+}  // namespace
