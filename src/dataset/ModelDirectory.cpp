@@ -232,6 +232,11 @@ Status SetModelComment(CamPacData& data, int model, std::string_view utf8Comment
     if (model < 0 || model >= kMaxModels) {
         return Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning);
     }
+    // Comments are kept only in the data set file: a changed one is unsaved work like a
+    // changed model, so that leaving the data set asks before it is lost.
+    if (comment != data.modelComments[model] && data.state == DataSetState::Unchanged) {
+        data.state = DataSetState::Changed;
+    }
     data.modelComments[model] = std::move(comment);
     return {};
 }

@@ -65,5 +65,6 @@ Status InitialiseImage(CamPacData& data, const TransmitterCatalogue& catalogue,
 // messages of the model-file reader) changes nothing.
 Status LoadModelFile(const std::filesystem::path& path, CamPacData& data, int model);
 
-// Takes a UTF-8 comment for a model; text 136 (comment kept) above 40 characters.
+// Takes a UTF-8 comment for a model; text 136 (comment kept) above 40 characters. A comment
+// that differs from the one before marks an unchanged data set changed.
 Status SetModelComment(CamPacData& data, int model, std::string_view utf8Comment);

@@ -19,6 +19,7 @@
 //   4  not used
 //   5  the data set comment
 //   6… one image byte per line from byte 0 on
+// A size code or digit other than those listed is refused (text 49).
 
 namespace {
 
@@ -124,6 +125,12 @@ Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
     } else {
         ResetDataSet(data, catalogue, true);
         return Message::Numbered(txt::kUnknownV2Kind, {}, MessageIcon::Warning);
+    }
+    // Without a size no byte of the file would be taken, and a data set of no bytes can be
+    // neither written to a CamPac nor saved and loaded again.
+    if (data.imageSize == 0) {
+        ResetDataSet(data, catalogue, true);
+        return Message::Numbered(txt::kBadImageSize, {}, MessageIcon::Warning);
     }
     lines.Next();
     data.dataSetComment = lines.Next().substr(0, kDataSetCommentLength);

@@ -218,7 +218,30 @@ TEST(SetModelComment, TakesUpToFortyCharactersAndRefusesLonger) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().text, 136);
     EXPECT_EQ(data.modelComments[1], std::string(40, 'x'));
-    EXPECT_EQ(data.state, DataSetState::Unchanged);
+}
+
+// Comments live only in the data set file: a changed comment must be saved like a changed
+// model, so leaving the data set asks first.
+TEST(SetModelComment, AChangedCommentMarksTheDataSetChanged) {
+    struct Case {
+        const char* what;
+        DataSetState before;
+        std::string typed;
+        DataSetState after;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"new text", DataSetState::Unchanged, "Halle", DataSetState::Changed},
+             {"cleared", DataSetState::Unchanged, "", DataSetState::Changed},
+             {"the same text", DataSetState::Unchanged, "comment 1", DataSetState::Unchanged},
+             {"refused", DataSetState::Unchanged, std::string(41, 'y'), DataSetState::Unchanged},
+             {"already changed", DataSetState::Changed, "Halle", DataSetState::Changed},
+             {"erased data set", DataSetState::Editing, "Halle", DataSetState::Editing},
+         }) {
+        CamPacData data = DataSetOf("FF9       ", 2048);
+        data.state = c.before;
+        SetModelComment(data, 1, c.typed);
+        EXPECT_EQ(data.state, c.after) << c.what;
+    }
 }
 
 TEST(SetModelComment, CountsCharactersNotUtf8Bytes) {

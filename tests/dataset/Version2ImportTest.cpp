@@ -81,9 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The FC18V2 has no catalogue entry: its data sets are of unknown type.
                     ImportCase{"FC18V2 16k", "2", "12", 2048, "Unbekannt ", 2048, 14, 0},
                     ImportCase{"raw 2k", "1", "1", 256, "Unbekannt ", 256, 14, 0},
-                    ImportCase{"raw 16k", "1", "4", 2048, "Unbekannt ", 2048, 14, 0},
-                    ImportCase{"raw, bad size code", "1", "5", 0, "Unbekannt ", 0, 14, 0},
-                    ImportCase{"kind 2, bad size digit", "2", "04", 0, "FC18V3    ", 0, 0, 0}));
+                    ImportCase{"raw 16k", "1", "4", 2048, "Unbekannt ", 2048, 14, 0}));
 
 TEST(Version2Import, ByteLinesKeepTheirLowEightBitsAndMissingLinesReadAsZero) {
     TempFolder folder;
@@ -105,22 +103,33 @@ TEST(Version2Import, RefusesWithTheTextsOfEachCheckAndLeavesTheDataSetReset) {
     struct Case {
         std::string version;
         std::string kind;
+        std::string size;
         int text;
     };
-    for (const Case& c : std::vector<Case>{
-             {"30", "1", 46}, {"19", "1", 46}, {"", "1", 46}, {"29", "3", 51}, {"20", "0", 51}}) {
+    // A size the file does not give would leave an image of no bytes that no CamPac and no
+    // CamPac file can take: refused like a CamPac file of a bad size.
+    for (const Case& c : std::vector<Case>{{"30", "1", "2", 46},
+                                           {"19", "1", "2", 46},
+                                           {"", "1", "2", 46},
+                                           {"29", "3", "2", 51},
+                                           {"20", "0", "2", 51},
+                                           {"26", "1", "5", 49},
+                                           {"26", "1", "0", 49},
+                                           {"26", "2", "04", 49},
+                                           {"26", "2", "30", 49}}) {
         TempFolder folder;
         WriteText(folder / "bad.txt",
-                  Version2File(c.version, c.kind, "2", "x", CountingBytes(512)));
+                  Version2File(c.version, c.kind, c.size, "x", CountingBytes(512)));
         TransmitterCatalogue catalogue;
         CamPacData data;
         ASSERT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
         const Status status = ReadVersion2File(folder / "bad.txt", data, catalogue);
-        ASSERT_FALSE(status) << c.version << "/" << c.kind;
+        ASSERT_FALSE(status) << c.version << "/" << c.kind << "/" << c.size;
         EXPECT_EQ(status.error().text, c.text);
         EXPECT_EQ(data.imageSize, 0);
         EXPECT_EQ(data.state, DataSetState::None);
         EXPECT_EQ(data.image[0], 0xFF);
+        EXPECT_EQ(data.dataSetComment, "");
     }
 }
 

@@ -83,7 +83,9 @@ TEST_F(ModelsPage, ACommentIsTakenWhenTheFieldIsLeft) {
     QTest::keyClicks(field, "r Halle");
     list->setFocus();
     EXPECT_EQ(session.data.modelComments[1], "Heli f\xFCr Halle");
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
 
+    session.data.state = DataSetState::Unchanged;
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, QString(41, QLatin1Char('x')));
