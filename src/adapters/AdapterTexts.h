@@ -1,55 +1,55 @@
 #pragma once
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 // Numbered texts of port access, the LPT bus, the USB adapter and the transfer engine.
 namespace txt {
 // Port access.
-inline constexpr TextSpec kPortNoPermission{70, ""};
-inline constexpr TextSpec kPortDriverCannotOpen{75, ""};
-inline constexpr TextSpec kPortRequestFailed{76, "d"};
+inline constexpr NumberedText kPortNoPermission{70, ""};
+inline constexpr NumberedText kPortDriverCannotOpen{75, ""};
+inline constexpr NumberedText kPortRequestFailed{76, "d"};
 // LPT I2C bus.
-inline constexpr TextSpec kCalibrateQuestion{59, ""};
-inline constexpr TextSpec kCalibrateResult{213, "d"};
+inline constexpr NumberedText kCalibrateQuestion{59, ""};
+inline constexpr NumberedText kCalibrateResult{213, "d"};
 // USB adapter.
-inline constexpr TextSpec kUsbWrongReportLength{63, ""};
-inline constexpr TextSpec kUsbInfoNotFound{202, ""};
-inline constexpr TextSpec kUsbInfoNoAnswer{205, ""};
-inline constexpr TextSpec kUsbClockSent{206, ""};
-inline constexpr TextSpec kUsbNoClockChosen{208, ""};
-inline constexpr TextSpec kUsbClockImpossible{209, ""};
+inline constexpr NumberedText kUsbWrongReportLength{63, ""};
+inline constexpr NumberedText kUsbInfoNotFound{202, ""};
+inline constexpr NumberedText kUsbInfoNoAnswer{205, ""};
+inline constexpr NumberedText kUsbClockSent{206, ""};
+inline constexpr NumberedText kUsbNoClockChosen{208, ""};
+inline constexpr NumberedText kUsbClockImpossible{209, ""};
 // Transfer engine.
-inline constexpr TextSpec kAddressingAdapter{85, ""};
-inline constexpr TextSpec kAdapterNotAnswering{86, ""};
-inline constexpr TextSpec kCheckAdapter{87, ""};
-inline constexpr TextSpec kReadButtonIdle{88, ""};
-inline constexpr TextSpec kSizeNotRecognised{89, ""};
-inline constexpr TextSpec kInsertCamPacAgain{90, ""};
-inline constexpr TextSpec kButtonRunning{91, ""};
-inline constexpr TextSpec kDeviceAddressNotAcknowledged{92, ""};
-inline constexpr TextSpec kWordAddressNotAcknowledged{93, ""};
-inline constexpr TextSpec kReadAddressNotAcknowledged{94, ""};
-inline constexpr TextSpec kByteStatus{95, "dd"};
-inline constexpr TextSpec kElapsedTime{96, "d"};
-inline constexpr TextSpec kCancelled{97, ""};
-inline constexpr TextSpec kFinished{98, ""};
-inline constexpr TextSpec kReadDiffersFromCamPac{99, ""};
-inline constexpr TextSpec kReadCancelAcknowledged{100, ""};
-inline constexpr TextSpec kUsbNotFound{101, ""};
-inline constexpr TextSpec kUsbNotFoundStatus1{102, ""};
-inline constexpr TextSpec kUsbNotFoundStatus2{103, ""};
-inline constexpr TextSpec kUsbNoReadyAnswer{104, ""};
-inline constexpr TextSpec kNoValidDataSet{105, ""};
-inline constexpr TextSpec kCompareButtonIdle{106, ""};
-inline constexpr TextSpec kComparing{107, ""};
-inline constexpr TextSpec kSizesDifferDetail{108, "dd"};
-inline constexpr TextSpec kSizesDiffer{109, ""};
-inline constexpr TextSpec kSizesDifferStatus1{110, ""};
-inline constexpr TextSpec kSizesDifferStatus2{111, ""};
-inline constexpr TextSpec kCompareSummary{112, "d"};
-inline constexpr TextSpec kUsbNoReadyAnswerSavePage{173, ""};
+inline constexpr NumberedText kAddressingAdapter{85, ""};
+inline constexpr NumberedText kAdapterNotAnswering{86, ""};
+inline constexpr NumberedText kCheckAdapter{87, ""};
+inline constexpr NumberedText kReadButtonIdle{88, ""};
+inline constexpr NumberedText kSizeNotRecognised{89, ""};
+inline constexpr NumberedText kInsertCamPacAgain{90, ""};
+inline constexpr NumberedText kButtonRunning{91, ""};
+inline constexpr NumberedText kDeviceAddressNotAcknowledged{92, ""};
+inline constexpr NumberedText kWordAddressNotAcknowledged{93, ""};
+inline constexpr NumberedText kReadAddressNotAcknowledged{94, ""};
+inline constexpr NumberedText kByteStatus{95, "dd"};
+inline constexpr NumberedText kElapsedTime{96, "d"};
+inline constexpr NumberedText kCancelled{97, ""};
+inline constexpr NumberedText kFinished{98, ""};
+inline constexpr NumberedText kReadDiffersFromCamPac{99, ""};
+inline constexpr NumberedText kReadCancelAcknowledged{100, ""};
+inline constexpr NumberedText kUsbNotFound{101, ""};
+inline constexpr NumberedText kUsbNotFoundStatus1{102, ""};
+inline constexpr NumberedText kUsbNotFoundStatus2{103, ""};
+inline constexpr NumberedText kUsbNoReadyAnswer{104, ""};
+inline constexpr NumberedText kNoValidDataSet{105, ""};
+inline constexpr NumberedText kCompareButtonIdle{106, ""};
+inline constexpr NumberedText kComparing{107, ""};
+inline constexpr NumberedText kSizesDifferDetail{108, "dd"};
+inline constexpr NumberedText kSizesDiffer{109, ""};
+inline constexpr NumberedText kSizesDifferStatus1{110, ""};
+inline constexpr NumberedText kSizesDifferStatus2{111, ""};
+inline constexpr NumberedText kCompareSummary{112, "d"};
+inline constexpr NumberedText kUsbNoReadyAnswerSavePage{173, ""};
 // Caption of the write button when idle.
-inline constexpr TextSpec kWriteButtonIdle{159, ""};
+inline constexpr NumberedText kWriteButtonIdle{159, ""};
 }  // namespace txt
 
 // Literal texts of the transfers.

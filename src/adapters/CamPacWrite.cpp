@@ -15,12 +15,12 @@ namespace {
 
 constexpr int kMaxBackupNameTries = 100;
 
-Message Text(TextSpec spec) {
-    return Message::Numbered(spec);
+Message Text(NumberedText numbered) {
+    return Message::Numbered(numbered);
 }
 
-Message Error(TextSpec spec) {
-    return Message::Numbered(spec, {}, MessageIcon::Stop);
+Message Error(NumberedText numbered) {
+    return Message::Numbered(numbered, {}, MessageIcon::Stop);
 }
 
 Message Literal(const char* format, std::vector<MessageArgument> arguments,

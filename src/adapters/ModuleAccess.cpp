@@ -12,8 +12,8 @@ constexpr int kDeviceAddressTries = 10;
 constexpr std::int64_t kWriteCycleLimitMs = 100;
 constexpr int kPollAckLimitMs = 1;
 
-Message Failure(TextSpec spec) {
-    return Message::Numbered(spec, {}, MessageIcon::Stop);
+Message Failure(NumberedText numbered) {
+    return Message::Numbered(numbered, {}, MessageIcon::Stop);
 }
 
 Message LiteralFailure(const char* format, int value) {

@@ -6,12 +6,12 @@
 
 namespace {
 
-Message Text(TextSpec spec) {
-    return Message::Numbered(spec);
+Message Text(NumberedText numbered) {
+    return Message::Numbered(numbered);
 }
 
-Message Error(TextSpec spec) {
-    return Message::Numbered(spec, {}, MessageIcon::Stop);
+Message Error(NumberedText numbered) {
+    return Message::Numbered(numbered, {}, MessageIcon::Stop);
 }
 
 Message ByteStatus(int address, Byte value) {

@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 enum class MessageIcon { None, Information, Warning, Stop, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo };
@@ -26,10 +26,10 @@ struct Message {
     // text 87), each formatted with its own arguments.
     std::vector<Message> continuation;
 
-    static Message Numbered(TextSpec spec, std::vector<MessageArgument> args = {},
+    static Message Numbered(NumberedText numbered, std::vector<MessageArgument> args = {},
                             MessageIcon icon = MessageIcon::Information) {
         Message m;
-        m.text = spec.number;
+        m.text = numbered.number;
         m.arguments = std::move(args);
         m.icon = icon;
         return m;

@@ -40,8 +40,8 @@ Conversion ParseConversion(std::string_view format, std::size_t pos) {
     return {length, 0};
 }
 
-std::string FormatOne(std::string_view spec, const MessageArgument& argument) {
-    std::string pattern(spec);
+std::string FormatOne(std::string_view conversionText, const MessageArgument& argument) {
+    std::string pattern(conversionText);
     char buffer[512];
     if (const auto* number = std::get_if<long long>(&argument)) {
         pattern.insert(pattern.size() - 1, "ll");
@@ -71,14 +71,14 @@ std::string FormatText(std::string_view format, const std::vector<MessageArgumen
             continue;
         }
         const Conversion conversion = ParseConversion(format, pos);
-        const std::string_view spec = format.substr(pos, conversion.length);
+        const std::string_view conversionText = format.substr(pos, conversion.length);
         if (conversion.length == 2 && format[pos + 1] == '%') {
             out += '%';
         } else if (conversion.letter != 0 && next < arguments.size() &&
                    Fits(conversion.letter, arguments[next])) {
-            out += FormatOne(spec, arguments[next++]);
+            out += FormatOne(conversionText, arguments[next++]);
         } else {
-            out += spec;
+            out += conversionText;
         }
         pos += conversion.length;
     }

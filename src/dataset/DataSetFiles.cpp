@@ -43,12 +43,12 @@ std::string Suffix(std::string_view value) {
     return "\n\r (" + std::string(value) + ")";
 }
 
-Message Failure(TextSpec spec, std::string_view suffixValue) {
-    return Message::Numbered(spec, {}, MessageIcon::Warning).WithSuffix(Suffix(suffixValue));
+Message Failure(NumberedText numbered, std::string_view suffixValue) {
+    return Message::Numbered(numbered, {}, MessageIcon::Warning).WithSuffix(Suffix(suffixValue));
 }
 
-Message Failure(TextSpec spec) {
-    return Message::Numbered(spec, {}, MessageIcon::Warning);
+Message Failure(NumberedText numbered) {
+    return Message::Numbered(numbered, {}, MessageIcon::Warning);
 }
 
 std::optional<std::vector<Byte>> ReadWholeFile(const std::filesystem::path& path) {

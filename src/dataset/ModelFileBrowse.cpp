@@ -48,8 +48,8 @@ std::string WithoutZeros(const std::string& field) {
     return text;
 }
 
-Message Refused(TextSpec spec) {
-    return Message::Numbered(spec, {}, MessageIcon::Warning);
+Message Refused(NumberedText numbered) {
+    return Message::Numbered(numbered, {}, MessageIcon::Warning);
 }
 
 bool IsModelFileName(const std::string& name) {

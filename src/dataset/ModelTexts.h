@@ -1,18 +1,18 @@
 #pragma once
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 // Numbered texts of the model directory, the import and the operations on single models.
 namespace txt {
-inline constexpr TextSpec kUnknownV2Kind{51, ""};
-inline constexpr TextSpec kNoModelsForSize{83, ""};
-inline constexpr TextSpec kNoModelSelected{113, ""};
-inline constexpr TextSpec kOutOfRange{120, ""};
-inline constexpr TextSpec kModelsEqual{121, "dd"};
-inline constexpr TextSpec kModelsDiffer{122, "ddd"};
-inline constexpr TextSpec kNoSuchModel{124, ""};
-inline constexpr TextSpec kModelCopied{125, ""};
-inline constexpr TextSpec kNotAModelFile{129, ""};
-inline constexpr TextSpec kCommentTooLong{136, ""};
-inline constexpr TextSpec kNumberingOutOfRange{142, ""};
+inline constexpr NumberedText kUnknownV2Kind{51, ""};
+inline constexpr NumberedText kNoModelsForSize{83, ""};
+inline constexpr NumberedText kNoModelSelected{113, ""};
+inline constexpr NumberedText kOutOfRange{120, ""};
+inline constexpr NumberedText kModelsEqual{121, "dd"};
+inline constexpr NumberedText kModelsDiffer{122, "ddd"};
+inline constexpr NumberedText kNoSuchModel{124, ""};
+inline constexpr NumberedText kModelCopied{125, ""};
+inline constexpr NumberedText kNotAModelFile{129, ""};
+inline constexpr NumberedText kCommentTooLong{136, ""};
+inline constexpr NumberedText kNumberingOutOfRange{142, ""};
 }  // namespace txt

@@ -2,27 +2,27 @@
 
 #include <string_view>
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 // Numbered texts of the model editor pages.
 namespace txt {
-inline constexpr TextSpec kRangeRefused{219, "sddd"};
-inline constexpr TextSpec kModelNameTooltip{226, ""};
-inline constexpr TextSpec kApplyRefused{229, ""};
-inline constexpr TextSpec kStickSwitchOnHeli{236, ""};
-inline constexpr TextSpec kCondSwitchOnAeroplane{237, ""};
-inline constexpr TextSpec kNeedleWithAilevator{238, ""};
-inline constexpr TextSpec kGovernorRefused{240, ""};
-inline constexpr TextSpec kDualRateSwitchPrefix{344, ""};
-inline constexpr TextSpec kTimerUp{512, ""};
-inline constexpr TextSpec kTimerDown{513, ""};
-inline constexpr TextSpec kStickSwitchAil{514, ""};
-inline constexpr TextSpec kStickSwitchEle{515, ""};
-inline constexpr TextSpec kStickSwitchThr{516, ""};
-inline constexpr TextSpec kStickSwitchRud{517, ""};
-inline constexpr TextSpec kConditionSwitch{518, ""};
-inline constexpr TextSpec kSecondAileronOff{519, ""};
-inline constexpr TextSpec kSecondAileronOn{520, ""};
+inline constexpr NumberedText kRangeRefused{219, "sddd"};
+inline constexpr NumberedText kModelNameTooltip{226, ""};
+inline constexpr NumberedText kApplyRefused{229, ""};
+inline constexpr NumberedText kStickSwitchOnHeli{236, ""};
+inline constexpr NumberedText kCondSwitchOnAeroplane{237, ""};
+inline constexpr NumberedText kNeedleWithAilevator{238, ""};
+inline constexpr NumberedText kGovernorRefused{240, ""};
+inline constexpr NumberedText kDualRateSwitchPrefix{344, ""};
+inline constexpr NumberedText kTimerUp{512, ""};
+inline constexpr NumberedText kTimerDown{513, ""};
+inline constexpr NumberedText kStickSwitchAil{514, ""};
+inline constexpr NumberedText kStickSwitchEle{515, ""};
+inline constexpr NumberedText kStickSwitchThr{516, ""};
+inline constexpr NumberedText kStickSwitchRud{517, ""};
+inline constexpr NumberedText kConditionSwitch{518, ""};
+inline constexpr NumberedText kSecondAileronOff{519, ""};
+inline constexpr NumberedText kSecondAileronOn{520, ""};
 }  // namespace txt
 
 // Literal texts of the editor pages: the prompts of the field exchange and the timer

@@ -84,7 +84,7 @@ void CModelsPage::BuildControls() {
         moveRow->addWidget(button);
     }
     buttonColumn->addLayout(moveRow);
-    auto button = [&](TextSpec caption, const char* name) {
+    auto button = [&](NumberedText caption, const char* name) {
         auto* b = Named(new QPushButton(PageText(m, caption), this), name);
         buttonColumn->addWidget(b);
         return b;

@@ -5,11 +5,11 @@
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
 
-QString PageText(CMainDialog& main, TextSpec spec) {
-    return DisplayText(main.session().language.GetText(spec));
+QString PageText(CMainDialog& main, NumberedText numbered) {
+    return DisplayText(main.session().language.GetText(numbered));
 }
 
-std::string PageFormat(CMainDialog& main, TextSpec spec,
+std::string PageFormat(CMainDialog& main, NumberedText numbered,
                        const std::vector<MessageArgument>& arguments) {
-    return FormatText(main.session().language.GetText(spec), arguments);
+    return FormatText(main.session().language.GetText(numbered), arguments);
 }

@@ -1,77 +1,77 @@
 #pragma once
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 // Numbered texts of the fixed pages.
 namespace txt {
 // Get-data page.
-inline constexpr TextSpec kGroupNewFile{20, ""};
-inline constexpr TextSpec kGroupLoadFile{21, ""};
-inline constexpr TextSpec kGroupReadCamPac{22, ""};
-inline constexpr TextSpec kLabelChooseType{23, ""};
-inline constexpr TextSpec kLabelCamPacSize{24, ""};
-inline constexpr TextSpec kButtonNewImage{25, ""};
-inline constexpr TextSpec kExplainNewImage{26, ""};
-inline constexpr TextSpec kButtonLoad{27, ""};
-inline constexpr TextSpec kButtonLastFile{28, ""};
-inline constexpr TextSpec kButtonImport{29, ""};
-inline constexpr TextSpec kExplainLoad{30, ""};
-inline constexpr TextSpec kButtonRead{31, ""};
-inline constexpr TextSpec kButtonCompare{32, ""};
-inline constexpr TextSpec kCheckKeepComments{33, ""};
-inline constexpr TextSpec kExplainRead{34, ""};
-inline constexpr TextSpec kExplainCompare{35, ""};
-inline constexpr TextSpec kStatusChoose{36, ""};
-inline constexpr TextSpec kTooltipKeepComments{84, ""};
+inline constexpr NumberedText kGroupNewFile{20, ""};
+inline constexpr NumberedText kGroupLoadFile{21, ""};
+inline constexpr NumberedText kGroupReadCamPac{22, ""};
+inline constexpr NumberedText kLabelChooseType{23, ""};
+inline constexpr NumberedText kLabelCamPacSize{24, ""};
+inline constexpr NumberedText kButtonNewImage{25, ""};
+inline constexpr NumberedText kExplainNewImage{26, ""};
+inline constexpr NumberedText kButtonLoad{27, ""};
+inline constexpr NumberedText kButtonLastFile{28, ""};
+inline constexpr NumberedText kButtonImport{29, ""};
+inline constexpr NumberedText kExplainLoad{30, ""};
+inline constexpr NumberedText kButtonRead{31, ""};
+inline constexpr NumberedText kButtonCompare{32, ""};
+inline constexpr NumberedText kCheckKeepComments{33, ""};
+inline constexpr NumberedText kExplainRead{34, ""};
+inline constexpr NumberedText kExplainCompare{35, ""};
+inline constexpr NumberedText kStatusChoose{36, ""};
+inline constexpr NumberedText kTooltipKeepComments{84, ""};
 // Models page.
-inline constexpr TextSpec kTooltipModelComment{114, ""};
-inline constexpr TextSpec kTooltipMoveUp{115, ""};
-inline constexpr TextSpec kTooltipMoveDown{116, ""};
-inline constexpr TextSpec kTooltipSaveAll{117, ""};
-inline constexpr TextSpec kTooltipSaveModel{118, ""};
-inline constexpr TextSpec kPromptCompareWith{119, "d"};
-inline constexpr TextSpec kPromptCopyTo{123, ""};
-inline constexpr TextSpec kPreviewType{128, ""};
-inline constexpr TextSpec kPreviewModelSize{130, ""};
-inline constexpr TextSpec kPreviewComment{131, ""};
-inline constexpr TextSpec kPreviewFileDate{132, ""};
-inline constexpr TextSpec kNoModelToLoadInto{134, ""};
-inline constexpr TextSpec kConfirmLoadModelFile{135, ""};
-inline constexpr TextSpec kPromptNumberingStart{141, ""};
-inline constexpr TextSpec kButtonNumbering{143, ""};
-inline constexpr TextSpec kButtonCompareWith{144, ""};
-inline constexpr TextSpec kButtonSaveAll{145, ""};
-inline constexpr TextSpec kButtonSaveModel{146, ""};
-inline constexpr TextSpec kButtonCopyTo{147, ""};
-inline constexpr TextSpec kButtonLoadModel{148, ""};
-inline constexpr TextSpec kButtonPrint{149, ""};
-inline constexpr TextSpec kLabelModelComment{150, ""};
-inline constexpr TextSpec kLabelModels{151, ""};
-inline constexpr TextSpec kButtonResetModel{532, ""};
-inline constexpr TextSpec kConfirmResetModel{533, ""};
+inline constexpr NumberedText kTooltipModelComment{114, ""};
+inline constexpr NumberedText kTooltipMoveUp{115, ""};
+inline constexpr NumberedText kTooltipMoveDown{116, ""};
+inline constexpr NumberedText kTooltipSaveAll{117, ""};
+inline constexpr NumberedText kTooltipSaveModel{118, ""};
+inline constexpr NumberedText kPromptCompareWith{119, "d"};
+inline constexpr NumberedText kPromptCopyTo{123, ""};
+inline constexpr NumberedText kPreviewType{128, ""};
+inline constexpr NumberedText kPreviewModelSize{130, ""};
+inline constexpr NumberedText kPreviewComment{131, ""};
+inline constexpr NumberedText kPreviewFileDate{132, ""};
+inline constexpr NumberedText kNoModelToLoadInto{134, ""};
+inline constexpr NumberedText kConfirmLoadModelFile{135, ""};
+inline constexpr NumberedText kPromptNumberingStart{141, ""};
+inline constexpr NumberedText kButtonNumbering{143, ""};
+inline constexpr NumberedText kButtonCompareWith{144, ""};
+inline constexpr NumberedText kButtonSaveAll{145, ""};
+inline constexpr NumberedText kButtonSaveModel{146, ""};
+inline constexpr NumberedText kButtonCopyTo{147, ""};
+inline constexpr NumberedText kButtonLoadModel{148, ""};
+inline constexpr NumberedText kButtonPrint{149, ""};
+inline constexpr NumberedText kLabelModelComment{150, ""};
+inline constexpr NumberedText kLabelModels{151, ""};
+inline constexpr NumberedText kButtonResetModel{532, ""};
+inline constexpr NumberedText kConfirmResetModel{533, ""};
 // Content page.
-inline constexpr TextSpec kLabelContent{152, ""};
-inline constexpr TextSpec kLabelAddress{153, ""};
-inline constexpr TextSpec kLabelDecimal{154, ""};
-inline constexpr TextSpec kConfirmExpertMode{536, ""};
-inline constexpr TextSpec kPromptFillValue{537, ""};
-inline constexpr TextSpec kPromptFillAddress{538, ""};
+inline constexpr NumberedText kLabelContent{152, ""};
+inline constexpr NumberedText kLabelAddress{153, ""};
+inline constexpr NumberedText kLabelDecimal{154, ""};
+inline constexpr NumberedText kConfirmExpertMode{536, ""};
+inline constexpr NumberedText kPromptFillValue{537, ""};
+inline constexpr NumberedText kPromptFillAddress{538, ""};
 // Save page.
-inline constexpr TextSpec kEraseDataSet{155, ""};
-inline constexpr TextSpec kGroupSaveFile{156, ""};
-inline constexpr TextSpec kGroupWriteCamPac{157, ""};
-inline constexpr TextSpec kButtonSaveFile{158, ""};
-inline constexpr TextSpec kButtonWrite{159, ""};
-inline constexpr TextSpec kExplainErase{160, ""};
-inline constexpr TextSpec kExplainEraseEffect{161, ""};
-inline constexpr TextSpec kExplainSave{162, ""};
-inline constexpr TextSpec kExplainWrite{163, ""};
-inline constexpr TextSpec kCheckWriteChangesOnly{164, ""};
-inline constexpr TextSpec kConfirmErase{174, ""};
-inline constexpr TextSpec kTooltipSavePage{175, ""};
-inline constexpr TextSpec kButtonExport{527, ""};
-inline constexpr TextSpec kOptionDecimal{528, ""};
-inline constexpr TextSpec kOptionHexadecimal{530, ""};
+inline constexpr NumberedText kEraseDataSet{155, ""};
+inline constexpr NumberedText kGroupSaveFile{156, ""};
+inline constexpr NumberedText kGroupWriteCamPac{157, ""};
+inline constexpr NumberedText kButtonSaveFile{158, ""};
+inline constexpr NumberedText kButtonWrite{159, ""};
+inline constexpr NumberedText kExplainErase{160, ""};
+inline constexpr NumberedText kExplainEraseEffect{161, ""};
+inline constexpr NumberedText kExplainSave{162, ""};
+inline constexpr NumberedText kExplainWrite{163, ""};
+inline constexpr NumberedText kCheckWriteChangesOnly{164, ""};
+inline constexpr NumberedText kConfirmErase{174, ""};
+inline constexpr NumberedText kTooltipSavePage{175, ""};
+inline constexpr NumberedText kButtonExport{527, ""};
+inline constexpr NumberedText kOptionDecimal{528, ""};
+inline constexpr NumberedText kOptionHexadecimal{530, ""};
 }  // namespace txt
 
 // Literal texts of the pages.

@@ -30,7 +30,9 @@
 CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
     : session_(session), dialogs_(dialogs), endProcess_([](int code) { std::exit(code); }) {
     setWindowTitle(QString::fromUtf8(literal::kWindowTitle));
-    auto text = [&](TextSpec spec) { return DisplayText(session_.language.GetText(spec)); };
+    auto text = [&](NumberedText numbered) {
+        return DisplayText(session_.language.GetText(numbered));
+    };
 
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
@@ -71,7 +73,9 @@ CMainDialog::~CMainDialog() {
 }
 
 void CMainDialog::BuildHeader(QWidget* area) {
-    auto text = [&](TextSpec spec) { return DisplayText(session_.language.GetText(spec)); };
+    auto text = [&](NumberedText numbered) {
+        return DisplayText(session_.language.GetText(numbered));
+    };
     auto* header = new QWidget(area);
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 0);

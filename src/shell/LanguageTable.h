@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 class UserDialogs;
 
@@ -34,7 +34,7 @@ class LanguageTable {
     std::optional<std::string> Lookup(int number) const;
     // Text n; a missing text is reported to the failure sink and reads as empty.
     std::string GetText(int number) const;
-    std::string GetText(TextSpec spec) const { return GetText(spec.number); }
+    std::string GetText(NumberedText numbered) const { return GetText(numbered.number); }
 
     void SetFailureSink(UserDialogs* dialogs) { failureSink_ = dialogs; }
 

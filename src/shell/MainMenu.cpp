@@ -25,7 +25,7 @@ QAction* Checkable(QMenu* menu, const QString& caption) {
 }  // namespace
 
 void MainMenu::Build(QMenuBar& bar, const LanguageTable& language, QObject* owner) {
-    auto text = [&](TextSpec spec) { return DisplayText(language.GetText(spec)); };
+    auto text = [&](NumberedText numbered) { return DisplayText(language.GetText(numbered)); };
 
     QMenu* file = bar.addMenu(text(txt::kMenuFile));
     load = file->addAction(text(txt::kMenuLoad));

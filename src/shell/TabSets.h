@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "common/TextSpec.h"
+#include "common/NumberedText.h"
 
 // Page numbers of the tab area: the four fixed pages and the editor pages of each type.
 namespace page {
@@ -21,7 +21,7 @@ inline constexpr int kUnchanged = -1;
 }  // namespace page
 
 struct TabEntry {
-    TextSpec caption;
+    NumberedText caption;
     int page;
 };
 

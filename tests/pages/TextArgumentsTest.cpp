@@ -12,7 +12,7 @@ namespace {
 
 // Every numbered text of the model operations and the pages takes, in every language, the
 // arguments its constant names: a text that expects other arguments would show garbage.
-const std::vector<TextSpec> kTexts{
+const std::vector<NumberedText> kTexts{
     txt::kUnknownV2Kind,     txt::kNoModelsForSize,      txt::kNoModelSelected,
     txt::kOutOfRange,        txt::kModelsEqual,          txt::kModelsDiffer,
     txt::kNoSuchModel,       txt::kModelCopied,          txt::kNotAModelFile,
@@ -29,11 +29,11 @@ TEST(TextArguments, EveryLanguageTakesTheArgumentsOfTheConstant) {
     LanguageTable language(LanguageSourceFolder());
     for (int index = 1; index <= LanguageTable::kLanguageCount; ++index) {
         ASSERT_TRUE(language.LoadLanguage(index)) << index;
-        for (const TextSpec& spec : kTexts) {
-            const auto text = language.Lookup(spec.number);
-            ASSERT_TRUE(text.has_value()) << spec.number;
-            EXPECT_EQ(ConversionLetters(*text), spec.arguments)
-                << "text " << spec.number << " in " << LanguageTable::LanguageName(index);
+        for (const NumberedText& numbered : kTexts) {
+            const auto text = language.Lookup(numbered.number);
+            ASSERT_TRUE(text.has_value()) << numbered.number;
+            EXPECT_EQ(ConversionLetters(*text), numbered.arguments)
+                << "text " << numbered.number << " in " << LanguageTable::LanguageName(index);
         }
     }
 }

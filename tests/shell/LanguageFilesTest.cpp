@@ -12,9 +12,9 @@
 namespace {
 
 // Every numbered text the program asks for, with the arguments it passes, as declared in
-// the text headers of the source tree ("inline constexpr TextSpec kName{N, "ds"};").
+// the text headers of the source tree ("inline constexpr NumberedText kName{N, "ds"};").
 std::map<int, std::string> TextsUsedByTheProgram() {
-    const std::regex declaration(R"re(TextSpec\s+\w+\{(\d+),\s*"([ds]*)"\})re");
+    const std::regex declaration(R"re(NumberedText\s+\w+\{(\d+),\s*"([ds]*)"\})re");
     std::map<int, std::string> used;
     const auto sources = std::filesystem::path(KEPLUND_SOURCE_DIR) / "src";
     for (const auto& entry : std::filesystem::recursive_directory_iterator(sources)) {

@@ -4,7 +4,7 @@
 
 // A numbered text of the language files together with the printf arguments it takes:
 // one letter per argument, 'd' for an integer and 's' for a text, in order.
-struct TextSpec {
+struct NumberedText {
     int number;
     std::string_view arguments;
 };
