@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/Cp1252.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetTexts.h"
 
@@ -41,6 +42,12 @@ constexpr std::string_view kFx18Name = "FX18V1/2  ";
 
 std::string Suffix(std::string_view value) {
     return "\n\r (" + std::string(value) + ")";
+}
+
+// A field of the file as a message shows it: its text up to the first 0 filler byte, in
+// UTF-8.
+std::string Shown(std::string_view field) {
+    return Cp1252ToUtf8(field.substr(0, field.find('\0')));
 }
 
 Message Failure(TextSpec spec, std::string_view suffixValue) {
@@ -168,14 +175,14 @@ DataSetFileRead ReadDataSetFile(const std::filesystem::path& path, CamPacData& d
     }
     const std::string versionField = reader.Raw(kFieldWidth);
     if (!VersionAccepted(TextToInt(versionField))) {
-        return fail(Failure(txt::kBadFileVersion, versionField));
+        return fail(Failure(txt::kBadFileVersion, Shown(versionField)));
     }
     if (!reader.Tag(tag::kRcSystem)) {
         return fail(Failure(txt::kNotADataSetFile, tag::kRcSystem));
     }
     const std::string typeName = TypeField(reader);
     if (!catalogue.Contains(typeName)) {
-        return fail(Failure(txt::kUnknownType, typeName));
+        return fail(Failure(txt::kUnknownType, Shown(typeName)));
     }
     if (!reader.Tag(tag::kCamPac)) {
         return fail(Failure(txt::kNotADataSetFile));
@@ -237,14 +244,14 @@ Status ReadModelFile(const std::filesystem::path& path, int model, CamPacData& d
     }
     const std::string versionField = reader.Raw(kFieldWidth);
     if (!VersionAccepted(TextToInt(versionField))) {
-        return Failure(txt::kBadFileVersion, versionField);
+        return Failure(txt::kBadFileVersion, Shown(versionField));
     }
     if (!reader.Tag(tag::kRcSystem)) {
         return Failure(txt::kBadModelFileTag, tag::kRcSystem);
     }
     const std::string typeName = TypeField(reader);
     if (typeName != data.typeName) {
-        return Failure(txt::kUnknownType, typeName);
+        return Failure(txt::kUnknownType, Shown(typeName));
     }
     if (!reader.Tag(tag::kModelSize)) {
         return Failure(txt::kBadModelFileTag, tag::kModelSize);

@@ -84,6 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
                          [](RomFileFields& f) { f.versionTag = "[Versionx]"; }),
                     Case("UnknownType", 48, "\n\r (FC99      )",
                          [](RomFileFields& f) { f.typeName = "FC99      "; }),
+                    // The message shows the name as text: up to its filler, in UTF-8.
+                    Case("ShortUnknownType", 48, "\n\r (FX19)",
+                         [](RomFileFields& f) { f.typeName = "FX19"; }),
+                    Case("UnknownTypeWithUmlaut", 48, "\n\r (M\xC3\xA4nner    )",
+                         [](RomFileFields& f) { f.typeName = "M\xE4nner    "; }),
                     Case("CamPacTag", 46, "", [](RomFileFields& f) { f.camPacTag = "[Campac  ]"; }),
                     Case("Size4096", 49, "", [](RomFileFields& f) { f.size = "4096"; }),
                     Case("CommentTag", 46, "\n\r ([Kommenta])",
@@ -108,9 +113,8 @@ TEST_F(DataSetFilesTest, VersionsFrom300To399AreRead) {
         EXPECT_EQ(read.status.ok(), accepted) << version;
         if (!accepted) {
             EXPECT_EQ(read.status.error().text, 47);
-            std::string field = version;
-            field.resize(10, '\0');
-            EXPECT_EQ(read.status.error().suffix, "\n\r (" + field + ")");
+            EXPECT_EQ(read.status.error().suffix, "\n\r (" + version + ")")
+                << "the field shown without its 0 filler";
         }
     }
 }
