@@ -295,7 +295,8 @@ std::vector<Byte> EncodeDataSetFile(const CamPacData& data) {
 std::vector<Byte> EncodeModelFile(int model, const CamPacData& data) {
     FieldWriter w;
     WriteHead(w, data.typeName, tag::kModelSize, data.modelSize);
-    w.Text(data.modelComments[model], kCommentArea);
+    w.Text(data.modelComments[model], kModelCommentLength);
+    w.Text({}, kCommentArea - kModelCommentLength);
     w.Raw(tag::kData);
     w.Bulk(data.modelSlots.Slot(model).first(static_cast<size_t>(data.modelSize)));
     return w.Take();
