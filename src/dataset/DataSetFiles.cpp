@@ -275,7 +275,10 @@ Status ReadModelFile(const std::filesystem::path& path, int model, CamPacData& d
         !CopyBytes(data.modelSlots.Slot(model), 0, record, 0, record.size())) {
         return Failure(txt::kModelSizeMismatch);
     }
-    data.modelComments[model] += comment;
+    // The file's comment is appended to the one the model has; a model comment holds at
+    // most 40 characters, so what goes beyond is cut here rather than at the next save.
+    std::string& kept = data.modelComments[model];
+    kept = (kept + comment).substr(0, kModelCommentLength);
     return {};
 }
 

@@ -108,6 +108,22 @@ TEST_F(ModelFilesTest, TheCommentFieldHoldsFortyBytesAndTheFillerStaysZero) {
         std::all_of(bytes.begin() + 120, bytes.begin() + 280, [](Byte b) { return b == 0; }));
 }
 
+TEST_F(ModelFilesTest, AnAppendedCommentKeepsAtMostFortyCharacters) {
+    for (const auto& [before, fromFile, after] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"", "Extra", "Extra"},
+             {std::string(35, 'a'), "Extra", std::string(35, 'a') + "Extra"},
+             {std::string(35, 'a'), "Extra Segler", std::string(35, 'a') + "Extra"},
+             {std::string(40, 'a'), "Extra", std::string(40, 'a')},
+         }) {
+        data.modelComments[2] = before;
+        MdlFileFields fields;
+        fields.comment = fromFile;
+        ASSERT_TRUE(Read(fields).ok()) << fromFile;
+        EXPECT_EQ(data.modelComments[2], after) << before << " + " << fromFile;
+    }
+}
+
 TEST_F(ModelFilesTest, ModelsLargerThanASlotTravelWhole) {
     RomFileFields fields;
     fields.typeName = "FC28V3    ";
