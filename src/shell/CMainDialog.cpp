@@ -75,10 +75,14 @@ void CMainDialog::BuildHeader(QWidget* area) {
     auto* header = new QWidget(area);
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* rcLabel = new QLabel(text(txt::kHeaderRcSystem), header);
-    auto* camPacLabel = new QLabel(QStringLiteral("CamPac:"), header);
+    // The RC-system field holds two lines, type and CamPac size; its two labels share one
+    // label so that each line stands beside its own.
+    auto* rcLabels = new QLabel(text(txt::kHeaderRcSystem) + QStringLiteral("\nCamPac:"), header);
+    rcLabels->setObjectName(QStringLiteral("rcSystemLabels"));
+    rcLabels->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rcSystemField_ = new QLabel(header);
     rcSystemField_->setObjectName(QStringLiteral("rcSystemField"));
+    rcSystemField_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rcSystemField_->setMinimumWidth(120);
     auto* fileLabel = new QLabel(text(txt::kHeaderFileName), header);
     fileNameField_ = new QLabel(header);
@@ -88,8 +92,7 @@ void CMainDialog::BuildHeader(QWidget* area) {
     commentField_->setObjectName(QStringLiteral("commentField"));
     commentField_->setMaxLength(200);
     commentField_->setToolTip(text(txt::kCommentTooltip));
-    grid->addWidget(rcLabel, 0, 0);
-    grid->addWidget(camPacLabel, 1, 0);
+    grid->addWidget(rcLabels, 0, 0, 2, 1);
     grid->addWidget(rcSystemField_, 0, 1, 2, 1);
     grid->addWidget(fileLabel, 0, 2);
     grid->addWidget(fileNameField_, 0, 3);

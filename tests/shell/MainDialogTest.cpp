@@ -113,6 +113,18 @@ TEST_F(MainDialogTest, TabsFollowTheUsersClicks) {
     EXPECT_FALSE(window->Page(1)->isVisible());
 }
 
+TEST_F(MainDialogTest, TypeAndSizeStandLineByLineBesideTheirLabels) {
+    LoadFile("FC28V3    ", 0x0103);
+    const auto* labels = window->findChild<QLabel*>(QStringLiteral("rcSystemLabels"));
+    ASSERT_NE(labels, nullptr);
+    EXPECT_EQ(labels->text(), "RCAnlage:\nCamPac:");
+    const QLabel* field = window->rcSystemField();
+    EXPECT_EQ(labels->geometry().top(), field->geometry().top());
+    EXPECT_TRUE(labels->alignment() & Qt::AlignTop);
+    EXPECT_TRUE(field->alignment() & Qt::AlignTop);
+    EXPECT_EQ(labels->font(), field->font());
+}
+
 TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
     LoadFile("FC28V3    ", 0x0103);
     WriteBytes(folder / "bad.rom", {1, 2, 3});
