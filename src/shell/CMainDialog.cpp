@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -111,6 +112,9 @@ void CMainDialog::ConnectMenu() {
     connect(menu_.load, &QAction::triggered, this, &CMainDialog::RunLoad);
     connect(menu_.lastFile, &QAction::triggered, this, &CMainDialog::RunLastFile);
     connect(menu_.save, &QAction::triggered, this, &CMainDialog::RunSave);
+    // Without a data set there is nothing to save.
+    connect(menu_.fileMenu, &QMenu::aboutToShow, this,
+            [this] { menu_.save->setEnabled(session_.data.state != DataSetState::None); });
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
     connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
     // The adapter dialog arrives with the adapters that serve it.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTest>
@@ -123,6 +124,15 @@ TEST_F(MainDialogTest, TypeAndSizeStandLineByLineBesideTheirLabels) {
     EXPECT_TRUE(labels->alignment() & Qt::AlignTop);
     EXPECT_TRUE(field->alignment() & Qt::AlignTop);
     EXPECT_EQ(labels->font(), field->font());
+}
+
+TEST_F(MainDialogTest, SaveIsOfferedOnlyWithADataSet) {
+    QMenu* fileMenu = window->menuBar()->actions()[0]->menu();
+    Q_EMIT fileMenu->aboutToShow();
+    EXPECT_FALSE(window->menu().save->isEnabled());
+    LoadFile("FC28V3    ", 0x0103);
+    Q_EMIT fileMenu->aboutToShow();
+    EXPECT_TRUE(window->menu().save->isEnabled());
 }
 
 TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
