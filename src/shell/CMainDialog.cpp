@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -64,7 +65,12 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
     BuildTabs(tabset::kNoDataSet);
     SelectTab(0);
     UpdateHeader();
-    resize(960, 720);
+    // 960 x 720, or less on a smaller screen, leaving room for the frame and title bar.
+    QSize opening(960, 720);
+    if (const QScreen* shownOn = screen()) {
+        opening = opening.boundedTo(shownOn->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(opening);
 }
 
 CMainDialog::~CMainDialog() {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 
@@ -133,6 +134,13 @@ TEST_F(MainDialogTest, SaveIsOfferedOnlyWithADataSet) {
     LoadFile("FC28V3    ", 0x0103);
     Q_EMIT fileMenu->aboutToShow();
     EXPECT_TRUE(window->menu().save->isEnabled());
+}
+
+TEST_F(MainDialogTest, TheWindowFitsTheScreen) {
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_LE(window->frameGeometry().width(), screen.width());
+    EXPECT_LE(window->frameGeometry().height(), screen.height());
+    EXPECT_LE(window->minimumSizeHint().height(), screen.height());
 }
 
 TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
