@@ -58,7 +58,12 @@ Message Failure(TextSpec spec) {
     return Message::Numbered(spec, {}, MessageIcon::Warning);
 }
 
+// A folder opens like a file here but reads nothing: it cannot be opened as a file.
 std::optional<std::vector<Byte>> ReadWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         return std::nullopt;

@@ -167,9 +167,12 @@ TEST_F(DataSetFilesTest, ASizeCodeThatDoesNotFitIsAWarningOnly) {
 }
 
 TEST_F(DataSetFilesTest, AFileCannotBeOpened) {
-    const auto read = ReadDataSetFile(folder / "absent.rom", data, catalogue);
-    ASSERT_FALSE(read.status.ok());
-    EXPECT_EQ(read.status.error().text, 45);
+    std::filesystem::create_directories(folder / "folder.rom");
+    for (const char* name : {"absent.rom", "folder.rom"}) {
+        const auto read = ReadDataSetFile(folder / name, data, catalogue);
+        ASSERT_FALSE(read.status.ok()) << name;
+        EXPECT_EQ(read.status.error().text, 45) << name;
+    }
 }
 
 TEST_F(DataSetFilesTest, ReadingAndSavingGivesTheIdenticalBytes) {
