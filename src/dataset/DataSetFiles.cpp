@@ -311,6 +311,14 @@ std::vector<Byte> EncodeModelFile(int model, const CamPacData& data) {
 }
 
 Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte>& bytes) {
+    // A file that is replaced keeps its permissions, and one the user may not write (an
+    // archive made read-only) is not replaced at all.
+    std::error_code missing;
+    const auto existing = std::filesystem::status(path, missing);
+    const bool replacing = !missing && std::filesystem::is_regular_file(existing);
+    if (replacing && ::access(path.c_str(), W_OK) != 0) {
+        return Failure(txt::kCannotOpenFile, path.string());
+    }
     auto temporary = path;
     temporary += ".keplund-" + std::to_string(::getpid()) + ".tmp";
     {
@@ -329,6 +337,10 @@ Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte
         }
     }
     std::error_code error;
+    if (replacing) {
+        std::filesystem::permissions(temporary, existing.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    }
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "dataset/DataSetFiles.h"
 #include "support/TestFiles.h"
@@ -215,6 +216,37 @@ TEST_F(DataSetFilesTest, AFailedSaveLeavesWhatWasThere) {
         ++files;
     }
     EXPECT_EQ(files, 2) << "only set.rom and the folder";
+}
+
+TEST_F(DataSetFilesTest, SavingOverAFileKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    RomFileFields fields;
+    fields.modelComments.resize(11);
+    ASSERT_TRUE(Read(fields).status.ok());
+    const auto target = folder / "kept.rom";
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
+        WriteBytes(target, {1, 2, 3});
+        fs::permissions(target, mode, fs::perm_options::replace);
+        ASSERT_TRUE(WriteDataSetFile(target, data).ok());
+        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, mode)
+            << static_cast<int>(mode);
+        EXPECT_EQ(ReadBytes(target), ReadBytes(file));
+    }
+}
+
+TEST_F(DataSetFilesTest, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "every file is writable for root";
+    }
+    ASSERT_TRUE(Read(RomFileFields{}).status.ok());
+    const auto target = folder / "archive.rom";
+    WriteBytes(target, {1, 2, 3});
+    std::filesystem::permissions(target, std::filesystem::perms(0444),
+                                 std::filesystem::perm_options::replace);
+    const Status saved = WriteDataSetFile(target, data);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().text, 45);
+    EXPECT_EQ(ReadBytes(target), (std::vector<Byte>{1, 2, 3}));
 }
 
 TEST_F(DataSetFilesTest, SavingReplacesAnOlderFile) {
