@@ -92,10 +92,19 @@ void ResetDataSet(CamPacData& data, const TransmitterCatalogue& catalogue, bool 
     IdentifyFromName(data, catalogue);
 }
 
+// Paths are UTF-8: the cut counts characters, so it never falls inside one.
 std::string DisplayPathOf(const std::string& fullPath) {
-    constexpr std::size_t kShown = 30;
-    if (fullPath.size() <= kShown) {
+    constexpr int kShown = 30;
+    std::size_t start = fullPath.size();
+    int characters = 0;
+    while (start > 0 && characters < kShown) {
+        --start;
+        if ((static_cast<unsigned char>(fullPath[start]) & 0xC0) != 0x80) {
+            ++characters;
+        }
+    }
+    if (start == 0) {
         return fullPath;
     }
-    return "..." + fullPath.substr(fullPath.size() - kShown);
+    return "..." + fullPath.substr(start);
 }

@@ -63,7 +63,11 @@ CommandOutcome LastFileCommand(Session& session, UserDialogs& dialogs) {
     if (!ConfirmDiscardChanges(session, dialogs)) {
         return CommandOutcome::Cancelled;
     }
-    return LoadDataSetFrom(session, dialogs, session.settings.lastFilePath);
+    const std::filesystem::path path = session.settings.lastFilePath;
+    if (!path.empty()) {
+        session.dataSetFolder = path.parent_path().string();
+    }
+    return LoadDataSetFrom(session, dialogs, path);
 }
 
 CommandOutcome SaveCommand(Session& session, UserDialogs& dialogs) {

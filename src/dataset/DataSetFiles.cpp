@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/Cp1252.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetTexts.h"
 
@@ -43,6 +44,12 @@ std::string Suffix(std::string_view value) {
     return "\n\r (" + std::string(value) + ")";
 }
 
+// A field of the file as a message shows it: its text up to the first 0 filler byte, in
+// UTF-8.
+std::string Shown(std::string_view field) {
+    return Cp1252ToUtf8(field.substr(0, field.find('\0')));
+}
+
 Message Failure(NumberedText numbered, std::string_view suffixValue) {
     return Message::Numbered(numbered, {}, MessageIcon::Warning).WithSuffix(Suffix(suffixValue));
 }
@@ -51,7 +58,12 @@ Message Failure(NumberedText numbered) {
     return Message::Numbered(numbered, {}, MessageIcon::Warning);
 }
 
+// A folder opens like a file here but reads nothing: it cannot be opened as a file.
 std::optional<std::vector<Byte>> ReadWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         return std::nullopt;
@@ -168,14 +180,14 @@ DataSetFileRead ReadDataSetFile(const std::filesystem::path& path, CamPacData& d
     }
     const std::string versionField = reader.Raw(kFieldWidth);
     if (!VersionAccepted(TextToInt(versionField))) {
-        return fail(Failure(txt::kBadFileVersion, versionField));
+        return fail(Failure(txt::kBadFileVersion, Shown(versionField)));
     }
     if (!reader.Tag(tag::kRcSystem)) {
         return fail(Failure(txt::kNotADataSetFile, tag::kRcSystem));
     }
     const std::string typeName = TypeField(reader);
     if (!catalogue.Contains(typeName)) {
-        return fail(Failure(txt::kUnknownType, typeName));
+        return fail(Failure(txt::kUnknownType, Shown(typeName)));
     }
     if (!reader.Tag(tag::kCamPac)) {
         return fail(Failure(txt::kNotADataSetFile));
@@ -237,14 +249,14 @@ Status ReadModelFile(const std::filesystem::path& path, int model, CamPacData& d
     }
     const std::string versionField = reader.Raw(kFieldWidth);
     if (!VersionAccepted(TextToInt(versionField))) {
-        return Failure(txt::kBadFileVersion, versionField);
+        return Failure(txt::kBadFileVersion, Shown(versionField));
     }
     if (!reader.Tag(tag::kRcSystem)) {
         return Failure(txt::kBadModelFileTag, tag::kRcSystem);
     }
     const std::string typeName = TypeField(reader);
     if (typeName != data.typeName) {
-        return Failure(txt::kUnknownType, typeName);
+        return Failure(txt::kUnknownType, Shown(typeName));
     }
     if (!reader.Tag(tag::kModelSize)) {
         return Failure(txt::kBadModelFileTag, tag::kModelSize);
@@ -268,7 +280,10 @@ Status ReadModelFile(const std::filesystem::path& path, int model, CamPacData& d
         !CopyBytes(data.modelSlots.Slot(model), 0, record, 0, record.size())) {
         return Failure(txt::kModelSizeMismatch);
     }
-    data.modelComments[model] += comment;
+    // The file's comment is appended to the one the model has; a model comment holds at
+    // most 40 characters, so what goes beyond is cut here rather than at the next save.
+    std::string& kept = data.modelComments[model];
+    kept = (kept + comment).substr(0, kModelCommentLength);
     return {};
 }
 
@@ -288,13 +303,22 @@ std::vector<Byte> EncodeDataSetFile(const CamPacData& data) {
 std::vector<Byte> EncodeModelFile(int model, const CamPacData& data) {
     FieldWriter w;
     WriteHead(w, data.typeName, tag::kModelSize, data.modelSize);
-    w.Text(data.modelComments[model], kCommentArea);
+    w.Text(data.modelComments[model], kModelCommentLength);
+    w.Text({}, kCommentArea - kModelCommentLength);
     w.Raw(tag::kData);
     w.Bulk(data.modelSlots.Slot(model).first(static_cast<size_t>(data.modelSize)));
     return w.Take();
 }
 
 Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte>& bytes) {
+    // A file that is replaced keeps its permissions, and one the user may not write (an
+    // archive made read-only) is not replaced at all.
+    std::error_code missing;
+    const auto existing = std::filesystem::status(path, missing);
+    const bool replacing = !missing && std::filesystem::is_regular_file(existing);
+    if (replacing && ::access(path.c_str(), W_OK) != 0) {
+        return Failure(txt::kCannotOpenFile, path.string());
+    }
     auto temporary = path;
     temporary += ".keplund-" + std::to_string(::getpid()) + ".tmp";
     {
@@ -313,6 +337,10 @@ Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte
         }
     }
     std::error_code error;
+    if (replacing) {
+        std::filesystem::permissions(temporary, existing.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    }
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);

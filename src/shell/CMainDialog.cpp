@@ -4,7 +4,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -65,7 +67,12 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
     BuildTabs(tabset::kNoDataSet);
     SelectTab(0);
     UpdateHeader();
-    resize(960, 720);
+    // 960 x 720, or less on a smaller screen, leaving room for the frame and title bar.
+    QSize opening(960, 720);
+    if (const QScreen* shownOn = screen()) {
+        opening = opening.boundedTo(shownOn->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(opening);
 }
 
 CMainDialog::~CMainDialog() {
@@ -79,10 +86,14 @@ void CMainDialog::BuildHeader(QWidget* area) {
     auto* header = new QWidget(area);
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* rcLabel = new QLabel(text(txt::kHeaderRcSystem), header);
-    auto* camPacLabel = new QLabel(QStringLiteral("CamPac:"), header);
+    // The RC-system field holds two lines, type and CamPac size; its two labels share one
+    // label so that each line stands beside its own.
+    auto* rcLabels = new QLabel(text(txt::kHeaderRcSystem) + QStringLiteral("\nCamPac:"), header);
+    rcLabels->setObjectName(QStringLiteral("rcSystemLabels"));
+    rcLabels->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rcSystemField_ = new QLabel(header);
     rcSystemField_->setObjectName(QStringLiteral("rcSystemField"));
+    rcSystemField_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rcSystemField_->setMinimumWidth(120);
     auto* fileLabel = new QLabel(text(txt::kHeaderFileName), header);
     fileNameField_ = new QLabel(header);
@@ -92,8 +103,7 @@ void CMainDialog::BuildHeader(QWidget* area) {
     commentField_->setObjectName(QStringLiteral("commentField"));
     commentField_->setMaxLength(200);
     commentField_->setToolTip(text(txt::kCommentTooltip));
-    grid->addWidget(rcLabel, 0, 0);
-    grid->addWidget(camPacLabel, 1, 0);
+    grid->addWidget(rcLabels, 0, 0, 2, 1);
     grid->addWidget(rcSystemField_, 0, 1, 2, 1);
     grid->addWidget(fileLabel, 0, 2);
     grid->addWidget(fileNameField_, 0, 3);
@@ -112,6 +122,9 @@ void CMainDialog::ConnectMenu() {
     connect(menu_.load, &QAction::triggered, this, &CMainDialog::RunLoad);
     connect(menu_.lastFile, &QAction::triggered, this, &CMainDialog::RunLastFile);
     connect(menu_.save, &QAction::triggered, this, &CMainDialog::RunSave);
+    // Without a data set there is nothing to save.
+    connect(menu_.fileMenu, &QMenu::aboutToShow, this,
+            [this] { menu_.save->setEnabled(session_.data.state != DataSetState::None); });
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
     connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
     // The adapter dialog arrives with the adapters that serve it.

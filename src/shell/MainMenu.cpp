@@ -28,6 +28,7 @@ void MainMenu::Build(QMenuBar& bar, const LanguageTable& language, QObject* owne
     auto text = [&](NumberedText numbered) { return DisplayText(language.GetText(numbered)); };
 
     QMenu* file = bar.addMenu(text(txt::kMenuFile));
+    fileMenu = file;
     load = file->addAction(text(txt::kMenuLoad));
     import = file->addAction(text(txt::kMenuImport));
     save = file->addAction(text(txt::kMenuSave));

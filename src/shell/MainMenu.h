@@ -5,12 +5,14 @@
 class LanguageTable;
 class QAction;
 class QActionGroup;
+class QMenu;
 class QMenuBar;
 class QObject;
 struct Settings;
 
 // The menu of the main window, captioned from the language file.
 struct MainMenu {
+    QMenu* fileMenu = nullptr;
     QAction* load = nullptr;
     QAction* import = nullptr;
     QAction* save = nullptr;

@@ -51,6 +51,16 @@ TEST_F(InfoCommandTest, AFailedLoadIsAnErrorObjectWithTheMessageAndItsSuffix) {
     EXPECT_NE(json.find(R"x(\n\r (FC99      )"}})x"), std::string::npos) << json;
 }
 
+TEST_F(InfoCommandTest, AVersionOutOfRangeShowsTheVersionWithoutItsFiller) {
+    RomFileFields fields;
+    fields.version = "299";
+    WriteBytes(folder / "v.rom", BuildRomFile(fields));
+    EXPECT_EQ(Run({(folder / "v.rom").string(), "--json"}), 1);
+    const std::string json = out.str();
+    EXPECT_EQ(json.rfind(R"({"error": {"text": 47, "message": ")", 0), 0u) << json;
+    EXPECT_NE(json.find(R"x(\n\r (299)"}})x"), std::string::npos) << json;
+}
+
 TEST_F(InfoCommandTest, TheLanguageComesFromTheSettingsUnlessChosen) {
     std::ofstream(folder / "Keplund.ini") << "309\n\n888\n150\n1\n1\n1\n5824\n1503\n1\n2\n";
     EXPECT_EQ(Run({(folder / "absent.rom").string(), "--json"}), 1);

@@ -63,6 +63,17 @@ TEST_F(DataSetCommandsTest, LastFileWithoutAPathFailsLikeAnUnreadableFile) {
     EXPECT_EQ(session.data.imageSize, 0);
 }
 
+TEST_F(DataSetCommandsTest, LastFileRemembersItsFolderForTheNextLoad) {
+    const auto elsewhere = folder / "archiv";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::copy_file(romFile, elsewhere / "fc18.rom");
+    session.settings.lastFilePath = (elsewhere / "fc18.rom").string();
+    ASSERT_EQ(LastFileCommand(session, dialogs), CommandOutcome::Done);
+    EXPECT_EQ(LoadCommand(session, dialogs), CommandOutcome::Cancelled);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].folder, elsewhere.string());
+}
+
 TEST_F(DataSetCommandsTest, AFailedLoadShowsItsMessageAndLeavesNoDataSet) {
     WriteBytes(folder / "bad.rom", {'x', 'y'});
     dialogs.files.push_back((folder / "bad.rom").string());

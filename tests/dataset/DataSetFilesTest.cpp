@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "dataset/DataSetFiles.h"
 #include "support/TestFiles.h"
@@ -84,6 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                          [](RomFileFields& f) { f.versionTag = "[Versionx]"; }),
                     Case("UnknownType", 48, "\n\r (FC99      )",
                          [](RomFileFields& f) { f.typeName = "FC99      "; }),
+                    // The message shows the name as text: up to its filler, in UTF-8.
+                    Case("ShortUnknownType", 48, "\n\r (FX19)",
+                         [](RomFileFields& f) { f.typeName = "FX19"; }),
+                    Case("UnknownTypeWithUmlaut", 48, "\n\r (M\xC3\xA4nner    )",
+                         [](RomFileFields& f) { f.typeName = "M\xE4nner    "; }),
                     Case("CamPacTag", 46, "", [](RomFileFields& f) { f.camPacTag = "[Campac  ]"; }),
                     Case("Size4096", 49, "", [](RomFileFields& f) { f.size = "4096"; }),
                     Case("CommentTag", 46, "\n\r ([Kommenta])",
@@ -108,9 +114,8 @@ TEST_F(DataSetFilesTest, VersionsFrom300To399AreRead) {
         EXPECT_EQ(read.status.ok(), accepted) << version;
         if (!accepted) {
             EXPECT_EQ(read.status.error().text, 47);
-            std::string field = version;
-            field.resize(10, '\0');
-            EXPECT_EQ(read.status.error().suffix, "\n\r (" + field + ")");
+            EXPECT_EQ(read.status.error().suffix, "\n\r (" + version + ")")
+                << "the field shown without its 0 filler";
         }
     }
 }
@@ -163,9 +168,12 @@ TEST_F(DataSetFilesTest, ASizeCodeThatDoesNotFitIsAWarningOnly) {
 }
 
 TEST_F(DataSetFilesTest, AFileCannotBeOpened) {
-    const auto read = ReadDataSetFile(folder / "absent.rom", data, catalogue);
-    ASSERT_FALSE(read.status.ok());
-    EXPECT_EQ(read.status.error().text, 45);
+    std::filesystem::create_directories(folder / "folder.rom");
+    for (const char* name : {"absent.rom", "folder.rom"}) {
+        const auto read = ReadDataSetFile(folder / name, data, catalogue);
+        ASSERT_FALSE(read.status.ok()) << name;
+        EXPECT_EQ(read.status.error().text, 45) << name;
+    }
 }
 
 TEST_F(DataSetFilesTest, ReadingAndSavingGivesTheIdenticalBytes) {
@@ -208,6 +216,37 @@ TEST_F(DataSetFilesTest, AFailedSaveLeavesWhatWasThere) {
         ++files;
     }
     EXPECT_EQ(files, 2) << "only set.rom and the folder";
+}
+
+TEST_F(DataSetFilesTest, SavingOverAFileKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    RomFileFields fields;
+    fields.modelComments.resize(11);
+    ASSERT_TRUE(Read(fields).status.ok());
+    const auto target = folder / "kept.rom";
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
+        WriteBytes(target, {1, 2, 3});
+        fs::permissions(target, mode, fs::perm_options::replace);
+        ASSERT_TRUE(WriteDataSetFile(target, data).ok());
+        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, mode)
+            << static_cast<int>(mode);
+        EXPECT_EQ(ReadBytes(target), ReadBytes(file));
+    }
+}
+
+TEST_F(DataSetFilesTest, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "every file is writable for root";
+    }
+    ASSERT_TRUE(Read(RomFileFields{}).status.ok());
+    const auto target = folder / "archive.rom";
+    WriteBytes(target, {1, 2, 3});
+    std::filesystem::permissions(target, std::filesystem::perms(0444),
+                                 std::filesystem::perm_options::replace);
+    const Status saved = WriteDataSetFile(target, data);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().text, 45);
+    EXPECT_EQ(ReadBytes(target), (std::vector<Byte>{1, 2, 3}));
 }
 
 TEST_F(DataSetFilesTest, SavingReplacesAnOlderFile) {

@@ -135,4 +135,20 @@ TEST(DisplayPathTest, LongPathsShowTheirLastThirtyCharacters) {
     EXPECT_EQ(DisplayPathOf("/home" + thirty), "..." + thirty);
 }
 
+TEST(DisplayPathTest, PathsAreCutByCharactersNotBytes) {
+    // File names are UTF-8: a cut inside a character would show a broken one.
+    std::string umlauts;
+    for (int i = 0; i < 40; ++i) {
+        umlauts += "\xC3\xA4";  // ä
+    }
+    std::string thirtyUmlauts;
+    for (int i = 0; i < 30; ++i) {
+        thirtyUmlauts += "\xC3\xA4";
+    }
+    EXPECT_EQ(DisplayPathOf("/" + umlauts), "..." + thirtyUmlauts);
+    EXPECT_EQ(DisplayPathOf(thirtyUmlauts), thirtyUmlauts) << "30 characters fit";
+    EXPECT_EQ(DisplayPathOf("/Modelle/M\xC3\xBCller/Segler-2026.rom"),
+              "...Modelle/M\xC3\xBCller/Segler-2026.rom");
+}
+
 }  // namespace

@@ -44,13 +44,17 @@ TEST_F(ModelFilesTest, RefusalsNameTheirTextAndChangeNothing) {
         std::string suffix;
     };
     const Case cases[] = {
-        {"first tag", [](MdlFileFields& f) { f.keplundTag = "[Keplunt ]"; }, 46, "\n\r ([Keplund ])"},
-        {"version tag", [](MdlFileFields& f) { f.versionTag = "[Versiox ]"; }, 60, "\n\r ([Version ])"},
+        {"first tag", [](MdlFileFields& f) { f.keplundTag = "[Keplunt ]"; }, 46,
+         "\n\r ([Keplund ])"},
+        {"version tag", [](MdlFileFields& f) { f.versionTag = "[Versiox ]"; }, 60,
+         "\n\r ([Version ])"},
         {"rc tag", [](MdlFileFields& f) { f.rcTag = "[RCAnlagx]"; }, 60, "\n\r ([RCAnlage])"},
-        {"other type", [](MdlFileFields& f) { f.typeName = "FF10      "; }, 48, "\n\r (FF10      )"},
+        {"other type", [](MdlFileFields& f) { f.typeName = "FF10      "; }, 48,
+         "\n\r (FF10      )"},
         {"size tag", [](MdlFileFields& f) { f.sizeTag = "[Groessx ]"; }, 60, "\n\r ([Groesse ])"},
         {"other size", [](MdlFileFields& f) { f.size = "488"; }, 61, ""},
-        {"comment tag", [](MdlFileFields& f) { f.commentTag = "[Kommentx]"; }, 60, "\n\r ([Kommenta])"},
+        {"comment tag", [](MdlFileFields& f) { f.commentTag = "[Kommentx]"; }, 60,
+         "\n\r ([Kommenta])"},
         {"data tag", [](MdlFileFields& f) { f.dataTag = "[Datex   ]"; }, 60, "\n\r ([Daten   ])"},
         {"cut record", [](MdlFileFields& f) { f.recordBytes = 100; }, 60, "\n\r ([Daten   ])"},
     };
@@ -91,6 +95,33 @@ TEST_F(ModelFilesTest, WritingAndReadingGivesTheSameModel) {
     const auto again = folder / "again.mdl";
     ASSERT_TRUE(WriteModelFile(again, 4, data).ok());
     EXPECT_EQ(ReadBytes(again), bytes);
+}
+
+TEST_F(ModelFilesTest, TheCommentFieldHoldsFortyBytesAndTheFillerStaysZero) {
+    data.modelComments[1] = std::string(60, 'c');
+    const auto saved = folder / "long.mdl";
+    ASSERT_TRUE(WriteModelFile(saved, 1, data).ok());
+    const auto bytes = ReadBytes(saved);
+    ASSERT_EQ(bytes.size(), 290u + 330u);
+    EXPECT_EQ(std::string(bytes.begin() + 80, bytes.begin() + 120), std::string(40, 'c'));
+    EXPECT_TRUE(
+        std::all_of(bytes.begin() + 120, bytes.begin() + 280, [](Byte b) { return b == 0; }));
+}
+
+TEST_F(ModelFilesTest, AnAppendedCommentKeepsAtMostFortyCharacters) {
+    for (const auto& [before, fromFile, after] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"", "Extra", "Extra"},
+             {std::string(35, 'a'), "Extra", std::string(35, 'a') + "Extra"},
+             {std::string(35, 'a'), "Extra Segler", std::string(35, 'a') + "Extra"},
+             {std::string(40, 'a'), "Extra", std::string(40, 'a')},
+         }) {
+        data.modelComments[2] = before;
+        MdlFileFields fields;
+        fields.comment = fromFile;
+        ASSERT_TRUE(Read(fields).ok()) << fromFile;
+        EXPECT_EQ(data.modelComments[2], after) << before << " + " << fromFile;
+    }
 }
 
 TEST_F(ModelFilesTest, ModelsLargerThanASlotTravelWhole) {

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 
@@ -111,6 +113,34 @@ TEST_F(MainDialogTest, TabsFollowTheUsersClicks) {
     EXPECT_EQ(StepColour(2), StepLabels::kActiveColour);
     EXPECT_TRUE(window->Page(3)->isVisible());
     EXPECT_FALSE(window->Page(1)->isVisible());
+}
+
+TEST_F(MainDialogTest, TypeAndSizeStandLineByLineBesideTheirLabels) {
+    LoadFile("FC28V3    ", 0x0103);
+    const auto* labels = window->findChild<QLabel*>(QStringLiteral("rcSystemLabels"));
+    ASSERT_NE(labels, nullptr);
+    EXPECT_EQ(labels->text(), "RCAnlage:\nCamPac:");
+    const QLabel* field = window->rcSystemField();
+    EXPECT_EQ(labels->geometry().top(), field->geometry().top());
+    EXPECT_TRUE(labels->alignment() & Qt::AlignTop);
+    EXPECT_TRUE(field->alignment() & Qt::AlignTop);
+    EXPECT_EQ(labels->font(), field->font());
+}
+
+TEST_F(MainDialogTest, SaveIsOfferedOnlyWithADataSet) {
+    QMenu* fileMenu = window->menuBar()->actions()[0]->menu();
+    Q_EMIT fileMenu->aboutToShow();
+    EXPECT_FALSE(window->menu().save->isEnabled());
+    LoadFile("FC28V3    ", 0x0103);
+    Q_EMIT fileMenu->aboutToShow();
+    EXPECT_TRUE(window->menu().save->isEnabled());
+}
+
+TEST_F(MainDialogTest, TheWindowFitsTheScreen) {
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_LE(window->frameGeometry().width(), screen.width());
+    EXPECT_LE(window->frameGeometry().height(), screen.height());
+    EXPECT_LE(window->minimumSizeHint().height(), screen.height());
 }
 
 TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
