@@ -9,10 +9,14 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "adapters/CamPacConnection.h"
+#include "adapters/TransferEngine.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/ModelDirectory.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
+#include "pages/QtTransferObserver.h"
+#include "pages/TransferLock.h"
 #include "pages/TransferPanel.h"
 #include "shell/CMainDialog.h"
 #include "shell/Session.h"
@@ -119,18 +123,64 @@ CGetDataPage::CGetDataPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     connect(loadButton, &QPushButton::clicked, this, [this] { main().RunLoad(); });
     connect(lastFileButton, &QPushButton::clicked, this, [this] { main().RunLastFile(); });
     connect(importButton, &QPushButton::clicked, this, [this] { main().RunImport(); });
-    // Reading and comparing need the transfer engine of the adapters; until it is part of
-    // the program the two buttons stay disabled.
-    SetTransfersEnabled(false);
+    connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
+    connect(compareButton_, &QPushButton::clicked, this, [this] { OnCompare(); });
+    SetTransfersEnabled(main().connection() != nullptr);
 }
 
 void CGetDataPage::OnPageRefresh() {
     transfer_->ShowAdapter();
 }
 
-void CGetDataPage::SetTransfersEnabled(bool /*enabled*/) {
-    readButton_->setEnabled(false);
-    compareButton_->setEnabled(false);
+void CGetDataPage::SetTransfersEnabled(bool enabled) {
+    readButton_->setEnabled(enabled);
+    compareButton_->setEnabled(enabled);
+}
+
+void CGetDataPage::OnRead() {
+    std::unique_ptr<TransferEngine> engine = main().MakeTransferEngine();
+    if (engine == nullptr) {
+        readButton_->setChecked(false);
+        return;
+    }
+    QtTransferObserver observer(*transfer_, *readButton_, main().session().language);
+    if (!readButton_->isChecked()) {
+        // The button was released: a running read sees it and stops; the engine
+        // acknowledges the release.
+        engine->ReadCamPac(observer, keepComments_->isChecked());
+        return;
+    }
+    // Reading replaces the data set: unsaved changes are only given up on Yes.
+    if (!ConfirmDiscardChanges(main().session(), main().dialogs())) {
+        readButton_->setChecked(false);
+        return;
+    }
+    TransferOutcome outcome;
+    {
+        TransferLock lock(main(), *this, *readButton_);
+        outcome = engine->ReadCamPac(observer, keepComments_->isChecked());
+    }
+    if (outcome == TransferOutcome::Done) {
+        main().ChooseTypeTabs();
+    } else if (main().session().data.state == DataSetState::None) {
+        main().BuildTabs(tabset::kNoDataSet);
+        main().SelectTab(0);
+    }
+    main().UpdateHeader();
+    if (const Status kept = main().connection()->AfterTransfer(); !kept) {
+        main().dialogs().Show(kept.error());
+    }
+}
+
+void CGetDataPage::OnCompare() {
+    std::unique_ptr<TransferEngine> engine = main().MakeTransferEngine();
+    if (engine == nullptr || !compareButton_->isChecked()) {
+        // Released: a running compare sees it and stops.
+        return;
+    }
+    TransferLock lock(main(), *this, *compareButton_);
+    QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
+    engine->CompareCamPac(observer, TransferPage::GetData);
 }
 
 void CGetDataPage::OnNewImage() {

@@ -18,6 +18,8 @@ class CGetDataPage : public CPage {
 
   private:
     void OnNewImage();
+    void OnRead();
+    void OnCompare();
 
     QComboBox* typeList_;
     QComboBox* sizeList_;

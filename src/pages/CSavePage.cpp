@@ -1,4 +1,7 @@
 #include "pages/CSavePage.h"
+#include "adapters/BackupFolder.h"
+#include "adapters/CamPacConnection.h"
+#include "adapters/TransferEngine.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +16,8 @@
 #include "dataset/TextExport.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
+#include "pages/QtTransferObserver.h"
+#include "pages/TransferLock.h"
 #include "pages/TransferPanel.h"
 #include "shell/CMainDialog.h"
 #include "shell/Session.h"
@@ -92,18 +97,48 @@ CSavePage::CSavePage(CMainDialog& mainDialog, QWidget* parent) : CPage(mainDialo
     connect(eraseButton, &QPushButton::clicked, this, [this] { OnErase(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { main().RunSave(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { OnExport(); });
-    // Writing and comparing need the transfer engine of the adapters; until it is part of
-    // the program the two buttons stay disabled.
-    SetTransfersEnabled(false);
+    connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
+    connect(compareButton_, &QPushButton::clicked, this, [this] { OnCompare(); });
+    SetTransfersEnabled(main().connection() != nullptr);
 }
 
 void CSavePage::OnPageRefresh() {
     transfer_->ShowAdapter();
 }
 
-void CSavePage::SetTransfersEnabled(bool /*enabled*/) {
-    writeButton_->setEnabled(false);
-    compareButton_->setEnabled(false);
+void CSavePage::SetTransfersEnabled(bool enabled) {
+    writeButton_->setEnabled(enabled);
+    compareButton_->setEnabled(enabled);
+}
+
+void CSavePage::OnWrite() {
+    std::unique_ptr<TransferEngine> engine = main().MakeTransferEngine();
+    if (engine == nullptr || !writeButton_->isChecked()) {
+        // Released: a running write sees it and stops after the page it is writing.
+        return;
+    }
+    WriteOptions options;
+    options.onlyChanges = changesOnly_->isChecked();
+    options.backupFolder = DefaultBackupFolder(main().session().programFolder);
+    options.timestamp = BackupTimestamp();
+    {
+        TransferLock lock(main(), *this, *writeButton_);
+        QtTransferObserver observer(*transfer_, *writeButton_, main().session().language);
+        engine->WriteCamPac(observer, options);
+    }
+    if (const Status kept = main().connection()->AfterTransfer(); !kept) {
+        main().dialogs().Show(kept.error());
+    }
+}
+
+void CSavePage::OnCompare() {
+    std::unique_ptr<TransferEngine> engine = main().MakeTransferEngine();
+    if (engine == nullptr || !compareButton_->isChecked()) {
+        return;
+    }
+    TransferLock lock(main(), *this, *compareButton_);
+    QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
+    engine->CompareCamPac(observer, TransferPage::Save);
 }
 
 void CSavePage::OnErase() {

@@ -20,6 +20,8 @@ class CSavePage : public CPage {
   private:
     void OnErase();
     void OnExport();
+    void OnWrite();
+    void OnCompare();
 
     QRadioButton* decimal_;
     QRadioButton* hexadecimal_;

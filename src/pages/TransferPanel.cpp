@@ -41,7 +41,7 @@ TransferPanel::TransferPanel(CMainDialog& main, QWidget* parent) : QWidget(paren
 void TransferPanel::ShowAdapter() {
     const Settings& settings = main_.session().settings;
     const std::string text =
-        settings.useUsb != 0
+        main_.UsesUsb()
             ? std::string(literal::kAdapterUsb)
             : FormatText(literal::kAdapterLpt, {static_cast<long long>(settings.waitStates)});
     adapter_->setText(DisplayText(text));

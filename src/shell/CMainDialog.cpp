@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "adapters/CamPacConnection.h"
+#include "adapters/TransferEngine.h"
 #include "common/Cp1252.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
@@ -332,4 +334,40 @@ void CMainDialog::FinishRun() {
     }
     finished_ = true;
     ShutDown(session_);
+}
+
+void CMainDialog::UseConnection(std::unique_ptr<CamPacConnection> connection) {
+    connection_ = std::move(connection);
+    PostTransfersEnabled(connection_ != nullptr);
+}
+
+bool CMainDialog::UsesUsb() const {
+    if (connection_ != nullptr) {
+        return connection_->kind() == AdapterKind::Usb;
+    }
+    return session_.settings.useUsb != 0;
+}
+
+std::unique_ptr<TransferEngine> CMainDialog::MakeTransferEngine() {
+    if (connection_ == nullptr) {
+        return nullptr;
+    }
+    const TransferEngine::Options options{session_.settings.clockFor64k,
+                                          session_.settings.alwaysCompare};
+    return std::make_unique<TransferEngine>(session_.data, session_.catalogue, dialogs_,
+                                            connection_->clock(), connection_->module(), options);
+}
+
+void CMainDialog::PostTransfersEnabled(bool enabled) {
+    for (const int number : {page::kGetData, page::kSave}) {
+        CPage* page = Page(number);
+        QMetaObject::invokeMethod(
+            page, [page, enabled] { page->SetTransfersEnabled(enabled); }, Qt::QueuedConnection);
+    }
+}
+
+void CMainDialog::SetTransferRunning(bool running) {
+    menuBar()->setEnabled(!running);
+    tabs_->setEnabled(!running);
+    commentField_->setEnabled(!running);
 }

@@ -3,11 +3,15 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "shell/MainMenu.h"
 
 class CPage;
+class CamPacConnection;
+class TransferEngine;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
@@ -65,6 +69,19 @@ class CMainDialog : public QMainWindow {
     QLabel* fileNameField() const { return fileNameField_; }
     StepLabels* stepLabels() const { return steps_; }
 
+    // The CamPac of this run (real or simulated); none while port access is off.
+    void UseConnection(std::unique_ptr<CamPacConnection> connection);
+    CamPacConnection* connection() const { return connection_.get(); }
+    // Whether the USB adapter is the adapter of this run.
+    bool UsesUsb() const;
+    // The engine for one transfer on the data set through the connection; nothing while
+    // there is no connection.
+    std::unique_ptr<TransferEngine> MakeTransferEngine();
+    // Posts "transfer on" or "transfer off" to the get-data and save pages.
+    void PostTransfersEnabled(bool enabled);
+    // While a transfer runs the menu, the tabs and the header comment wait.
+    void SetTransferRunning(bool running);
+
     // What ends the process when not even the old language file can be opened again.
     void SetProcessEnd(std::function<void(int)> end) { endProcess_ = std::move(end); }
 
@@ -96,4 +113,5 @@ class CMainDialog : public QMainWindow {
     bool buildingTabs_ = false;
     bool finished_ = false;
     std::function<void(int)> endProcess_;
+    std::unique_ptr<CamPacConnection> connection_;
 };

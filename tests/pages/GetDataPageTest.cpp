@@ -13,7 +13,7 @@ namespace {
 
 using GetDataPage = PageTest;
 
-TEST_F(GetDataPage, StartsWithThePreselectionsAndTransfersDisabled) {
+TEST_F(GetDataPage, StartsWithThePreselectionsAndTransfersOffWithoutACamPac) {
     auto* types = Find<QComboBox>(page::kGetData, "typeList");
     auto* sizes = Find<QComboBox>(page::kGetData, "sizeList");
     EXPECT_EQ(types->count(), 5);
@@ -25,7 +25,7 @@ TEST_F(GetDataPage, StartsWithThePreselectionsAndTransfersDisabled) {
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
     Window().Page(page::kGetData)->SetTransfersEnabled(true);
-    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
     EXPECT_EQ(Find<QLabel>(page::kGetData, "statusLine1")->text().toStdString(), Text(36));
 }
 

@@ -22,7 +22,7 @@ class SavePage : public PageTest {
     }
 };
 
-TEST_F(SavePage, StartsWithDecimalAndChangesOnlyAndTransfersDisabled) {
+TEST_F(SavePage, StartsWithDecimalAndChangesOnlyAndTransfersOffWithoutACamPac) {
     Open("FC18V3    ", 2048);
     EXPECT_TRUE(Find<QRadioButton>(page::kSave, "decimalOption")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(page::kSave, "changesOnly")->isChecked());

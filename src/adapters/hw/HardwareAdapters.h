@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "adapters/CamPacConnection.h"
 #include "adapters/Clock.h"
 #include "adapters/LptI2cBus.h"
 #include "adapters/ModuleAccess.h"
@@ -12,9 +13,10 @@
 
 class UserDialogs;
 
-// The real adapter of one kind, ready for the transfer engine: the parallel port through
-// ppdev with the LPT bus at the settings' waitstates, or the USB adapter through hidapi.
-class HardwareAdapters {
+// The real adapter of one kind, ready for the transfer engine: the parallel port (through
+// ppdev, or directly where no ppdev device has the address and the process may reach the
+// ports) with the LPT bus at the settings' waitstates, or the USB adapter through hidapi.
+class HardwareAdapters : public CamPacConnection {
   public:
     struct Choice {
         AdapterKind kind = AdapterKind::Usb;
@@ -29,15 +31,15 @@ class HardwareAdapters {
     static Result<std::unique_ptr<HardwareAdapters>> Open(const Choice& choice,
                                                           UserDialogs& dialogs);
 
-    Clock& clock() { return clock_; }
-    ModuleAccess& module() { return *module_; }
+    Clock& clock() override { return clock_; }
+    ModuleAccess& module() override { return *module_; }
 
   private:
     HardwareAdapters(UserDialogs& dialogs) : usb_(hid_, clock_, dialogs) {}
 
     SteadyClock clock_;
     PortAccessSwitch access_;
-    std::unique_ptr<PpdevPort> port_;
+    std::unique_ptr<ParallelPort> port_;
     std::unique_ptr<LptI2cBus> bus_;
     HidapiSystem hid_;
     UsbAdapter usb_;

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "adapters/AdapterTexts.h"
+#include "adapters/ParportDiscovery.h"
 
 namespace {
 
@@ -28,15 +29,7 @@ Message CannotOpen(const std::string& detail) {
 }  // namespace
 
 std::optional<std::filesystem::path> PpdevPort::DeviceFor(std::uint16_t baseAddress) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(kParportFolder, error)) {
-        std::ifstream in(entry.path() / "base-addr");
-        long address = -1;
-        if (in >> address && address == baseAddress) {
-            return std::filesystem::path("/dev") / entry.path().filename();
-        }
-    }
-    return std::nullopt;
+    return FindParportDevice(baseAddress, kParportFolder);
 }
 
 Result<std::unique_ptr<PpdevPort>> PpdevPort::Open(std::uint16_t baseAddress) {

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "adapters/ParportDiscovery.h"
+#include "adapters/SimulatedConnection.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+TEST(ParportDiscoveryTest, FindsTheDeviceWhoseBaseAddressMatches) {
+    TempFolder proc;
+    for (const auto& [name, content] : std::vector<std::pair<std::string, std::string>>{
+             {"parport0", "632\t1656\n"}, {"parport1", "888\t1912\n"}, {"default", "x"}}) {
+        std::filesystem::create_directories(proc / name);
+        std::ofstream(proc / name / "base-addr") << content;
+    }
+    EXPECT_EQ(FindParportDevice(0x378, proc.path(), "/dev"), "/dev/parport1");
+    EXPECT_EQ(FindParportDevice(0x278, proc.path(), "/dev"), "/dev/parport0");
+    EXPECT_FALSE(FindParportDevice(0x3BC, proc.path(), "/dev").has_value());
+    EXPECT_FALSE(FindParportDevice(0x378, proc / "absent", "/dev").has_value());
+}
+
+TEST(SimulatedConnectionTest, RefusesImagesThatAreNoCamPac) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    WriteBytes(folder / "odd.bin", std::vector<Byte>(1000, 0xFF));
+    for (const auto& image : {folder / "odd.bin", folder / "absent.bin"}) {
+        SimulatedConnection::Options options;
+        options.image = image;
+        const auto connection = SimulatedConnection::Open(options, dialogs);
+        ASSERT_FALSE(connection.ok());
+        EXPECT_NE(connection.error().literal.find(image.string()), std::string::npos);
+    }
+}
+
+TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::vector<Byte> image(512, 0xFF);
+    WriteBytes(folder / "module.bin", image);
+    SimulatedConnection::Options options;
+    options.image = folder / "module.bin";
+    options.kind = AdapterKind::Lpt;
+    options.trace = folder / "bus.vcd";
+    auto connection = SimulatedConnection::Open(options, dialogs);
+    ASSERT_TRUE(connection.ok());
+    SimulatedConnection& module = *connection.value();
+    EXPECT_EQ(module.kind(), AdapterKind::Lpt);
+    module.camPac().eeprom.memory()[7] = 0x12;
+    ASSERT_TRUE(module.AfterTransfer().ok());
+    image[7] = 0x12;
+    EXPECT_EQ(ReadBytes(folder / "module.bin"), image);
+    EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
+}
+
+}  // namespace

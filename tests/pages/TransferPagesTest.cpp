@@ -1,0 +1,149 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <cstdlib>
+
+#include "adapters/SimulatedConnection.h"
+#include "pages/PageFixture.h"
+#include "shell/TabSets.h"
+
+void PrintTo(AdapterKind kind, std::ostream* out) {
+    *out << (kind == AdapterKind::Lpt ? "LPT" : "USB");
+}
+
+namespace {
+
+// The get-data and save pages reading, comparing and writing a simulated CamPac whose
+// content lives in an image file, through either adapter.
+class TransferPages : public PageTest, public testing::WithParamInterface<AdapterKind> {
+  protected:
+    TransferPages() {
+        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+        moduleImage = HeaderedImage(2048, 3, 0x0002);
+        WriteBytes(imagePath, moduleImage);
+        session.settings.alwaysCompare = false;
+    }
+
+    void Connect() {
+        SimulatedConnection::Options options;
+        options.image = imagePath;
+        options.kind = GetParam();
+        auto connection = SimulatedConnection::Open(options, dialogs);
+        ASSERT_TRUE(connection.ok());
+        Window().UseConnection(std::move(connection.value()));
+        ProcessEvents();
+    }
+
+    void Click(int pageNumber, const char* name) {
+        QTest::mouseClick(Find<QPushButton>(pageNumber, name), Qt::LeftButton);
+        ProcessEvents();
+    }
+
+    QListWidget* List(int pageNumber) { return Find<QListWidget>(pageNumber, "differenceList"); }
+
+    std::filesystem::path imagePath = folder / "module.bin";
+    std::vector<Byte> moduleImage;
+};
+
+TEST_P(TransferPages, ReadingAModuleMakesItTheDataSet) {
+    Connect();
+    Click(page::kGetData, "readButton");
+    // Reading the same module again keeps the comments while "Kommentare behalten" is on.
+    session.data.dataSetComment = "kept";
+    Window().UpdateHeader();
+    ShowPage(page::kGetData);
+    Click(page::kGetData, "readButton");
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+    EXPECT_EQ(session.data.typeName, "FC18V3    ");
+    EXPECT_EQ(session.data.imageSize, 2048);
+    EXPECT_TRUE(std::equal(moduleImage.begin(), moduleImage.end(), session.data.image.begin()));
+    EXPECT_EQ(session.data.dataSetComment, "kept");
+    EXPECT_GT(TabCount(), 1);
+    EXPECT_NE(Window().currentPage(), page::kGetData);
+    EXPECT_TRUE(Window().menuBar()->isEnabled()) << "the menu works again after the read";
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isChecked());
+    EXPECT_EQ(Find<QProgressBar>(page::kGetData, "progressBar")->maximum(), 2048);
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+}
+
+TEST_P(TransferPages, ReadingAsksBeforeGivingUpUnsavedChanges) {
+    Connect();
+    NewDataSet("FF9       ", 2048);
+    session.data.state = DataSetState::Changed;
+    ShowPage(page::kGetData);
+    dialogs.answers.push_back(Answer::No);
+    Click(page::kGetData, "readButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{44});
+    EXPECT_EQ(session.data.typeName, "FF9       ");
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isChecked());
+}
+
+TEST_P(TransferPages, ComparingListsEveryDifferingByte) {
+    Connect();
+    Click(page::kGetData, "readButton");
+    session.data.image[100] = static_cast<Byte>(session.data.image[100] + 1);
+    session.data.image[2047] = static_cast<Byte>(session.data.image[2047] ^ 0xFF);
+    ShowPage(page::kGetData);
+    Click(page::kGetData, "compareButton");
+    QListWidget* list = List(page::kGetData);
+    ASSERT_EQ(list->count(), 3) << "two lines and the summary";
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "1. Byte 100 PC: %03d Chip: %03d",
+                  session.data.image[100], moduleImage[100]);
+    EXPECT_EQ(list->item(0)->text().toStdString(), expected);
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged) << "a compare changes nothing";
+}
+
+TEST_P(TransferPages, WritingChangesTheModuleAndKeepsABackup) {
+    Connect();
+    Click(page::kGetData, "readButton");
+    session.data.image[300] = 0x42;
+    session.data.image[301] = 0x43;
+    ShowPage(page::kSave);
+    Click(page::kSave, "writeButton");
+    std::vector<Byte> expected = moduleImage;
+    expected[300] = 0x42;
+    expected[301] = 0x43;
+    EXPECT_EQ(ReadBytes(imagePath), expected) << "the module got the two bytes";
+    const auto backups = folder / "data" / "keplund" / "backups";
+    ASSERT_TRUE(std::filesystem::exists(backups));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(backups)) {
+        ++files;
+        EXPECT_EQ(entry.path().extension(), ".rom");
+    }
+    EXPECT_EQ(files, 1);
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isChecked());
+    EXPECT_TRUE(Window().tabBar()->isEnabled());
+
+    Click(page::kSave, "compareButton");
+    EXPECT_EQ(List(page::kSave)->count(), 1) << "only the summary: no differences";
+}
+
+TEST_P(TransferPages, WithoutACamPacTheTransferButtonsStayOff) {
+    Window().UseConnection(nullptr);
+    ProcessEvents();
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
+    NewDataSet("FC18V3    ", 2048);
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());
+    Connect();
+    EXPECT_TRUE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());
+    ShowPage(page::kGetData);
+    EXPECT_EQ(Find<QLabel>(page::kGetData, "adapterLabel")->text().startsWith("USB"),
+              GetParam() == AdapterKind::Usb);
+}
+
+INSTANTIATE_TEST_SUITE_P(Adapters, TransferPages,
+                         testing::Values(AdapterKind::Lpt, AdapterKind::Usb),
+                         [](const testing::TestParamInfo<AdapterKind>& param) {
+                             return std::string(param.param == AdapterKind::Lpt ? "Lpt" : "Usb");
+                         });
+
+}  // namespace
