@@ -27,6 +27,7 @@ class SimulatedConnection : public CamPacConnection {
 
     Clock& clock() override { return camPac_.clock; }
     ModuleAccess& module() override { return camPac_.module; }
+    PortAccessSwitch& portAccess() override { return camPac_.access; }
     Status AfterTransfer() override;
     SimulatedCamPac& camPac() { return camPac_; }
 

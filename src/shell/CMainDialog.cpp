@@ -338,6 +338,10 @@ void CMainDialog::FinishRun() {
 
 void CMainDialog::UseConnection(std::unique_ptr<CamPacConnection> connection) {
     connection_ = std::move(connection);
+    if (connection_ != nullptr) {
+        // A fault inside a port access switches port access off for the rest of the run.
+        connection_->portAccess().SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
+    }
     PostTransfersEnabled(connection_ != nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "adapters/ParportDiscovery.h"
+#include "adapters/PortTalkRequests.h"
 #include "adapters/SimulatedConnection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -53,6 +54,16 @@ TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
     image[7] = 0x12;
     EXPECT_EQ(ReadBytes(folder / "module.bin"), image);
     EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(PortTalkRequestsTest, PortNumbersGoLittleEndianBeforeTheValue) {
+    EXPECT_EQ(porttalk::ReadRequest(0x378), (std::array<Byte, 2>{0x78, 0x03}));
+    EXPECT_EQ(porttalk::WriteRequest(0x37A, 0x8C), (std::array<Byte, 3>{0x7A, 0x03, 0x8C}));
 }
 
 }  // namespace
