@@ -114,9 +114,16 @@ void CMainDialog::BuildHeader(QWidget* area) {
     grid->setColumnStretch(3, 1);
     area->layout()->addWidget(header);
     // The comment is taken when the field is left; the data set state stays as it is.
+    // The comment is kept only in the data set's file, so a new comment counts as an unsaved
+    // change: Load, New and Exit ask before it is lost.
     connect(commentField_, &QLineEdit::editingFinished, this, [this] {
-        session_.data.dataSetComment =
+        const std::string comment =
             Utf8ToCp1252(commentField_->text().toStdString()).substr(0, 200);
+        if (comment != session_.data.dataSetComment &&
+            session_.data.state == DataSetState::Unchanged) {
+            session_.data.state = DataSetState::Changed;
+        }
+        session_.data.dataSetComment = comment;
     });
 }
 

@@ -156,6 +156,10 @@ TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
 TEST_F(MainDialogTest, TheHeaderCommentIsTakenWhenTheFieldIsLeft) {
     LoadFile("FC28V3    ", 0x0103);
     window->commentField()->setFocus();
+    window->tabBar()->setFocus();
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged)
+        << "leaving it unchanged changes nothing";
+    window->commentField()->setFocus();
     window->commentField()->selectAll();
     window->commentField()->insert(QString::fromUtf8("Grüße "));
     QTest::keyClicks(window->commentField(), QString(250, 'x'));
@@ -165,7 +169,7 @@ TEST_F(MainDialogTest, TheHeaderCommentIsTakenWhenTheFieldIsLeft) {
     EXPECT_EQ(session.data.dataSetComment.substr(0, 6),
               "Gr\xFC\xDF"
               "e ");
-    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+    EXPECT_EQ(session.data.state, DataSetState::Changed) << "a new comment is an unsaved change";
 }
 
 TEST_F(MainDialogTest, ExitAsksWhileChangesAreUnsavedAndNoKeepsEverything) {
