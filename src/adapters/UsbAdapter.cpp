@@ -204,11 +204,8 @@ bool UsbAdapter::SendWrite(int size, int start, std::span<const Byte> data) {
     return SendCommand("WRIT");
 }
 
-Result<std::string> UsbAdapter::ExchangeInfo() {
-    if (!FindUsbAdapter()) {
-        return Message::Numbered(txt::kUsbInfoNotFound);
-    }
-    SendCommand("INFO");
+bool UsbAdapter::AwaitAnswer(std::string_view letters) {
+    SendCommand(letters);
     clock_.SleepMilliseconds(usb::kInfoWaitMs);
     bool ready = FetchUsbReport() == 0;
     for (int i = 1; !ready && i < usb::kInfoFetches; ++i) {
@@ -216,7 +213,14 @@ Result<std::string> UsbAdapter::ExchangeInfo() {
         ready = FetchUsbReport() == 0;
     }
     CloseUsbAdapter();
-    if (!ready) {
+    return ready;
+}
+
+Result<std::string> UsbAdapter::ExchangeInfo() {
+    if (!FindUsbAdapter()) {
+        return Message::Numbered(txt::kUsbInfoNotFound);
+    }
+    if (!AwaitAnswer("INFO")) {
         return Message::Numbered(txt::kUsbInfoNoAnswer);
     }
     std::string text;
@@ -258,15 +262,7 @@ Result<UsbInfo> UsbAdapter::SetUsbAdapterClock(int targetHz) {
     report_[5] = static_cast<Byte>(setting->prescalerIndex);
     report_[6] = static_cast<Byte>(setting->divisor);
     report_[7] = 5;
-    SendCommand("WAIT");
-    clock_.SleepMilliseconds(usb::kInfoWaitMs);
-    bool ready = FetchUsbReport() == 0;
-    for (int i = 1; !ready && i < usb::kInfoFetches; ++i) {
-        clock_.SleepMilliseconds(usb::kInfoWaitMs);
-        ready = FetchUsbReport() == 0;
-    }
-    CloseUsbAdapter();
-    if (!ready) {
+    if (!AwaitAnswer("WAIT")) {
         return Message::Numbered(txt::kUsbInfoNoAnswer);
     }
     return ShowUsbAdapterInfo();

@@ -137,6 +137,9 @@ class UsbAdapter {
     long long reportsFetched() const { return fetched_; }
 
   private:
+    // Sends a command of the adapter's own (INFO, WAIT) and fetches its answer, waiting
+    // between the tries; closes the adapter. False when no answer came.
+    bool AwaitAnswer(std::string_view letters);
     Result<std::string> ExchangeInfo();
 
     HidSystem& system_;
