@@ -9,6 +9,7 @@
 #include "adapters/SimulatedCamPac.h"
 #include "adapters/TransferEngine.h"
 #include "dataset/DataSetFiles.h"
+#include "dataset/TransmitterCatalogue.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -17,23 +18,8 @@
 
 namespace {
 
-int SizeCode(int size) {
-    switch (size) {
-        case 512:
-            return 1;
-        case 1024:
-            return 2;
-        case 2048:
-            return 3;
-        case 8192:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
 std::vector<Byte> ModuleImage(int size) {
-    return HeaderedImage(size, SizeCode(size), 0x0002);
+    return HeaderedImage(size, SizeCodeOf(size), 0x0002);
 }
 
 const char* Name(AdapterKind kind) {
