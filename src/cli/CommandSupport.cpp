@@ -78,6 +78,16 @@ ModelArgument DataCommandRun::Model(const std::string& typed) {
     return {std::nullopt, Fail(Message::Numbered(txt::kNoSuchModel, {}, MessageIcon::Warning))};
 }
 
+ModelArgument DataCommandRun::OpenModel(bool fits, std::string_view usage) {
+    if (const std::optional<int> status = Open(fits, usage)) {
+        return {std::nullopt, *status};
+    }
+    if (const std::optional<int> failed = Load(positional(0))) {
+        return {std::nullopt, *failed};
+    }
+    return Model(positional(1));
+}
+
 void DataCommandRun::PrintShownMessages() {
     for (const ShownMessage& message : cli_->dialogs.shown()) {
         err_ << "Text " << message.text << ": " << message.message << "\n";

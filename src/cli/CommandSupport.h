@@ -61,6 +61,9 @@ class DataCommandRun {
     // The model a typed model number names, as the models page lists them with numbering
     // start 1.
     ModelArgument Model(const std::string& typed);
+    // Open, Load of the file the first word names and Model of the number the second word
+    // types, for the commands that work on one model of a file.
+    ModelArgument OpenModel(bool fits, std::string_view usage);
 
     // Prints the warnings the program showed, one line each, on the error stream.
     void PrintShownMessages();

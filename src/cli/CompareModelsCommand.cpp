@@ -17,13 +17,7 @@ int RunCompareModelsCommand(const std::vector<std::string>& words,
                             const std::filesystem::path& programFolder, std::ostream& out,
                             std::ostream& err) {
     DataCommandRun run(words, {}, {}, programFolder, out, err);
-    if (const auto status = run.Open(run.positionalCount() == 3, kUsage)) {
-        return *status;
-    }
-    if (const auto failed = run.Load(run.positional(0))) {
-        return *failed;
-    }
-    const ModelArgument model = run.Model(run.positional(1));
+    const ModelArgument model = run.OpenModel(run.positionalCount() == 3, kUsage);
     if (!model.index) {
         return model.status;
     }
