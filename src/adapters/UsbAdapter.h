@@ -137,9 +137,9 @@ class UsbAdapter {
     long long reportsFetched() const { return fetched_; }
 
   private:
-    // Sends a command of the adapter's own (INFO, WAIT) and fetches its answer, waiting
-    // between the tries; closes the adapter. False when no answer came.
-    bool AwaitAnswer(std::string_view letters);
+    // Sends a command of the adapter's own (INFO, WAIT), awaits its answer as the
+    // information exchange does and closes the adapter. False when no answer came.
+    bool ExchangeAndClose(std::string_view letters);
     Result<std::string> ExchangeInfo();
 
     HidSystem& system_;
