@@ -6,8 +6,7 @@
 
 #include "adapters/CamPacAddressing.h"
 #include "adapters/RecordingObserver.h"
-#include "adapters/SimulatedCamPac.h"
-#include "adapters/TransferEngine.h"
+#include "adapters/TransferRig.h"
 #include "dataset/DataSetFiles.h"
 #include "dataset/TransmitterCatalogue.h"
 #include "support/ScriptedDialogs.h"
@@ -26,10 +25,8 @@ const char* Name(AdapterKind kind) {
     return kind == AdapterKind::Lpt ? "Lpt" : "Usb";
 }
 
-struct Rig {
-    Rig(AdapterKind kind, std::vector<Byte> image, bool clockFor64k = false)
-        : sim(std::move(image), kind, dialogs, clockFor64k),
-          engine(data, catalogue, dialogs, sim.clock, sim.module, {clockFor64k, false}) {}
+struct Rig : TransferRig {
+    using TransferRig::TransferRig;
 
     // The data set as a loaded file would leave it.
     void LoadDataSet(const std::vector<Byte>& image) {
@@ -42,13 +39,6 @@ struct Rig {
         RecordingObserver observer;
         return engine.WriteCamPac(observer, {onlyChanges, backups.path(), "20260102-030405"});
     }
-
-    ScriptedDialogs dialogs;
-    TransmitterCatalogue catalogue;
-    CamPacData data;
-    SimulatedCamPac sim;
-    TransferEngine engine;
-    TempFolder backups;
 };
 
 class Contract : public ::testing::TestWithParam<std::tuple<AdapterKind, int>> {
