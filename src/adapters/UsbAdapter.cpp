@@ -204,19 +204,18 @@ bool UsbAdapter::SendWrite(int size, int start, std::span<const Byte> data) {
     return SendCommand("WRIT");
 }
 
+bool UsbAdapter::ExchangeAndClose(std::string_view letters) {
+    SendCommand(letters);
+    const bool answered = AwaitAnswer(usb::kInfoWaitMs, usb::kInfoFetches);
+    CloseUsbAdapter();
+    return answered;
+}
+
 Result<std::string> UsbAdapter::ExchangeInfo() {
     if (!FindUsbAdapter()) {
         return Message::Numbered(txt::kUsbInfoNotFound);
     }
-    SendCommand("INFO");
-    clock_.SleepMilliseconds(usb::kInfoWaitMs);
-    bool ready = FetchUsbReport() == 0;
-    for (int i = 1; !ready && i < usb::kInfoFetches; ++i) {
-        clock_.SleepMilliseconds(usb::kInfoWaitMs);
-        ready = FetchUsbReport() == 0;
-    }
-    CloseUsbAdapter();
-    if (!ready) {
+    if (!ExchangeAndClose("INFO")) {
         return Message::Numbered(txt::kUsbInfoNoAnswer);
     }
     std::string text;
@@ -258,15 +257,7 @@ Result<UsbInfo> UsbAdapter::SetUsbAdapterClock(int targetHz) {
     report_[5] = static_cast<Byte>(setting->prescalerIndex);
     report_[6] = static_cast<Byte>(setting->divisor);
     report_[7] = 5;
-    SendCommand("WAIT");
-    clock_.SleepMilliseconds(usb::kInfoWaitMs);
-    bool ready = FetchUsbReport() == 0;
-    for (int i = 1; !ready && i < usb::kInfoFetches; ++i) {
-        clock_.SleepMilliseconds(usb::kInfoWaitMs);
-        ready = FetchUsbReport() == 0;
-    }
-    CloseUsbAdapter();
-    if (!ready) {
+    if (!ExchangeAndClose("WAIT")) {
         return Message::Numbered(txt::kUsbInfoNoAnswer);
     }
     return ShowUsbAdapterInfo();

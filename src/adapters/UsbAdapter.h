@@ -137,6 +137,9 @@ class UsbAdapter {
     long long reportsFetched() const { return fetched_; }
 
   private:
+    // Sends a command of the adapter's own (INFO, WAIT), awaits its answer as the
+    // information exchange does and closes the adapter. False when no answer came.
+    bool ExchangeAndClose(std::string_view letters);
     Result<std::string> ExchangeInfo();
 
     HidSystem& system_;

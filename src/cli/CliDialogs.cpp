@@ -8,13 +8,5 @@ ShownMessage CliDialogs::Render(const Message& message) const {
 
 Answer CliDialogs::Show(const Message& message) {
     shown_.push_back(Render(message));
-    switch (message.buttons) {
-        case MessageButtons::YesNo:
-            return Answer::No;
-        case MessageButtons::OkCancel:
-            return Answer::Cancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return Answer::Ok;
+    return DecliningAnswer(message.buttons);
 }

@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "cli/Arguments.h"
-#include "cli/CliSession.h"
 #include "cli/EditorModel.h"
 #include "cli/Json.h"
 #include "editors/ModelFields.h"
@@ -47,25 +45,20 @@ void PrintLines(const CamPacData& data, int model, const std::vector<ShownField>
 int RunDescribeCommand(const std::vector<std::string>& words,
                        const std::filesystem::path& programFolder, std::ostream& out,
                        std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 2) {
-        err << "usage: keplund-cli describe FILE MODEL [--json] [--lang NAME]\n";
-        return 2;
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    if (const auto status =
+            run.Open(run.positionalCount() == 2,
+                     "usage: keplund-cli describe FILE MODEL [--json] [--lang NAME]\n")) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
-    }
-    const bool json = args.Has("--json");
-    const auto model =
-        OpenEditorModel(cli, args.positional()[0], args.positional()[1], json, out, err);
+    const auto model = OpenEditorModel(run, run.positional(0), run.positional(1));
     if (!model) {
         return 1;
     }
-    const CamPacData& data = cli.session.data;
+    const CamPacData& data = run.data();
     const std::vector<ShownField> fields =
         DescribeModel(*model->family, data.modelSlots.Slot(model->index));
-    if (json) {
+    if (run.json()) {
         PrintJson(data, model->index, fields, out);
     } else {
         PrintLines(data, model->index, fields, out);

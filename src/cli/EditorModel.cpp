@@ -1,32 +1,23 @@
 #include "cli/EditorModel.h"
 
-#include <ostream>
+#include <exception>
+#include <string>
 
 #include "cli/Json.h"
-#include "dataset/DataSetCommands.h"
 #include "editors/EditorFamilies.h"
 #include "editors/FieldCodec.h"
 
-namespace {
-
-int Fail(const std::string& message, bool json, std::ostream& out, std::ostream& err) {
-    return ReportFailure({-1, message}, json, out, err);
-}
-
-}  // namespace
-
-std::optional<EditorModel> OpenEditorModel(CliSession& cli, const std::string& file,
-                                           const std::string& model, bool json, std::ostream& out,
-                                           std::ostream& err) {
-    if (LoadDataSetFrom(cli.session, cli.dialogs, file) != CommandOutcome::Done) {
-        ReportFailure(cli.dialogs.shown().back(), json, out, err);
+std::optional<EditorModel> OpenEditorModel(DataCommandRun& run, const std::string& file,
+                                           const std::string& model) {
+    if (run.Load(file)) {
         return std::nullopt;
     }
-    const CamPacData& data = cli.session.data;
+    const CamPacData& data = run.data();
     EditorModel opened;
-    opened.family = EditorFamilyFor(data.typeName, cli.session.settings.ff9SuperAsFf9);
+    opened.family = EditorFamilyFor(data.typeName, run.cli().session.settings.ff9SuperAsFf9);
     if (opened.family == nullptr) {
-        Fail("the data set of type \"" + data.typeName + "\" has no editor pages", json, out, err);
+        run.Fail(
+            ShownMessage{-1, "the data set of type \"" + data.typeName + "\" has no editor pages"});
         return std::nullopt;
     }
     std::size_t used = 0;
@@ -37,9 +28,8 @@ std::optional<EditorModel> OpenEditorModel(CliSession& cli, const std::string& f
         used = 0;
     }
     if (used != model.size() || number < 1 || number > data.modelCount) {
-        Fail("no model " + model + ": the data set holds models 1 to " +
-                 std::to_string(data.modelCount),
-             json, out, err);
+        run.Fail(ShownMessage{-1, "no model " + model + ": the data set holds models 1 to " +
+                                      std::to_string(data.modelCount)});
         return std::nullopt;
     }
     opened.index = number - 1;

@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
 #include "dataset/TextExport.h"
@@ -15,27 +14,19 @@ constexpr const char* kUsage =
 int RunExportCommand(const std::vector<std::string>& words,
                      const std::filesystem::path& programFolder, std::ostream& out,
                      std::ostream& err) {
-    const Arguments args(words, {"--json", "--dec", "--hex"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 2 || args.Has("--dec") == args.Has("--hex")) {
-        err << kUsage;
-        return 2;
+    DataCommandRun run(words, {"--dec", "--hex"}, {}, programFolder, out, err);
+    const bool fits =
+        run.positionalCount() == 2 && run.args().Has("--dec") != run.args().Has("--hex");
+    if (const auto status = run.Open(fits, kUsage)) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
-    }
-    const bool json = args.Has("--json");
-    if (const auto failed = LoadOrReport(cli, args.positional()[0], json, out, err)) {
+    if (const auto failed = run.Load(run.positional(0))) {
         return *failed;
     }
     const ExportFormat format =
-        args.Has("--hex") ? ExportFormat::Hexadecimal : ExportFormat::Decimal;
-    if (const Status written = ExportText(args.positional()[1], cli.session.data, format);
-        !written) {
-        return ReportMessage(cli, written.error(), json, out, err);
+        run.args().Has("--hex") ? ExportFormat::Hexadecimal : ExportFormat::Decimal;
+    if (const auto failed = run.FailureOf(ExportText(run.positional(1), run.data(), format))) {
+        return *failed;
     }
-    if (json) {
-        out << "{}\n";
-    }
-    return 0;
+    return run.Done();
 }

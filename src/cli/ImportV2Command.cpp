@@ -1,9 +1,7 @@
 #include <ostream>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
-#include "cli/Json.h"
 #include "dataset/DataSetFiles.h"
 #include "dataset/Version2Import.h"
 
@@ -16,35 +14,17 @@ constexpr const char* kUsage = "usage: keplund-cli import-v2 IN OUT.rom [--json]
 int RunImportV2Command(const std::vector<std::string>& words,
                        const std::filesystem::path& programFolder, std::ostream& out,
                        std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 2) {
-        err << kUsage;
-        return 2;
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    if (const auto status = run.Open(run.positionalCount() == 2, kUsage)) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
+    if (const auto failed = run.FailureOf(
+            ReadVersion2File(run.positional(0), run.data(), run.cli().session.catalogue))) {
+        return *failed;
     }
-    const bool json = args.Has("--json");
-    CamPacData& data = cli.session.data;
-    if (const Status read = ReadVersion2File(args.positional()[0], data, cli.session.catalogue);
-        !read) {
-        return ReportMessage(cli, read.error(), json, out, err);
+    if (const auto failed = run.FailureOf(WriteDataSetFile(run.positional(1), run.data()))) {
+        return *failed;
     }
-    if (const Status written = WriteDataSetFile(args.positional()[1], data); !written) {
-        return ReportMessage(cli, written.error(), json, out, err);
-    }
-    if (json) {
-        JsonWriter w;
-        w.BeginObject();
-        w.Key("type").String(data.typeName);
-        w.Key("imageSize").Number(data.imageSize);
-        w.Key("modelCount").Number(data.modelCount);
-        w.EndObject();
-        out << w.Text() << "\n";
-    } else {
-        out << data.typeName << " " << data.imageSize << " bytes, " << data.modelCount
-            << " models\n";
-    }
+    run.PrintDataSetSummary();
     return 0;
 }

@@ -2,8 +2,7 @@
 
 #include <ostream>
 
-#include "cli/Arguments.h"
-#include "cli/CliSession.h"
+#include "cli/CommandSupport.h"
 #include "cli/Json.h"
 #include "common/Cp1252.h"
 #include "dataset/DataSetCommands.h"
@@ -55,29 +54,19 @@ void PrintLines(const CamPacData& data, std::ostream& out) {
 int RunInfoCommand(const std::vector<std::string>& words,
                    const std::filesystem::path& programFolder, std::ostream& out,
                    std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 1) {
-        err << "usage: keplund-cli info FILE [--json] [--lang NAME]\n";
-        return 2;
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    if (const auto status = run.Open(run.positionalCount() == 1,
+                                     "usage: keplund-cli info FILE [--json] [--lang NAME]\n")) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
+    if (const auto failed = run.Load(run.positional(0))) {
+        return *failed;
     }
-    const bool json = args.Has("--json");
-    const CommandOutcome outcome =
-        LoadDataSetFrom(cli.session, cli.dialogs, args.positional().front());
-    std::vector<ShownMessage> messages = cli.dialogs.shown();
-    if (outcome != CommandOutcome::Done) {
-        return ReportFailure(messages.back(), json, out, err);
-    }
-    if (json) {
-        PrintJson(cli.session.data, messages, out);
+    if (run.json()) {
+        PrintJson(run.data(), run.cli().dialogs.shown(), out);
         return 0;
     }
-    for (const ShownMessage& message : messages) {
-        err << "Text " << message.text << ": " << message.message << "\n";
-    }
-    PrintLines(cli.session.data, out);
+    run.PrintShownMessages();
+    PrintLines(run.data(), out);
     return 0;
 }

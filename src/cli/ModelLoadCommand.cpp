@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
 #include "dataset/DataSetFiles.h"
@@ -17,32 +16,17 @@ constexpr const char* kUsage =
 int RunModelLoadCommand(const std::vector<std::string>& words,
                         const std::filesystem::path& programFolder, std::ostream& out,
                         std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 4) {
-        err << kUsage;
-        return 2;
-    }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
-    }
-    const bool json = args.Has("--json");
-    if (const auto failed = LoadOrReport(cli, args.positional()[0], json, out, err)) {
-        return *failed;
-    }
-    const ModelArgument model = ModelOrReport(cli, args.positional()[1], json, out, err);
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    const ModelArgument model = run.OpenModel(run.positionalCount() == 4, kUsage);
     if (!model.index) {
         return model.status;
     }
-    CamPacData& data = cli.session.data;
-    if (const Status loaded = LoadModelFile(args.positional()[2], data, *model.index); !loaded) {
-        return ReportMessage(cli, loaded.error(), json, out, err);
+    if (const auto failed =
+            run.FailureOf(LoadModelFile(run.positional(2), run.data(), *model.index))) {
+        return *failed;
     }
-    if (const Status written = WriteDataSetFile(args.positional()[3], data); !written) {
-        return ReportMessage(cli, written.error(), json, out, err);
+    if (const auto failed = run.FailureOf(WriteDataSetFile(run.positional(3), run.data()))) {
+        return *failed;
     }
-    if (json) {
-        out << "{}\n";
-    }
-    return 0;
+    return run.Done();
 }

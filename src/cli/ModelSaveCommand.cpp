@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
 #include "dataset/DataSetFiles.h"
@@ -16,29 +15,14 @@ constexpr const char* kUsage =
 int RunModelSaveCommand(const std::vector<std::string>& words,
                         const std::filesystem::path& programFolder, std::ostream& out,
                         std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 3) {
-        err << kUsage;
-        return 2;
-    }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
-    }
-    const bool json = args.Has("--json");
-    if (const auto failed = LoadOrReport(cli, args.positional()[0], json, out, err)) {
-        return *failed;
-    }
-    const ModelArgument model = ModelOrReport(cli, args.positional()[1], json, out, err);
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    const ModelArgument model = run.OpenModel(run.positionalCount() == 3, kUsage);
     if (!model.index) {
         return model.status;
     }
-    if (const Status written = WriteModelFile(args.positional()[2], *model.index, cli.session.data);
-        !written) {
-        return ReportMessage(cli, written.error(), json, out, err);
+    if (const auto failed =
+            run.FailureOf(WriteModelFile(run.positional(2), *model.index, run.data()))) {
+        return *failed;
     }
-    if (json) {
-        out << "{}\n";
-    }
-    return 0;
+    return run.Done();
 }

@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
 #include "cli/Json.h"
@@ -45,33 +44,25 @@ void PrintLines(const CamPacData& data, int start, std::ostream& out) {
 int RunModelsCommand(const std::vector<std::string>& words,
                      const std::filesystem::path& programFolder, std::ostream& out,
                      std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang", "--start"});
-    if (!args.ok() || args.positional().size() != 1) {
-        err << kUsage;
-        return 2;
+    DataCommandRun run(words, {}, {"--start"}, programFolder, out, err);
+    if (const auto status = run.Open(run.positionalCount() == 1, kUsage)) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
-    }
-    const bool json = args.Has("--json");
     int start = kDefaultNumberingStart;
-    if (const auto typed = args.Value("--start")) {
+    if (const auto typed = run.args().Value("--start")) {
         start = TextToInt(*typed);
         if (start < kLowestNumberingStart || start > kHighestNumberingStart) {
-            return ReportMessage(
-                cli, Message::Numbered(txt::kNumberingOutOfRange, {}, MessageIcon::Warning), json,
-                out, err);
+            return run.Fail(Message::Numbered(txt::kNumberingOutOfRange, {}, MessageIcon::Warning));
         }
     }
-    if (const auto failed = LoadOrReport(cli, args.positional()[0], json, out, err)) {
+    if (const auto failed = run.Load(run.positional(0))) {
         return *failed;
     }
-    if (json) {
-        PrintJson(cli.session.data, start, out);
+    if (run.json()) {
+        PrintJson(run.data(), start, out);
     } else {
-        PrintShownMessages(cli, err);
-        PrintLines(cli.session.data, start, out);
+        run.PrintShownMessages();
+        PrintLines(run.data(), start, out);
     }
     return 0;
 }

@@ -2,10 +2,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/DataCommands.h"
-#include "cli/Json.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetFiles.h"
 #include "dataset/ModelDirectory.h"
@@ -47,38 +45,20 @@ bool IsOfferedSize(std::string_view typed) {
 
 int RunNewCommand(const std::vector<std::string>& words, const std::filesystem::path& programFolder,
                   std::ostream& out, std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang"});
-    if (!args.ok() || args.positional().size() != 3 || TypeNameOf(args.positional()[0]).empty() ||
-        !IsOfferedSize(args.positional()[1])) {
-        err << kUsage;
-        return 2;
+    DataCommandRun run(words, {}, {}, programFolder, out, err);
+    const bool fits = run.positionalCount() == 3 && !TypeNameOf(run.positional(0)).empty() &&
+                      IsOfferedSize(run.positional(1));
+    if (const auto status = run.Open(fits, kUsage)) {
+        return *status;
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
+    if (const auto failed = run.FailureOf(InitialiseImage(run.data(), run.cli().session.catalogue,
+                                                          TypeNameOf(run.positional(0)),
+                                                          TextToInt(run.positional(1))))) {
+        return *failed;
     }
-    const bool json = args.Has("--json");
-    CamPacData& data = cli.session.data;
-    if (const Status made =
-            InitialiseImage(data, cli.session.catalogue, TypeNameOf(args.positional()[0]),
-                            TextToInt(args.positional()[1]));
-        !made) {
-        return ReportMessage(cli, made.error(), json, out, err);
+    if (const auto failed = run.FailureOf(WriteDataSetFile(run.positional(2), run.data()))) {
+        return *failed;
     }
-    if (const Status written = WriteDataSetFile(args.positional()[2], data); !written) {
-        return ReportMessage(cli, written.error(), json, out, err);
-    }
-    if (json) {
-        JsonWriter w;
-        w.BeginObject();
-        w.Key("type").String(data.typeName);
-        w.Key("imageSize").Number(data.imageSize);
-        w.Key("modelCount").Number(data.modelCount);
-        w.EndObject();
-        out << w.Text() << "\n";
-    } else {
-        out << data.typeName << " " << data.imageSize << " bytes, " << data.modelCount
-            << " models\n";
-    }
+    run.PrintDataSetSummary();
     return 0;
 }

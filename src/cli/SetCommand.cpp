@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "cli/Arguments.h"
-#include "cli/CliSession.h"
 #include "cli/EditorModel.h"
 #include "cli/Json.h"
 #include "dataset/DataSetFiles.h"
@@ -59,43 +57,39 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
 
 int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::path& programFolder,
                   std::ostream& out, std::ostream& err) {
-    const Arguments args(words, {"--json"}, {"--lang", "--out"});
-    const auto outPath = args.Value("--out");
-    if (!args.ok() || args.positional().size() < 3 || !outPath) {
-        err << kUsage;
-        return 2;
+    DataCommandRun run(words, {}, {"--out"}, programFolder, out, err);
+    const auto outPath = run.args().Value("--out");
+    if (const auto status = run.CheckUsage(run.positionalCount() >= 3 && outPath, kUsage)) {
+        return *status;
     }
     std::vector<FieldAssignment> assignments;
-    for (std::size_t i = 2; i < args.positional().size(); ++i) {
-        const auto assignment = SplitAssignment(args.positional()[i]);
+    for (std::size_t i = 2; i < run.positionalCount(); ++i) {
+        const auto assignment = SplitAssignment(run.positional(i));
         if (!assignment) {
-            err << "keplund-cli: \"" << args.positional()[i] << "\" is not NAME=VALUE\n";
+            err << "keplund-cli: \"" << run.positional(i) << "\" is not NAME=VALUE\n";
             return 2;
         }
         assignments.push_back(*assignment);
     }
-    CliSession cli(programFolder);
-    if (!cli.Open(args.Value("--lang"), err)) {
-        return 1;
+    if (const auto status = run.OpenSession()) {
+        return *status;
     }
-    const bool json = args.Has("--json");
-    const auto model =
-        OpenEditorModel(cli, args.positional()[0], args.positional()[1], json, out, err);
+    const auto model = OpenEditorModel(run, run.positional(0), run.positional(1));
     if (!model) {
         return 1;
     }
-    CamPacData& data = cli.session.data;
+    CamPacData& data = run.data();
     ModelEditor editor(data, *model->family);
     editor.StartEditing();
-    if (Status entered = AssignFields(editor, model->index, assignments); !entered) {
-        return ReportFailure(cli.dialogs.Render(entered.error()), json, out, err);
+    if (const auto failed = run.FailureOf(AssignFields(editor, model->index, assignments))) {
+        return *failed;
     }
-    if (Status applied = editor.Apply(); !applied) {
-        return ReportFailure(cli.dialogs.Render(applied.error()), json, out, err);
+    if (const auto failed = run.FailureOf(editor.Apply())) {
+        return *failed;
     }
-    if (Status written = WriteDataSetFile(*outPath, data); !written) {
-        return ReportFailure(cli.dialogs.Render(written.error()), json, out, err);
+    if (const auto failed = run.FailureOf(WriteDataSetFile(*outPath, data))) {
+        return *failed;
     }
-    PrintResult(data, *model, assignments, *outPath, json, out);
+    PrintResult(data, *model, assignments, *outPath, run.json(), out);
     return 0;
 }

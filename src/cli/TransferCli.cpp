@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "adapters/CamPacAddressing.h"
+#include "dataset/DataSetCommands.h"
 #include "dataset/DataSetFiles.h"
 
 namespace {
@@ -111,6 +112,13 @@ std::filesystem::path TransferCli::BackupFolder() const {
         return std::filesystem::path(home) / ".local" / "share" / "keplund" / "backups";
     }
     return programFolder_ / "backups";
+}
+
+std::optional<int> TransferCli::LoadFile(std::ostream& out, std::ostream& err) {
+    if (LoadDataSetFrom(cli_->session, cli_->dialogs, file()) == CommandOutcome::Done) {
+        return std::nullopt;
+    }
+    return Fail(out, err);
 }
 
 void TransferCli::MarkStart() {

@@ -40,6 +40,9 @@ class TransferCli {
     bool SaveSimulatedImage(std::ostream& err);
     // The folder for the backups of writes (--backups, else the user's data folder).
     std::filesystem::path BackupFolder() const;
+    // Loads the CamPac file the command compares or writes, as the program's Load does.
+    // Returns the exit status after the failure was printed, or nothing to go on.
+    std::optional<int> LoadFile(std::ostream& out, std::ostream& err);
     // From here on, messages belong to the transfer (not to loading its file).
     void MarkStart();
     // Ends the progress display and prints the failure: the last message the transfer

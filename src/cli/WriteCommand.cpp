@@ -4,7 +4,6 @@
 
 #include "cli/Json.h"
 #include "cli/TransferCli.h"
-#include "dataset/DataSetCommands.h"
 
 namespace {
 
@@ -21,9 +20,8 @@ int RunWriteCommand(const std::vector<std::string>& words,
     if (const std::optional<int> status = transfer.Open(err)) {
         return *status;
     }
-    if (LoadDataSetFrom(transfer.cli().session, transfer.cli().dialogs, transfer.file()) !=
-        CommandOutcome::Done) {
-        return transfer.Fail(out, err);
+    if (const std::optional<int> failed = transfer.LoadFile(out, err)) {
+        return *failed;
     }
     transfer.MarkStart();
     const WriteReport report = transfer.engine().WriteCamPac(

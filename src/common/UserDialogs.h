@@ -13,6 +13,20 @@ struct FileRequest {
     std::string folder;
 };
 
+// The answer that leaves everything as it was: No to a yes/no question, Cancel to an
+// ok/cancel one, and Ok to a plain message. Used where no user can be asked.
+inline Answer DecliningAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return Answer::No;
+        case MessageButtons::OkCancel:
+            return Answer::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return Answer::Ok;
+}
+
 // The one door through which the program talks to the user: message boxes, questions,
 // file dialogs and the small input prompt. The program uses real dialogs; tests and the
 // command-line tool script or record the answers.

@@ -178,6 +178,14 @@ int CModelsPage::SelectedModel() {
     return row >= 0 && row < main().session().data.modelCount ? row : -1;
 }
 
+int CModelsPage::SelectedModelOrWarning() {
+    const int model = SelectedModel();
+    if (model < 0) {
+        main().dialogs().Show(Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning));
+    }
+    return model;
+}
+
 void CModelsPage::OnSelectionChanged() {
     CamPacData& dataSet = main().session().data;
     const int model = SelectedModel();
@@ -247,14 +255,12 @@ void CModelsPage::OnNumbering() {
 
 void CModelsPage::OnReset() {
     TakeComment();
-    const int model = SelectedModel();
-    UserDialogs& dialogs = main().dialogs();
+    const int model = SelectedModelOrWarning();
     if (model < 0) {
-        dialogs.Show(Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning));
         return;
     }
-    if (dialogs.Show(Message::Numbered(txt::kConfirmResetModel)
-                         .WithButtons(MessageButtons::OkCancel, MessageIcon::Question)) !=
+    if (main().dialogs().Show(Message::Numbered(txt::kConfirmResetModel)
+                                  .WithButtons(MessageButtons::OkCancel, MessageIcon::Question)) !=
         Answer::Ok) {
         return;
     }
@@ -318,26 +324,19 @@ void CModelsPage::LoadModelFrom(const std::string& path) {
 
 void CModelsPage::OnSave() {
     TakeComment();
-    const int model = SelectedModel();
-    UserDialogs& dialogs = main().dialogs();
+    const int model = SelectedModelOrWarning();
     if (model < 0) {
-        dialogs.Show(Message::Numbered(txt::kNoModelSelected, {}, MessageIcon::Warning));
         return;
     }
     Session& session = main().session();
-    const auto chosen =
-        dialogs.ChooseFileToSave({literal::kModelFilter, "mdl", ModelFileName(session.data, model),
-                                  session.FolderOrProgram(session.modelFolder)});
+    const auto chosen = main().dialogs().ChooseFileToSave(
+        {literal::kModelFilter, "mdl", ModelFileName(session.data, model),
+         session.FolderOrProgram(session.modelFolder)});
     if (!chosen) {
         return;
     }
     session.modelFolder = std::filesystem::path(*chosen).parent_path().string();
-    if (const Status written = WriteModelFile(*chosen, model, session.data); !written) {
-        dialogs.Show(written.error());
-    }
-    if (explorer_->isChecked()) {
-        ShowFolder(folder_);
-    }
+    ShowSaved(WriteModelFile(*chosen, model, session.data));
 }
 
 void CModelsPage::OnSaveAll() {
@@ -351,7 +350,11 @@ void CModelsPage::OnSaveAll() {
         return;
     }
     session.modelFolder = *chosen;
-    if (const Status written = SaveAllModels(*chosen, session.data); !written) {
+    ShowSaved(SaveAllModels(*chosen, session.data));
+}
+
+void CModelsPage::ShowSaved(const Status& written) {
+    if (!written) {
         main().dialogs().Show(written.error());
     }
     if (explorer_->isChecked()) {

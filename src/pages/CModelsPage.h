@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/Result.h"
 #include "pages/CPage.h"
 
 class QCheckBox;
@@ -28,6 +29,9 @@ class CModelsPage : public CPage {
     // Rebuilds the list and selects a model (none when the data set has no models).
     void FillList(int selected);
     int SelectedModel();
+    // The selected model; with none selected, the warning that no model is selected is
+    // shown and -1 given.
+    int SelectedModelOrWarning();
     void OnSelectionChanged();
     void TakeComment();
     void EnableButtons();
@@ -41,6 +45,8 @@ class CModelsPage : public CPage {
     void OnSave();
     void OnSaveAll();
     void LoadModelFrom(const std::string& path);
+    // Shows a failed save; the explorer, when open, lists the files saved.
+    void ShowSaved(const Status& written);
 
     void OnExplorer(bool on);
     void ShowFolder(const std::filesystem::path& folder);

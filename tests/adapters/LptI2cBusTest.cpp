@@ -142,15 +142,18 @@ TEST_F(BusFixture, SendBitAndAckOrder) {
               (std::vector<std::string>{"SCL0", "SDA1", "SCL1", "SCL0", "SDA0"}));
 }
 
-// The clock only moves through the port accesses of the waits.
+// The clock only moves through the port accesses of the waits: each read costs the given
+// modelled microseconds.
 class TickingPort : public RecordingPort {
   public:
-    explicit TickingPort(ModelledClock& c) : clock(c) {}
+    explicit TickingPort(ModelledClock& c, std::int64_t microsecondsPerRead = 1)
+        : clock(c), perRead(microsecondsPerRead) {}
     std::optional<Byte> ReadPort(std::uint16_t port) override {
-        clock.Advance(1);
+        clock.Advance(perRead);
         return RecordingPort::ReadPort(port);
     }
     ModelledClock& clock;
+    std::int64_t perRead;
 };
 
 TEST(LptI2cBus, AckWaitEndsOnAModelledClock) {
@@ -195,15 +198,8 @@ TEST_F(BusFixture, ReadByteSamplesMostSignificantBitFirst) {
 TEST_F(BusFixture, SclInThatNeverRisesEndsTheByteWithAnError) {
     port.statusFollowsLines = false;
     port.registers[0x379] = 0x00;
-    class TickingStuck : public RecordingPort {
-      public:
-        explicit TickingStuck(ModelledClock& c) : clock(c) { statusFollowsLines = false; }
-        std::optional<Byte> ReadPort(std::uint16_t p) override {
-            clock.Advance(1);
-            return RecordingPort::ReadPort(p);
-        }
-        ModelledClock& clock;
-    } stuck(clock);
+    TickingPort stuck(clock);
+    stuck.statusFollowsLines = false;
     LptI2cBus other(stuck, clock, access);
     EXPECT_FALSE(other.I2cWriteByte(0x55));
     EXPECT_TRUE(other.clockStuck());
@@ -306,15 +302,7 @@ TEST_F(BusFixture, CalibrationOnAVerySlowPortGivesZero) {
     ScriptedDialogs dialogs;
     dialogs.answers.push_back(Answer::Ok);
     FixedTitle title;
-    class SlowPort : public RecordingPort {
-      public:
-        explicit SlowPort(ModelledClock& c) : clock(c) {}
-        std::optional<Byte> ReadPort(std::uint16_t p) override {
-            clock.Advance(2000);
-            return RecordingPort::ReadPort(p);
-        }
-        ModelledClock& clock;
-    } slow(clock);
+    TickingPort slow(clock, 2000);
     LptI2cBus other(slow, clock, access);
     EXPECT_EQ(other.CalibrateWaitstates(dialogs, title), 0);
     EXPECT_TRUE(title.shown.size() == 1);  // only the title restored

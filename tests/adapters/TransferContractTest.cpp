@@ -6,9 +6,9 @@
 
 #include "adapters/CamPacAddressing.h"
 #include "adapters/RecordingObserver.h"
-#include "adapters/SimulatedCamPac.h"
-#include "adapters/TransferEngine.h"
+#include "adapters/TransferRig.h"
 #include "dataset/DataSetFiles.h"
+#include "dataset/TransmitterCatalogue.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -17,33 +17,16 @@
 
 namespace {
 
-int SizeCode(int size) {
-    switch (size) {
-        case 512:
-            return 1;
-        case 1024:
-            return 2;
-        case 2048:
-            return 3;
-        case 8192:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
 std::vector<Byte> ModuleImage(int size) {
-    return HeaderedImage(size, SizeCode(size), 0x0002);
+    return HeaderedImage(size, SizeCodeOf(size), 0x0002);
 }
 
 const char* Name(AdapterKind kind) {
     return kind == AdapterKind::Lpt ? "Lpt" : "Usb";
 }
 
-struct Rig {
-    Rig(AdapterKind kind, std::vector<Byte> image, bool clockFor64k = false)
-        : sim(std::move(image), kind, dialogs, clockFor64k),
-          engine(data, catalogue, dialogs, sim.clock, sim.module, {clockFor64k, false}) {}
+struct Rig : TransferRig {
+    using TransferRig::TransferRig;
 
     // The data set as a loaded file would leave it.
     void LoadDataSet(const std::vector<Byte>& image) {
@@ -56,13 +39,6 @@ struct Rig {
         RecordingObserver observer;
         return engine.WriteCamPac(observer, {onlyChanges, backups.path(), "20260102-030405"});
     }
-
-    ScriptedDialogs dialogs;
-    TransmitterCatalogue catalogue;
-    CamPacData data;
-    SimulatedCamPac sim;
-    TransferEngine engine;
-    TempFolder backups;
 };
 
 class Contract : public ::testing::TestWithParam<std::tuple<AdapterKind, int>> {

@@ -4,20 +4,18 @@
 #include <vector>
 
 #include "adapters/RecordingObserver.h"
-#include "adapters/SimulatedCamPac.h"
-#include "adapters/TransferEngine.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "adapters/TransferRig.h"
 
 // Every failure path of read, compare and write gives its text and leaves the data set
 // and the module as they must be.
 
 namespace {
 
-struct Rig {
+// The rig with a changed data set in memory, whose fate after a failure the tests check;
+// the module holds `size` bytes.
+struct Rig : TransferRig {
     explicit Rig(AdapterKind kind, int size = 2048, bool clockFor64k = false)
-        : sim(HeaderedImage(size, size == 8192 ? 4 : 3, 0x0002), kind, dialogs, clockFor64k),
-          engine(data, catalogue, dialogs, sim.clock, sim.module, {clockFor64k, false}) {
+        : TransferRig(kind, HeaderedImage(size, size == 8192 ? 4 : 3, 0x0002), clockFor64k) {
         data.imageSize = size;
         data.typeName = "FC18V3    ";
         data.state = DataSetState::Changed;
@@ -25,13 +23,7 @@ struct Rig {
     }
     TransferOutcome Read() { return engine.ReadCamPac(observer, false); }
 
-    ScriptedDialogs dialogs;
-    TransmitterCatalogue catalogue;
-    CamPacData data;
-    SimulatedCamPac sim;
-    TransferEngine engine;
     RecordingObserver observer;
-    TempFolder backups;
 };
 
 void ExpectReset(const CamPacData& data) {

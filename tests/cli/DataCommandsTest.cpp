@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,25 +8,17 @@
 #include "dataset/DataSetFiles.h"
 #include "dataset/ModelDirectory.h"
 #include "dataset/TextExport.h"
+#include "support/CommandCall.h"
 #include "support/TestFiles.h"
 
 namespace {
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class DataCommands : public testing::Test {
   protected:
     DataCommands() { CopyLanguageFiles(folder.path()); }
 
-    CommandRun Call(DataCommand command, std::vector<std::string> words) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = command(words, folder.path(), out, err);
-        return {status, out.str(), err.str()};
+    CommandRun Call(DataCommand command, const std::vector<std::string>& words) {
+        return CallCommand(command, words, folder.path());
     }
     std::string Path(const std::string& name) const { return (folder / name).string(); }
 

@@ -17,6 +17,12 @@ class InfoCommandTest : public testing::Test {
         err.str("");
         return RunInfoCommand(words, folder.path(), out, err);
     }
+    // Writes a CamPac file of these fields, which info must refuse, and gives its output.
+    std::string RefusedAsJson(const RomFileFields& fields) {
+        WriteBytes(folder / "refused.rom", BuildRomFile(fields));
+        EXPECT_EQ(Run({(folder / "refused.rom").string(), "--json"}), 1);
+        return out.str();
+    }
 
     TempFolder folder;
     std::ostringstream out;
@@ -44,9 +50,7 @@ TEST_F(InfoCommandTest, DescribesALoadedFileAsJson) {
 TEST_F(InfoCommandTest, AFailedLoadIsAnErrorObjectWithTheMessageAndItsSuffix) {
     RomFileFields fields;
     fields.typeName = "FC99      ";
-    WriteBytes(folder / "b.rom", BuildRomFile(fields));
-    EXPECT_EQ(Run({(folder / "b.rom").string(), "--json"}), 1);
-    const std::string json = out.str();
+    const std::string json = RefusedAsJson(fields);
     EXPECT_EQ(json.rfind(R"({"error": {"text": 48, "message": ")", 0), 0u) << json;
     EXPECT_NE(json.find(R"x(\n\r (FC99      )"}})x"), std::string::npos) << json;
 }
@@ -54,9 +58,7 @@ TEST_F(InfoCommandTest, AFailedLoadIsAnErrorObjectWithTheMessageAndItsSuffix) {
 TEST_F(InfoCommandTest, AVersionOutOfRangeShowsTheVersionWithoutItsFiller) {
     RomFileFields fields;
     fields.version = "299";
-    WriteBytes(folder / "v.rom", BuildRomFile(fields));
-    EXPECT_EQ(Run({(folder / "v.rom").string(), "--json"}), 1);
-    const std::string json = out.str();
+    const std::string json = RefusedAsJson(fields);
     EXPECT_EQ(json.rfind(R"({"error": {"text": 47, "message": ")", 0), 0u) << json;
     EXPECT_NE(json.find(R"x(\n\r (299)"}})x"), std::string::npos) << json;
 }

@@ -7,29 +7,19 @@
 #include "cli/CompareCommand.h"
 #include "cli/ReadCommand.h"
 #include "cli/WriteCommand.h"
+#include "support/CommandCall.h"
 #include "support/TestFiles.h"
 
 namespace {
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class TransferCommands : public ::testing::TestWithParam<std::string> {
   protected:
     TransferCommands() { CopyLanguageFiles(program.path()); }
 
-    CommandRun Command(int (*command)(const std::vector<std::string>&, const std::filesystem::path&,
-                                      std::ostream&, std::ostream&),
-                       std::vector<std::string> words) {
+    CommandRun Command(CliCommand command, std::vector<std::string> words) {
         words.insert(words.end(), {"--simulate", image.string(), "--adapter", GetParam(),
                                    "--backups", (work / "backups").string()});
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = command(words, program.path(), out, err);
-        return {status, out.str(), err.str()};
+        return CallCommand(command, words, program.path());
     }
 
     TempFolder program;

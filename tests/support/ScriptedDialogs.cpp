@@ -7,15 +7,7 @@ Answer ScriptedDialogs::Show(const Message& message) {
         answers.pop_front();
         return answer;
     }
-    switch (message.buttons) {
-        case MessageButtons::YesNo:
-            return Answer::No;
-        case MessageButtons::OkCancel:
-            return Answer::Cancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return Answer::Ok;
+    return DecliningAnswer(message.buttons);
 }
 
 namespace {
