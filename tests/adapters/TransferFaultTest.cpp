@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,62 @@ TEST(TransferFaults, OversizedOrOutOfRangeUsbAnswersAreRefusedNeverCopied) {
         for (int i = 0; i < 200; ++i) {
             EXPECT_EQ(rig.data.image[static_cast<std::size_t>(i)], 0xFF);
         }
+    }
+}
+
+// "Kommentare behalten" keeps the comments through a read that ends early, unless the
+// module itself failed on the bus (texts 92 to 94) or its size is not recognised: then
+// the comments belong to no known module and go.
+TEST(TransferFaults, CommentsKeptOrClearedByHowTheReadEnded) {
+    // Breaks the module once the size is known, before the first byte.
+    class Breaking : public RecordingObserver {
+      public:
+        std::function<void()> onStart;
+        void SetProgressRange(int maximum) override {
+            RecordingObserver::SetProgressRange(maximum);
+            if (onStart) {
+                onStart();
+            }
+        }
+    };
+    struct Case {
+        const char* name;
+        AdapterKind kind;
+        std::function<void(Rig&, Breaking&)> arrange;
+        bool commentsKept;
+    };
+    const std::vector<Case> cases{
+        {"adapter not answering", AdapterKind::Lpt,
+         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().sdaStuckLow = true; }, true},
+        {"usb adapter missing", AdapterKind::Usb, [](Rig& rig, Breaking&) { rig.sim.hid.Unplug(); },
+         true},
+        {"cancelled on lpt", AdapterKind::Lpt, [](Rig&, Breaking& o) { o.cancelAtPump = 5; }, true},
+        {"cancelled on usb", AdapterKind::Usb, [](Rig&, Breaking& o) { o.cancelAtPump = 2; }, true},
+        {"usb no ready answer", AdapterKind::Usb,
+         [](Rig& rig, Breaking& o) {
+             o.onStart = [&rig] { rig.sim.hid.firmware().faults().neverReady = true; };
+         },
+         true},
+        {"word address not acknowledged", AdapterKind::Lpt,
+         [](Rig& rig, Breaking& o) {
+             o.onStart = [&rig] { rig.sim.eeprom.faults().noAck = AckFault::WordAddress; };
+         },
+         false},
+        {"size not recognised", AdapterKind::Lpt,
+         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().noAck = AckFault::Everything; }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig(c.kind);
+        rig.data.modelComments[3] = "Segler";
+        Breaking observer;
+        c.arrange(rig, observer);
+        EXPECT_NE(rig.engine.ReadCamPac(observer, true), TransferOutcome::Done);
+        ExpectReset(rig.data);
+        EXPECT_EQ(rig.data.dataSetComment, c.commentsKept ? "kept" : "");
+        EXPECT_EQ(rig.data.modelComments[3], c.commentsKept ? "Segler" : "");
+        EXPECT_EQ(observer.caption.text, txt::kReadButtonIdle.number);
+        EXPECT_FALSE(observer.running);
     }
 }
 
