@@ -9,6 +9,8 @@ namespace {
 
 constexpr const char* kInfoText = "FW=1.3/PC=%d/TC=%d/TP=%d/";
 constexpr const char* kAdapterPath = "/dev/hidraw-simulated";
+// How far a skipping READ answer claims to start beyond the bytes sent so far.
+constexpr int kSkippedBytes = 16;
 
 UsbReport ReadyAnswer() {
     UsbReport answer{};
@@ -108,7 +110,9 @@ void SimulatedUsbFirmware::AnswerRead(const UsbReport& request) {
             PutBigEndian16(answer, usb::kStart, size - count / 2);
         }
         PutBigEndian16(answer, usb::kCount, claimed);
-        if (start != faults_.beyondSizeAt) {
+        if (start == faults_.skipAheadAt) {
+            PutBigEndian16(answer, usb::kStart, start + kSkippedBytes);
+        } else if (start != faults_.beyondSizeAt) {
             PutBigEndian16(answer, usb::kStart, start);
         }
         Queue(answer, answerDelayMs_ * 1000LL);

@@ -17,6 +17,7 @@ struct UsbFirmwareFaults {
     bool transportFails = false;  // every report exchange fails
     int oversizedCountAt = -1;    // the READ answer starting here claims 113 bytes
     int beyondSizeAt = -1;        // the READ answer starting here claims to end beyond the size
+    int skipAheadAt = -1;         // the READ answer starting here claims to start 16 bytes on
     std::string infoText;         // another information text (empty: the normal one)
 };
 

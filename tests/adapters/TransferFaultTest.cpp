@@ -153,11 +153,14 @@ TEST(TransferFaults, UsbTimeoutDuringCompareUsesThePagesText) {
     }
 }
 
-TEST(TransferFaults, OversizedOrOutOfRangeUsbAnswersAreRefusedNeverCopied) {
-    for (int which = 0; which < 2; ++which) {
+// An answer that claims more than a report holds, ends beyond the module, or starts past
+// the bytes received so far (the ones between would never arrive) is refused.
+TEST(TransferFaults, OversizedOutOfRangeOrSkippingUsbAnswersAreRefusedNeverCopied) {
+    for (int UsbFirmwareFaults::*fault :
+         {&UsbFirmwareFaults::oversizedCountAt, &UsbFirmwareFaults::beyondSizeAt,
+          &UsbFirmwareFaults::skipAheadAt}) {
         Rig rig(AdapterKind::Usb);
-        auto& faults = rig.sim.hid.firmware().faults();
-        (which == 0 ? faults.oversizedCountAt : faults.beyondSizeAt) = 0;
+        rig.sim.hid.firmware().faults().*fault = 0;
         EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
         ASSERT_EQ(rig.dialogs.shown.size(), 1u);
         EXPECT_NE(rig.dialogs.shown[0].literal.find("verworfen"), std::string::npos);
