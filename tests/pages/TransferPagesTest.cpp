@@ -10,6 +10,7 @@
 
 #include "adapters/SimulatedConnection.h"
 #include "pages/PageFixture.h"
+#include "shell/QtUserDialogs.h"
 #include "shell/TabSets.h"
 
 void PrintTo(AdapterKind kind, std::ostream* out) {
@@ -68,6 +69,24 @@ TEST_P(TransferPages, ReadingAModuleMakesItTheDataSet) {
     EXPECT_TRUE(Window().menuBar()->isEnabled()) << "the menu works again after the read";
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isChecked());
     EXPECT_EQ(Find<QProgressBar>(page::kGetData, "progressBar")->maximum(), 2048);
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+}
+
+// With "Immer Vergleichen" the compare after a read runs on the compare button: the read
+// button goes back to its own caption, and the list ends with the summary.
+TEST_P(TransferPages, CompareAfterReadRunsOnTheCompareButton) {
+    session.settings.alwaysCompare = true;
+    Connect();
+    Click(page::kGetData, "readButton");
+    ASSERT_EQ(session.data.state, DataSetState::Unchanged);
+    auto* read = Find<QPushButton>(page::kGetData, "readButton");
+    auto* compare = Find<QPushButton>(page::kGetData, "compareButton");
+    EXPECT_EQ(read->text(), DisplayText(Text(88)));
+    EXPECT_EQ(compare->text(), DisplayText(Text(106)));
+    EXPECT_FALSE(read->isChecked());
+    EXPECT_FALSE(compare->isChecked());
+    QListWidget* list = List(page::kGetData);
+    ASSERT_EQ(list->count(), 1) << "only the summary: the module equals what was read";
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
 }
 
