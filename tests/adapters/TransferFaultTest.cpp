@@ -288,6 +288,29 @@ TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
     }
 }
 
+// A backup read that fails says why and does not claim to have been cancelled; the module
+// keeps its bytes.
+TEST(TransferFaults, WriteWhoseBackupReadFailsIsNotShownAsCancelled) {
+    Rig rig(AdapterKind::Usb);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    rig.data.image.fill(0);
+    class Breaking : public RecordingObserver {
+      public:
+        explicit Breaking(SimulatedUsbFirmware& f) : firmware(f) {}
+        void SetProgressRange(int maximum) override {
+            RecordingObserver::SetProgressRange(maximum);
+            firmware.faults().neverReady = true;
+        }
+        SimulatedUsbFirmware& firmware;
+    } observer(rig.sim.hid.firmware());
+    const WriteReport report = rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kUsbNoReadyAnswer.number});
+    EXPECT_NE(observer.Line(TransferLine::Status2).text, txt::kCancelled.number);
+    EXPECT_EQ(rig.sim.eeprom.memory(), before);
+    EXPECT_FALSE(observer.running);
+}
+
 TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {
     Rig rig(AdapterKind::Lpt, 256);
     rig.sim.eeprom.SetWriteCycleMicroseconds(1000000);
