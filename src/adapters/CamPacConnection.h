@@ -12,6 +12,8 @@ class CamPacConnection {
     virtual Clock& clock() = 0;
     virtual ModuleAccess& module() = 0;
     AdapterKind kind() { return module().kind(); }
+    // The port-access flag of the parallel-port adapter; nothing for the USB adapter.
+    virtual PortAccessSwitch* portAccess() { return nullptr; }
     // After each transfer: a simulated module keeps what was written to it.
     virtual Status AfterTransfer() { return {}; }
 };

@@ -28,6 +28,9 @@ class SimulatedConnection : public CamPacConnection {
     Clock& clock() override { return camPac_.clock; }
     ModuleAccess& module() override { return camPac_.module; }
     Status AfterTransfer() override;
+    PortAccessSwitch* portAccess() override {
+        return kind() == AdapterKind::Lpt ? &camPac_.access : nullptr;
+    }
     SimulatedCamPac& camPac() { return camPac_; }
 
   private:

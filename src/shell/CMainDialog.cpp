@@ -338,6 +338,12 @@ void CMainDialog::FinishRun() {
 
 void CMainDialog::UseConnection(std::unique_ptr<CamPacConnection> connection) {
     connection_ = std::move(connection);
+    if (connection_ != nullptr) {
+        if (PortAccessSwitch* access = connection_->portAccess()) {
+            // A port access that faults switches port access off: transfer off for the pages.
+            access->SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
+        }
+    }
     PostTransfersEnabled(connection_ != nullptr);
 }
 

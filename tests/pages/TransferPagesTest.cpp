@@ -145,6 +145,26 @@ TEST_P(TransferPages, WritingChangesTheModuleAndKeepsABackup) {
     EXPECT_EQ(List(page::kSave)->count(), 1) << "only the summary: no differences";
 }
 
+// A port access that faults switches port access off, and the pages turn their transfer
+// buttons off with it.
+TEST_P(TransferPages, PortAccessFaultTurnsTheTransferButtonsOff) {
+    if (GetParam() != AdapterKind::Lpt) {
+        GTEST_SKIP() << "the USB adapter has no port access";
+    }
+    Connect();
+    NewDataSet("FC18V3    ", 2048);
+    ShowPage(page::kGetData);
+    auto* simulated = dynamic_cast<SimulatedConnection*>(Window().connection());
+    ASSERT_NE(simulated, nullptr);
+    simulated->camPac().port.SetAccessDenied(true);
+    Click(page::kGetData, "compareButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{86});
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "compareButton")->isEnabled());
+}
+
 TEST_P(TransferPages, WithoutACamPacTheTransferButtonsStayOff) {
     Window().UseConnection(nullptr);
     ProcessEvents();
