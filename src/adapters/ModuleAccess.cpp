@@ -214,9 +214,18 @@ Status ModuleAccess::WriteRun(int size, int start, std::span<const Byte> bytes) 
             !usb_->AwaitAnswer(usb::kReadWaitMs, usb::kReadFetches)) {
             return Failure(txt::kUsbNoReadyAnswer);
         }
+        // The answer repeats the count, and on success the start: anything else is not the
+        // answer to this write (a firmware without the command leaves its last answer ready).
         const UsbReport& answer = usb_->report();
+        const bool repeated = BigEndian16(answer, usb::kCount) == static_cast<int>(bytes.size());
+        if (!repeated) {
+            return LiteralFailure(literal::kUsbWriteRefused, start);
+        }
         if (answer[usb::kWriteStatus] != usb::kWriteOk) {
             return LiteralFailure(literal::kUsbWriteRefused, BigEndian16(answer, usb::kStart));
+        }
+        if (BigEndian16(answer, usb::kStart) != start) {
+            return LiteralFailure(literal::kUsbWriteRefused, start);
         }
         return Status::Ok();
     }

@@ -46,6 +46,10 @@ bool SimulatedUsbFirmware::SetFeature(std::span<const Byte> report) {
     CopyBytes(request, 0, report, 0, request.size());
     const std::string command(reinterpret_cast<const char*>(&request[usb::kCommand]), 4);
     commands_.push_back(command);
+    if (command == "WRIT" && faults_.noWriteCommand) {
+        Queue(lastFetched_, 0);
+        return true;
+    }
     answers_.clear();
     if (command == "CHCK") {
         AnswerSizeCheck();
@@ -73,6 +77,7 @@ bool SimulatedUsbFirmware::GetFeature(std::span<Byte> report) {
         return true;
     }
     CopyBytes(report, 1, answers_.front().report, 1, report.size() - 1);
+    lastFetched_ = answers_.front().report;
     answers_.pop_front();
     if (!answers_.empty()) {
         readyAtUs_ = now + answers_.front().delayUs;

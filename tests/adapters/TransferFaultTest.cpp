@@ -311,6 +311,23 @@ TEST(TransferFaults, WriteWhoseBackupReadFailsIsNotShownAsCancelled) {
     EXPECT_FALSE(observer.running);
 }
 
+// An adapter whose firmware has no write command leaves its last answer ready: that is
+// no confirmation of a write, and nothing counts as written.
+TEST(TransferFaults, UsbAnswerThatIsNotTheWriteAnswerStopsTheWrite) {
+    Rig rig(AdapterKind::Usb);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    rig.sim.hid.firmware().faults().noWriteCommand = true;
+    rig.data.image.fill(0);
+    const WriteReport report =
+        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(report.bytesWritten, 0);
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_NE(rig.dialogs.shown.back().literal.find("nicht best"), std::string::npos)
+        << rig.dialogs.shown.back().literal;
+    EXPECT_EQ(rig.sim.eeprom.memory(), before);
+}
+
 TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {
     Rig rig(AdapterKind::Lpt, 256);
     rig.sim.eeprom.SetWriteCycleMicroseconds(1000000);
