@@ -12,8 +12,8 @@ class CamPacConnection {
     virtual Clock& clock() = 0;
     virtual ModuleAccess& module() = 0;
     AdapterKind kind() { return module().kind(); }
-    // The parallel port's access switch; a fault in a port access turns it off.
-    virtual PortAccessSwitch& portAccess() = 0;
+    // The port-access flag of the parallel-port adapter; nothing for the USB adapter.
+    virtual PortAccessSwitch* portAccess() { return nullptr; }
     // After each transfer: a simulated module keeps what was written to it.
     virtual Status AfterTransfer() { return {}; }
 };

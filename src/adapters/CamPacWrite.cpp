@@ -160,9 +160,10 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
         },
         checkpoint);
     if (pass.end != PassEnd::Done) {
-        report.outcome =
-            pass.end == PassEnd::Cancelled ? TransferOutcome::Cancelled : TransferOutcome::Failed;
-        observer.ShowLine(TransferLine::Status2, Text(txt::kCancelled));
+        if (pass.end == PassEnd::Cancelled) {
+            report.outcome = TransferOutcome::Cancelled;
+            observer.ShowLine(TransferLine::Status2, Text(txt::kCancelled));
+        }
         report.failure = pass.failure;
         return WriteEnd(observer, report);
     }

@@ -1,5 +1,7 @@
 #include "adapters/ModuleAccess.h"
 
+#include <algorithm>
+
 #include "adapters/AdapterTexts.h"
 #include "adapters/CamPacAddressing.h"
 #include "common/TextFormat.h"
@@ -18,6 +20,12 @@ Message Failure(NumberedText numbered) {
 
 Message LiteralFailure(const char* format, int value) {
     return Message::Literal(FormatText(format, {static_cast<long long>(value)}), MessageIcon::Stop);
+}
+
+Message RefusedAnswer(int count, int start) {
+    return Message::Literal(FormatText(literal::kUsbAnswerRefused, {static_cast<long long>(count),
+                                                                    static_cast<long long>(start)}),
+                            MessageIcon::Stop);
 }
 
 }  // namespace
@@ -158,9 +166,9 @@ PassResult ModuleAccess::ReadPass(int size, std::span<const int> addresses, bool
     return {};
 }
 
-// One READ command; the adapter answers with runs of at most 112 bytes until the end
-// address reaches the size. Every byte is passed on; a caller that wants only some of
-// them picks them out.
+// One READ command; the adapter answers with runs of at most 112 bytes, each beginning at
+// or before the end reached so far, until the end address reaches the size. Every byte is
+// passed on; a caller that wants only some of them picks them out.
 PassResult ModuleAccess::UsbReadPass(int size, std::span<const int>, const ByteSink& sink,
                                      const Checkpoint& checkpoint) {
     if (!usb_->IsOpen() && !usb_->FindUsbAdapter()) {
@@ -178,10 +186,14 @@ PassResult ModuleAccess::UsbReadPass(int size, std::span<const int>, const ByteS
             return {PassEnd::Failed, answer.error(), false};
         }
         const UsbDataAnswer& run = answer.value();
+        if (run.start > end) {
+            // The bytes between would never arrive: the module would seem read in full.
+            return {PassEnd::Failed, RefusedAnswer(run.count, run.start), false};
+        }
         for (int i = 0; i < run.count; ++i) {
             sink(run.start + i, run.data[static_cast<std::size_t>(i)]);
         }
-        end = run.start + run.count;
+        end = std::max(end, run.start + run.count);
         if (!checkpoint(end)) {
             return {PassEnd::Cancelled, std::nullopt, false};
         }
@@ -202,9 +214,18 @@ Status ModuleAccess::WriteRun(int size, int start, std::span<const Byte> bytes) 
             !usb_->AwaitAnswer(usb::kReadWaitMs, usb::kReadFetches)) {
             return Failure(txt::kUsbNoReadyAnswer);
         }
+        // The answer repeats the count, and on success the start: anything else is not the
+        // answer to this write (a firmware without the command leaves its last answer ready).
         const UsbReport& answer = usb_->report();
+        const bool repeated = BigEndian16(answer, usb::kCount) == static_cast<int>(bytes.size());
+        if (!repeated) {
+            return LiteralFailure(literal::kUsbWriteRefused, start);
+        }
         if (answer[usb::kWriteStatus] != usb::kWriteOk) {
             return LiteralFailure(literal::kUsbWriteRefused, BigEndian16(answer, usb::kStart));
+        }
+        if (BigEndian16(answer, usb::kStart) != start) {
+            return LiteralFailure(literal::kUsbWriteRefused, start);
         }
         return Status::Ok();
     }

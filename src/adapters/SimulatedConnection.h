@@ -27,8 +27,10 @@ class SimulatedConnection : public CamPacConnection {
 
     Clock& clock() override { return camPac_.clock; }
     ModuleAccess& module() override { return camPac_.module; }
-    PortAccessSwitch& portAccess() override { return camPac_.access; }
     Status AfterTransfer() override;
+    PortAccessSwitch* portAccess() override {
+        return kind() == AdapterKind::Lpt ? &camPac_.access : nullptr;
+    }
     SimulatedCamPac& camPac() { return camPac_; }
 
   private:

@@ -9,6 +9,8 @@ namespace {
 
 constexpr const char* kInfoText = "FW=1.3/PC=%d/TC=%d/TP=%d/";
 constexpr const char* kAdapterPath = "/dev/hidraw-simulated";
+// How far a skipping READ answer claims to start beyond the bytes sent so far.
+constexpr int kSkippedBytes = 16;
 
 UsbReport ReadyAnswer() {
     UsbReport answer{};
@@ -44,6 +46,10 @@ bool SimulatedUsbFirmware::SetFeature(std::span<const Byte> report) {
     CopyBytes(request, 0, report, 0, request.size());
     const std::string command(reinterpret_cast<const char*>(&request[usb::kCommand]), 4);
     commands_.push_back(command);
+    if (command == "WRIT" && faults_.noWriteCommand) {
+        Queue(lastFetched_, 0);
+        return true;
+    }
     answers_.clear();
     if (command == "CHCK") {
         AnswerSizeCheck();
@@ -71,6 +77,7 @@ bool SimulatedUsbFirmware::GetFeature(std::span<Byte> report) {
         return true;
     }
     CopyBytes(report, 1, answers_.front().report, 1, report.size() - 1);
+    lastFetched_ = answers_.front().report;
     answers_.pop_front();
     if (!answers_.empty()) {
         readyAtUs_ = now + answers_.front().delayUs;
@@ -108,7 +115,9 @@ void SimulatedUsbFirmware::AnswerRead(const UsbReport& request) {
             PutBigEndian16(answer, usb::kStart, size - count / 2);
         }
         PutBigEndian16(answer, usb::kCount, claimed);
-        if (start != faults_.beyondSizeAt) {
+        if (start == faults_.skipAheadAt) {
+            PutBigEndian16(answer, usb::kStart, start + kSkippedBytes);
+        } else if (start != faults_.beyondSizeAt) {
             PutBigEndian16(answer, usb::kStart, start);
         }
         Queue(answer, answerDelayMs_ * 1000LL);

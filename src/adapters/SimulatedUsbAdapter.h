@@ -17,6 +17,8 @@ struct UsbFirmwareFaults {
     bool transportFails = false;  // every report exchange fails
     int oversizedCountAt = -1;    // the READ answer starting here claims 113 bytes
     int beyondSizeAt = -1;        // the READ answer starting here claims to end beyond the size
+    int skipAheadAt = -1;         // the READ answer starting here claims to start 16 bytes on
+    bool noWriteCommand = false;  // WRIT is unknown: the last answer fetched stays ready
     std::string infoText;         // another information text (empty: the normal one)
 };
 
@@ -60,6 +62,7 @@ class SimulatedUsbFirmware : public HidDevice {
         std::int64_t delayUs;
     };
     std::deque<Pending> answers_;
+    UsbReport lastFetched_{};
     std::int64_t readyAtUs_ = 0;
     std::vector<std::string> commands_;
 };

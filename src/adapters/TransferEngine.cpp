@@ -23,6 +23,13 @@ Message AdapterNotAnswering() {
     return Error(txt::kAdapterNotAnswering).FollowedBy(Text(txt::kCheckAdapter));
 }
 
+// The module failed on the bus at one of the three acknowledge places of a random read.
+bool IsBusError(const Message& failure) {
+    return failure.text == txt::kDeviceAddressNotAcknowledged.number ||
+           failure.text == txt::kWordAddressNotAcknowledged.number ||
+           failure.text == txt::kReadAddressNotAcknowledged.number;
+}
+
 }  // namespace
 
 bool TransferEngine::Checkpoint(TransferObserver& observer, int progress, const Timer& timer) {
@@ -32,10 +39,10 @@ bool TransferEngine::Checkpoint(TransferObserver& observer, int progress, const 
     return observer.Running();
 }
 
-void TransferEngine::ReadFailureEnding(TransferObserver& observer) {
+void TransferEngine::ReadFailureEnding(TransferObserver& observer, bool clearComments) {
     observer.SetRunning(false);
     observer.SetCaption(Text(txt::kReadButtonIdle));
-    ResetDataSet(data_, catalogue_, true);
+    ResetDataSet(data_, catalogue_, clearComments);
 }
 
 TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keepComments,
@@ -62,7 +69,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
             observer.ShowLine(TransferLine::Status1, Text(txt::kUsbNotFoundStatus1));
             observer.ShowLine(TransferLine::Status2, Text(txt::kUsbNotFoundStatus2));
         }
-        ReadFailureEnding(observer);
+        ReadFailureEnding(observer, !keepComments);
         return TransferOutcome::Failed;
     }
 
@@ -73,7 +80,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         observer.ShowLine(TransferLine::Status1, Text(txt::kSizeNotRecognised));
         observer.ShowLine(TransferLine::Status2, Text(txt::kInsertCamPacAgain));
         module_.Disconnect();
-        ReadFailureEnding(observer);
+        ReadFailureEnding(observer, true);
         return TransferOutcome::Failed;
     }
     observer.SetCaption(Text(txt::kButtonRunning));
@@ -90,7 +97,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
     module_.Disconnect();
     if (pass.end == PassEnd::Cancelled) {
         observer.ShowLine(TransferLine::Status2, Text(txt::kCancelled));
-        ReadFailureEnding(observer);
+        ReadFailureEnding(observer, !keepComments);
         return TransferOutcome::Cancelled;
     }
     if (pass.end == PassEnd::Failed) {
@@ -98,7 +105,8 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         if (pass.usbTimeout) {
             observer.ShowLine(TransferLine::Status1, Text(txt::kAdapterNotAnswering));
         }
-        ReadFailureEnding(observer);
+        // Only a module that failed on the bus loses the comments kept for it.
+        ReadFailureEnding(observer, IsBusError(*pass.failure) || !keepComments);
         return TransferOutcome::Failed;
     }
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));

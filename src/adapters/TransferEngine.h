@@ -74,7 +74,8 @@ class TransferEngine {
   private:
     class Timer;
     bool Checkpoint(TransferObserver& observer, int progress, const Timer& timer);
-    void ReadFailureEnding(TransferObserver& observer);
+    // Clears the running flag and resets the data set, with or without its comments.
+    void ReadFailureEnding(TransferObserver& observer, bool clearComments);
     std::optional<std::filesystem::path> SaveBackup(const std::vector<Byte>& module,
                                                     const WriteOptions& options,
                                                     std::string& problem);

@@ -150,6 +150,13 @@ void CGetDataPage::OnRead() {
         engine->ReadCamPac(observer, keepComments_->isChecked());
         return;
     }
+    if (reading_) {
+        // Pressed while the compare after the read runs on the compare button: it stops
+        // that compare instead of starting a read inside it.
+        readButton_->setChecked(false);
+        compareButton_->setChecked(false);
+        return;
+    }
     // Reading replaces the data set: unsaved changes are only given up on Yes.
     if (!ConfirmDiscardChanges(main().session(), main().dialogs())) {
         readButton_->setChecked(false);
@@ -158,7 +165,11 @@ void CGetDataPage::OnRead() {
     TransferOutcome outcome;
     {
         TransferLock lock(main(), *this, *readButton_);
-        outcome = engine->ReadCamPac(observer, keepComments_->isChecked());
+        // With "Immer Vergleichen" the compare after the read runs on the compare button.
+        QtTransferObserver comparer(*transfer_, *compareButton_, main().session().language);
+        reading_ = true;
+        outcome = engine->ReadCamPac(observer, keepComments_->isChecked(), &comparer);
+        reading_ = false;
     }
     if (outcome == TransferOutcome::Done) {
         main().ChooseTypeTabs();

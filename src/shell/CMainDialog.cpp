@@ -346,8 +346,10 @@ void CMainDialog::FinishRun() {
 void CMainDialog::UseConnection(std::unique_ptr<CamPacConnection> connection) {
     connection_ = std::move(connection);
     if (connection_ != nullptr) {
-        // A fault inside a port access switches port access off for the rest of the run.
-        connection_->portAccess().SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
+        if (PortAccessSwitch* access = connection_->portAccess()) {
+            // A port access that faults switches port access off: transfer off for the pages.
+            access->SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
+        }
     }
     PostTransfersEnabled(connection_ != nullptr);
 }

@@ -158,6 +158,24 @@ TEST_P(Contract, TheBackupRestoresTheModule) {
     EXPECT_EQ(rig.sim.eeprom.memory(), before);
 }
 
+// A new or erased module, or one of no known transmitter, is written too: its backup
+// keeps its bytes as they are.
+TEST_P(Contract, WritesOntoAModuleOfNoKnownType) {
+    for (Byte fill : {Byte{0xFF}, Byte{0x00}, Byte{0x5A}}) {
+        SCOPED_TRACE(static_cast<int>(fill));
+        const std::vector<Byte> before(static_cast<std::size_t>(size()), fill);
+        Rig rig(kind(), before);
+        const std::vector<Byte> wanted = ModuleImage(size());
+        rig.LoadDataSet(wanted);
+        const WriteReport report = rig.Write(true);
+        EXPECT_EQ(report.outcome, TransferOutcome::Done);
+        EXPECT_EQ(rig.sim.eeprom.memory(), wanted);
+        CamPacData backup;
+        ASSERT_TRUE(ReadDataSetFile(report.backupPath, backup, rig.catalogue).status.ok());
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), backup.image.begin()));
+    }
+}
+
 TEST_P(Contract, FlippedBitIsFoundByCompareAndByVerify) {
     const std::vector<Byte> image = ModuleImage(size());
     Rig rig(kind(), image);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -144,11 +145,14 @@ TEST(TransferFaults, UsbTimeoutDuringCompareUsesThePagesText) {
     }
 }
 
-TEST(TransferFaults, OversizedOrOutOfRangeUsbAnswersAreRefusedNeverCopied) {
-    for (int which = 0; which < 2; ++which) {
+// An answer that claims more than a report holds, ends beyond the module, or starts past
+// the bytes received so far (the ones between would never arrive) is refused.
+TEST(TransferFaults, OversizedOutOfRangeOrSkippingUsbAnswersAreRefusedNeverCopied) {
+    for (int UsbFirmwareFaults::*fault :
+         {&UsbFirmwareFaults::oversizedCountAt, &UsbFirmwareFaults::beyondSizeAt,
+          &UsbFirmwareFaults::skipAheadAt}) {
         Rig rig(AdapterKind::Usb);
-        auto& faults = rig.sim.hid.firmware().faults();
-        (which == 0 ? faults.oversizedCountAt : faults.beyondSizeAt) = 0;
+        rig.sim.hid.firmware().faults().*fault = 0;
         EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
         ASSERT_EQ(rig.dialogs.shown.size(), 1u);
         EXPECT_NE(rig.dialogs.shown[0].literal.find("verworfen"), std::string::npos);
@@ -156,6 +160,62 @@ TEST(TransferFaults, OversizedOrOutOfRangeUsbAnswersAreRefusedNeverCopied) {
         for (int i = 0; i < 200; ++i) {
             EXPECT_EQ(rig.data.image[static_cast<std::size_t>(i)], 0xFF);
         }
+    }
+}
+
+// "Kommentare behalten" keeps the comments through a read that ends early, unless the
+// module itself failed on the bus (texts 92 to 94) or its size is not recognised: then
+// the comments belong to no known module and go.
+TEST(TransferFaults, CommentsKeptOrClearedByHowTheReadEnded) {
+    // Breaks the module once the size is known, before the first byte.
+    class Breaking : public RecordingObserver {
+      public:
+        std::function<void()> onStart;
+        void SetProgressRange(int maximum) override {
+            RecordingObserver::SetProgressRange(maximum);
+            if (onStart) {
+                onStart();
+            }
+        }
+    };
+    struct Case {
+        const char* name;
+        AdapterKind kind;
+        std::function<void(Rig&, Breaking&)> arrange;
+        bool commentsKept;
+    };
+    const std::vector<Case> cases{
+        {"adapter not answering", AdapterKind::Lpt,
+         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().sdaStuckLow = true; }, true},
+        {"usb adapter missing", AdapterKind::Usb, [](Rig& rig, Breaking&) { rig.sim.hid.Unplug(); },
+         true},
+        {"cancelled on lpt", AdapterKind::Lpt, [](Rig&, Breaking& o) { o.cancelAtPump = 5; }, true},
+        {"cancelled on usb", AdapterKind::Usb, [](Rig&, Breaking& o) { o.cancelAtPump = 2; }, true},
+        {"usb no ready answer", AdapterKind::Usb,
+         [](Rig& rig, Breaking& o) {
+             o.onStart = [&rig] { rig.sim.hid.firmware().faults().neverReady = true; };
+         },
+         true},
+        {"word address not acknowledged", AdapterKind::Lpt,
+         [](Rig& rig, Breaking& o) {
+             o.onStart = [&rig] { rig.sim.eeprom.faults().noAck = AckFault::WordAddress; };
+         },
+         false},
+        {"size not recognised", AdapterKind::Lpt,
+         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().noAck = AckFault::Everything; }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig(c.kind);
+        rig.data.modelComments[3] = "Segler";
+        Breaking observer;
+        c.arrange(rig, observer);
+        EXPECT_NE(rig.engine.ReadCamPac(observer, true), TransferOutcome::Done);
+        ExpectReset(rig.data);
+        EXPECT_EQ(rig.data.dataSetComment, c.commentsKept ? "kept" : "");
+        EXPECT_EQ(rig.data.modelComments[3], c.commentsKept ? "Segler" : "");
+        EXPECT_EQ(observer.caption.text, txt::kReadButtonIdle.number);
+        EXPECT_FALSE(observer.running);
     }
 }
 
@@ -218,6 +278,46 @@ TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
         ASSERT_EQ(said.continuation.size(), 1u);
         EXPECT_NE(said.continuation[0].literal.find(report.backupPath.string()), std::string::npos);
     }
+}
+
+// A backup read that fails says why and does not claim to have been cancelled; the module
+// keeps its bytes.
+TEST(TransferFaults, WriteWhoseBackupReadFailsIsNotShownAsCancelled) {
+    Rig rig(AdapterKind::Usb);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    rig.data.image.fill(0);
+    class Breaking : public RecordingObserver {
+      public:
+        explicit Breaking(SimulatedUsbFirmware& f) : firmware(f) {}
+        void SetProgressRange(int maximum) override {
+            RecordingObserver::SetProgressRange(maximum);
+            firmware.faults().neverReady = true;
+        }
+        SimulatedUsbFirmware& firmware;
+    } observer(rig.sim.hid.firmware());
+    const WriteReport report = rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kUsbNoReadyAnswer.number});
+    EXPECT_NE(observer.Line(TransferLine::Status2).text, txt::kCancelled.number);
+    EXPECT_EQ(rig.sim.eeprom.memory(), before);
+    EXPECT_FALSE(observer.running);
+}
+
+// An adapter whose firmware has no write command leaves its last answer ready: that is
+// no confirmation of a write, and nothing counts as written.
+TEST(TransferFaults, UsbAnswerThatIsNotTheWriteAnswerStopsTheWrite) {
+    Rig rig(AdapterKind::Usb);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    rig.sim.hid.firmware().faults().noWriteCommand = true;
+    rig.data.image.fill(0);
+    const WriteReport report =
+        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(report.bytesWritten, 0);
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_NE(rig.dialogs.shown.back().literal.find("nicht best"), std::string::npos)
+        << rig.dialogs.shown.back().literal;
+    EXPECT_EQ(rig.sim.eeprom.memory(), before);
 }
 
 TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {

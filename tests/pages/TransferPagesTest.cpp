@@ -10,6 +10,7 @@
 
 #include "adapters/SimulatedConnection.h"
 #include "pages/PageFixture.h"
+#include "shell/QtUserDialogs.h"
 #include "shell/TabSets.h"
 
 void PrintTo(AdapterKind kind, std::ostream* out) {
@@ -71,6 +72,24 @@ TEST_P(TransferPages, ReadingAModuleMakesItTheDataSet) {
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
 }
 
+// With "Immer Vergleichen" the compare after a read runs on the compare button: the read
+// button goes back to its own caption, and the list ends with the summary.
+TEST_P(TransferPages, CompareAfterReadRunsOnTheCompareButton) {
+    session.settings.alwaysCompare = true;
+    Connect();
+    Click(page::kGetData, "readButton");
+    ASSERT_EQ(session.data.state, DataSetState::Unchanged);
+    auto* read = Find<QPushButton>(page::kGetData, "readButton");
+    auto* compare = Find<QPushButton>(page::kGetData, "compareButton");
+    EXPECT_EQ(read->text(), DisplayText(Text(88)));
+    EXPECT_EQ(compare->text(), DisplayText(Text(106)));
+    EXPECT_FALSE(read->isChecked());
+    EXPECT_FALSE(compare->isChecked());
+    QListWidget* list = List(page::kGetData);
+    ASSERT_EQ(list->count(), 1) << "only the summary: the module equals what was read";
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+}
+
 TEST_P(TransferPages, ReadingAsksBeforeGivingUpUnsavedChanges) {
     Connect();
     NewDataSet("FF9       ", 2048);
@@ -126,6 +145,26 @@ TEST_P(TransferPages, WritingChangesTheModuleAndKeepsABackup) {
     EXPECT_EQ(List(page::kSave)->count(), 1) << "only the summary: no differences";
 }
 
+// A port access that faults switches port access off, and the pages turn their transfer
+// buttons off with it.
+TEST_P(TransferPages, PortAccessFaultTurnsTheTransferButtonsOff) {
+    if (GetParam() != AdapterKind::Lpt) {
+        GTEST_SKIP() << "the USB adapter has no port access";
+    }
+    Connect();
+    NewDataSet("FC18V3    ", 2048);
+    ShowPage(page::kGetData);
+    auto* simulated = dynamic_cast<SimulatedConnection*>(Window().connection());
+    ASSERT_NE(simulated, nullptr);
+    simulated->camPac().port.SetAccessDenied(true);
+    Click(page::kGetData, "compareButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{86});
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(page::kSave, "compareButton")->isEnabled());
+}
+
 TEST_P(TransferPages, WithoutACamPacTheTransferButtonsStayOff) {
     Window().UseConnection(nullptr);
     ProcessEvents();
@@ -155,7 +194,7 @@ using PortAccessPages = TransferPages;
 TEST_P(PortAccessPages, AFaultInAPortAccessTurnsTheTransfersOff) {
     Connect();
     EXPECT_TRUE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
-    Window().connection()->portAccess().SwitchPortAccessOff();
+    Window().connection()->portAccess()->SwitchPortAccessOff();
     ProcessEvents();
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());

@@ -33,7 +33,7 @@ class HardwareAdapters : public CamPacConnection {
 
     Clock& clock() override { return clock_; }
     ModuleAccess& module() override { return *module_; }
-    PortAccessSwitch& portAccess() override { return access_; }
+    PortAccessSwitch* portAccess() override { return bus_ != nullptr ? &access_ : nullptr; }
 
   private:
     HardwareAdapters(UserDialogs& dialogs) : usb_(hid_, clock_, dialogs) {}
