@@ -186,21 +186,3 @@ INSTANTIATE_TEST_SUITE_P(Adapters, TransferPages,
                          });
 
 }  // namespace
-
-namespace {
-
-using PortAccessPages = TransferPages;
-
-TEST_P(PortAccessPages, AFaultInAPortAccessTurnsTheTransfersOff) {
-    Connect();
-    EXPECT_TRUE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
-    Window().connection()->portAccess()->SwitchPortAccessOff();
-    ProcessEvents();
-    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());
-}
-
-INSTANTIATE_TEST_SUITE_P(Adapters, PortAccessPages, testing::Values(AdapterKind::Lpt));
-
-}  // namespace
