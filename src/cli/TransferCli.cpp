@@ -1,28 +1,10 @@
 #include "cli/TransferCli.h"
 
-#include <chrono>
-#include <cstdlib>
-#include <ctime>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
-#include "adapters/CamPacAddressing.h"
+#include "adapters/BackupFolder.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/DataSetFiles.h"
-
-namespace {
-
-std::optional<std::vector<Byte>> ReadImage(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
-    }
-    return std::vector<Byte>((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 TransferCli::TransferCli(const std::vector<std::string>& words,
                          const std::set<std::string>& extraFlags, std::string usage,
@@ -64,21 +46,21 @@ std::optional<int> TransferCli::Open(std::ostream& err) {
                "--simulate IMAGE (the program keplund reaches the real adapters)\n";
         return 2;
     }
-    std::optional<std::vector<Byte>> bytes = ReadImage(*image);
-    if (!bytes || !campac::IsSize(static_cast<int>(bytes->size()))) {
-        err << "keplund-cli: " << *image
-            << (bytes ? " is no CamPac image (256, 512, 1024, 2048 or 8192 bytes)\n"
-                      : " cannot be read\n");
+    SimulatedConnection::Options options;
+    options.image = *image;
+    options.kind = kind;
+    options.clockFor64k = settings.clockFor64k;
+    if (trace) {
+        options.trace = *trace;
+    }
+    auto connection = SimulatedConnection::Open(options, cli_->dialogs);
+    if (!connection) {
+        err << "keplund-cli: " << cli_->dialogs.Render(connection.error()).message << "\n";
         return 1;
     }
-    sim_ = std::make_unique<SimulatedCamPac>(std::move(*bytes), kind, cli_->dialogs,
-                                             settings.clockFor64k);
-    if (trace && !sim_->port.StartTrace(*trace)) {
-        err << "keplund-cli: cannot write the trace " << *trace << "\n";
-        return 1;
-    }
+    sim_ = std::move(connection.value());
     engine_ = std::make_unique<TransferEngine>(
-        cli_->session.data, cli_->session.catalogue, cli_->dialogs, sim_->clock, sim_->module,
+        cli_->session.data, cli_->session.catalogue, cli_->dialogs, sim_->clock(), sim_->module(),
         TransferEngine::Options{settings.clockFor64k, false});
     observer_ = std::make_unique<CliProgress>(cli_->dialogs, err);
     return std::nullopt;
@@ -90,11 +72,11 @@ std::vector<std::string> TransferCli::ListLines() const {
 
 void TransferCli::EndProgress() {
     observer_->EndBar();
-    sim_->port.StopTrace();
+    sim_->camPac().port.StopTrace();
 }
 
 bool TransferCli::SaveSimulatedImage(std::ostream& err) {
-    const Status saved = WriteFileSafely(*args_.Value("--simulate"), sim_->eeprom.memory());
+    const Status saved = sim_->AfterTransfer();
     if (!saved) {
         err << "keplund-cli: " << cli_->dialogs.Render(saved.error()).message << "\n";
     }
@@ -105,13 +87,7 @@ std::filesystem::path TransferCli::BackupFolder() const {
     if (const std::optional<std::string> folder = args_.Value("--backups")) {
         return *folder;
     }
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
-        return std::filesystem::path(data) / "keplund" / "backups";
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return std::filesystem::path(home) / ".local" / "share" / "keplund" / "backups";
-    }
-    return programFolder_ / "backups";
+    return DefaultBackupFolder(programFolder_);
 }
 
 std::optional<int> TransferCli::LoadFile(std::ostream& out, std::ostream& err) {
@@ -131,13 +107,4 @@ int TransferCli::Fail(std::ostream& out, std::ostream& err) {
     const ShownMessage failure =
         shown.size() > shownBefore_ ? shown.back() : observer_->StatusLines();
     return ReportFailure(failure, json(), out, err);
-}
-
-std::string TimestampNow() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "adapters/SimulatedCamPac.h"
+#include "adapters/SimulatedConnection.h"
 #include "adapters/TransferEngine.h"
 #include "cli/Arguments.h"
 #include "cli/CliProgress.h"
@@ -55,11 +55,8 @@ class TransferCli {
     std::string usage_;
     std::filesystem::path programFolder_;
     std::unique_ptr<CliSession> cli_;
-    std::unique_ptr<SimulatedCamPac> sim_;
+    std::unique_ptr<SimulatedConnection> sim_;
     std::unique_ptr<TransferEngine> engine_;
     std::unique_ptr<CliProgress> observer_;
     std::size_t shownBefore_ = 0;
 };
-
-// Local time as "YYYYMMDD-HHMMSS", for backup file names.
-std::string TimestampNow();

@@ -1,4 +1,5 @@
 #include "cli/WriteCommand.h"
+#include "adapters/BackupFolder.h"
 
 #include <ostream>
 
@@ -26,7 +27,7 @@ int RunWriteCommand(const std::vector<std::string>& words,
     transfer.MarkStart();
     const WriteReport report = transfer.engine().WriteCamPac(
         transfer.observer(),
-        {transfer.args().Has("--only-changes"), transfer.BackupFolder(), TimestampNow()});
+        {transfer.args().Has("--only-changes"), transfer.BackupFolder(), BackupTimestamp()});
     // The module may have changed even when the write failed part of the way.
     const bool saved = transfer.SaveSimulatedImage(err);
     if (report.outcome != TransferOutcome::Done || !saved) {
