@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "common/Cp1252.h"
 #include "editors/EditorTexts.h"
@@ -34,6 +35,16 @@ const char* const kEditCaption = "Editieren";
 const char* const kApplyCaption = "Änderunden\nÜbernehmen";
 const char* const kRevertCaption = "Änderunden\nZurücksetzen";
 const char* const kPrintCaption = "Drucken";
+
+// A list of the page. The mouse wheel turned over it scrolls the page: scrolling past a
+// list must never choose an entry (a new model type replaces the whole mixing program).
+class FieldList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
 
 }  // namespace
 
@@ -132,7 +143,8 @@ QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
         return new QCheckBox(parent);
     }
     if (field.codec == Codec::GyroAvc || field.codec == Codec::Choice) {
-        auto* list = new QComboBox(parent);
+        auto* list = new FieldList(parent);
+        list->setFocusPolicy(Qt::StrongFocus);
         if (field.codec == Codec::GyroAvc) {
             list->addItems({QStringLiteral("Norm"), QStringLiteral("AVC")});
             return list;

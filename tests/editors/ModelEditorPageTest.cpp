@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include "editors/ModelEditorPage.h"
@@ -227,6 +228,29 @@ TEST_F(EditorPageFixture, ModelTypeChangeSwapsTheMixingPage) {
     Type(43, "ThrCut", "35");
     EXPECT_EQ(dialogs.shown.back().text, 219);
     EXPECT_EQ(dialogs.shown.back().arguments[1], MessageArgument(-30LL));
+}
+
+// Turning the mouse wheel to scroll the page must not change a list that happens to lie
+// under the pointer: a new model type would replace the whole mixing program.
+TEST_F(EditorPageFixture, WheelOverAListScrollsInsteadOfChoosing) {
+    StartEditing();
+    for (const std::string name : {"Modelltyp", "DualRate Schalter 2", "Kanal 5"}) {
+        auto* list = qobject_cast<QComboBox*>(Page(kBase).Control(name));
+        ASSERT_NE(list, nullptr) << name;
+        const int before = list->currentIndex();
+        for (const int step : {-120, 120}) {
+            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, step), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QCoreApplication::sendEvent(list, &wheel);
+            Settle();
+            EXPECT_EQ(list->currentIndex(), before) << name;
+        }
+    }
+    EXPECT_EQ(SlotByte(0, 3), 0);
+    EXPECT_EQ(SlotByte(0, 58), 0x4C);
+    EXPECT_EQ(SlotByte(0, 84), ImageByte(0, 84));
+    EXPECT_EQ(SlotByte(0, 72), ImageByte(0, 72));
 }
 
 TEST_F(EditorPageFixture, MixersPageDisablesWhatTheHelicopterUses) {
