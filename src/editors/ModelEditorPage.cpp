@@ -229,6 +229,9 @@ void ModelEditorPage::ShowModel() {
         const bool shown = IsFieldShown(field, record);
         control.widget->setHidden(!shown);
         control.label->setHidden(!shown);
+        if (field.caption != nullptr) {
+            control.label->setText(QString::fromStdString(CaptionOf(field, record)));
+        }
         control.widget->setEnabled(IsFieldEnabled(field, record));
         const FieldValue value = DecodeField(field, record);
         if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {

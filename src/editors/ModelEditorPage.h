@@ -9,6 +9,7 @@
 #include "pages/CPage.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -43,7 +44,7 @@ class ModelEditorPage : public CPage {
     struct FieldControl {
         const Field* field;
         QWidget* widget;
-        QWidget* label;
+        QLabel* label;
     };
 
     bool IsBasePage() const;

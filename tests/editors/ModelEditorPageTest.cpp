@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -251,6 +253,21 @@ TEST_F(EditorPageFixture, WheelOverAListScrollsInsteadOfChoosing) {
     EXPECT_EQ(SlotByte(0, 58), 0x4C);
     EXPECT_EQ(SlotByte(0, 84), ImageByte(0, 84));
     EXPECT_EQ(SlotByte(0, 72), ImageByte(0, 72));
+}
+
+// The glider defaults have the flaperon on: the flap values are labelled as flaperon values.
+TEST_F(EditorPageFixture, LabelsFollowTheShownModel) {
+    Page(kBase).modelList()->setCurrentRow(2);
+    Settle();
+    window->SelectTab(kMixingTab);
+    Settle();
+    ASSERT_EQ(window->currentPage(), 42);
+    QWidget* flap = Page(42).Control("FLP/AIL/ELE - Flp 1");
+    auto* form = qobject_cast<QFormLayout*>(flap->parentWidget()->layout());
+    ASSERT_NE(form, nullptr);
+    auto* label = qobject_cast<QLabel*>(form->labelForField(flap));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "FLAP 1");
 }
 
 TEST_F(EditorPageFixture, MixersPageDisablesWhatTheHelicopterUses) {
