@@ -26,6 +26,9 @@
 namespace {
 
 constexpr int kGroupColumns = 3;
+// Narrow margins keep the three columns of groups inside a window of 1024 x 768.
+constexpr int kGroupSpacing = 6;
+constexpr int kBoxMargin = 6;
 // The position of the base page in the normal tab set; apply and revert return to it.
 constexpr int kBasePageTab = 3;
 
@@ -102,6 +105,10 @@ bool ModelEditorPage::IsBasePage() const {
 
 void ModelEditorPage::BuildControls(QWidget* area) {
     auto* grid = new QGridLayout(area);
+    grid->setHorizontalSpacing(kGroupSpacing);
+    auto* caption = new QLabel(QString::fromStdString(table_.caption), area);
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    grid->addWidget(caption, 0, 0, 1, kGroupColumns);
     QFormLayout* form = nullptr;
     std::string currentGroup;
     int boxes = 0;
@@ -112,7 +119,8 @@ void ModelEditorPage::BuildControls(QWidget* area) {
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
-            grid->addWidget(box, boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
+            form->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+            grid->addWidget(box, 1 + boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
             ++boxes;
         }
         auto* label = new QLabel(QString::fromStdString(field.name), area);
@@ -120,7 +128,7 @@ void ModelEditorPage::BuildControls(QWidget* area) {
         form->addRow(label, control);
         controls_.push_back({&field, control, label});
     }
-    grid->setRowStretch(boxes / kGroupColumns + 1, 1);
+    grid->setRowStretch(boxes / kGroupColumns + 2, 1);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         QWidget* widget = controls_[i].widget;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
