@@ -198,16 +198,10 @@ void ModelEditorPage::OnPageRefresh() {
 
 void ModelEditorPage::FillModelList() {
     const CamPacData& dataSet = main().session().data;
-    const EditorFamily& family = editor_->family();
     showing_ = true;
     modelList_->clear();
     for (int i = 0; i < dataSet.modelCount; ++i) {
-        const auto slot = dataSet.modelSlots.Slot(i);
-        std::string name;
-        for (int j = 0; j < family.nameLength; ++j) {
-            name += static_cast<char>(slot[static_cast<std::size_t>(family.nameOffset + j)]);
-        }
-        modelList_->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
+        modelList_->addItem(ModelName(i));
     }
     modelList_->setCurrentRow(dataSet.currentModel);
     showing_ = false;
@@ -216,6 +210,19 @@ void ModelEditorPage::FillModelList() {
     } else {
         model_ = dataSet.currentModel;
     }
+}
+
+QString ModelEditorPage::ModelName(int model) const {
+    const EditorFamily& family = editor_->family();
+    const ConstModelRecord record = editor_->Record(model);
+    std::string name;
+    for (int i = 0; i < family.nameLength; ++i) {
+        const auto offset = static_cast<std::size_t>(family.nameOffset + i);
+        if (offset < record.size()) {
+            name += static_cast<char>(record[offset]);
+        }
+    }
+    return QString::fromStdString(Cp1252ToUtf8(name));
 }
 
 void ModelEditorPage::SelectModel(int model) {
@@ -232,6 +239,9 @@ void ModelEditorPage::ShowModel() {
     const ConstModelRecord record = editor_->Record(model_);
     showing_ = true;
     numberField_->setText(QString::number(model_ + 1));
+    if (QListWidgetItem* entry = modelList_->item(model_)) {
+        entry->setText(ModelName(model_));  // a new name shows at once
+    }
     for (const FieldControl& control : controls_) {
         const Field& field = *control.field;
         const bool shown = IsFieldShown(field, record);

@@ -51,6 +51,7 @@ class ModelEditorPage : public CPage {
     void BuildControls(QWidget* area);
     QWidget* CreateControl(const Field& field, QWidget* parent);
     void FillModelList();
+    QString ModelName(int model) const;
     void SelectModel(int model);
     void ShowModel();
     void ChooseMixingPage();

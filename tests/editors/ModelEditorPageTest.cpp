@@ -141,6 +141,16 @@ TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
     EXPECT_TRUE(Page(kBase).Control("Stopuhr 1/ Position")->isHidden());
 }
 
+// A renamed model shows its new name in the list at once, on this page and the next.
+TEST_F(EditorPageFixture, ModelListShowsTheNewName) {
+    StartEditing();
+    Type(kBase, "Modellname", "XYZ");
+    EXPECT_EQ(Page(kBase).modelList()->item(0)->text(), "XYZ     ");
+    window->SelectTab(2);
+    Settle();
+    EXPECT_EQ(Page(49).modelList()->item(0)->text(), "XYZ     ");
+}
+
 TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
     StartEditing();
     Type(kBase, "Servoweg 1L", "141");
