@@ -350,9 +350,14 @@ bool ModelEditorPage::eventFilter(QObject* watched, QEvent* event) {
     return CPage::eventFilter(watched, event);
 }
 
+// Keys that the page's lists and check boxes leave to the page.
 void ModelEditorPage::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         ShowModel();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
         return;
     }
     CPage::keyPressEvent(event);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -194,6 +195,23 @@ TEST_F(EditorPageFixture, EscRestoresTheStoredValue) {
     edit->setText("98");
     QTest::keyClick(&Page(kBase), Qt::Key_Escape);
     EXPECT_EQ(edit->text(), "-5");
+}
+
+// Enter moves the focus on from every kind of control, as Tab would.
+TEST_F(EditorPageFixture, EnterMovesTheFocusOn) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    StartEditing();
+    for (const std::string name : {"SubTrimm 2", "Reverse 3", "Modulation"}) {
+        QWidget* control = Page(kBase).Control(name);
+        control->setFocus();
+        Settle();
+        ASSERT_EQ(QApplication::focusWidget(), control) << name;
+        QTest::keyClick(control, Qt::Key_Return);
+        Settle();
+        EXPECT_NE(QApplication::focusWidget(), control) << name;
+    }
 }
 
 TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
