@@ -91,6 +91,7 @@ PageTable Build() {
         .HalfPercent("Governor 3", 254)
         .CaptionBy(GovernorCaption)
         .HalfPercent("Governor 4", 255)
+        .CaptionBy(GovernorCaption)
         .EnabledIf(GovernorByCondition);
     page.Group("Hover Gas")
         .Flag("Hover Gas Ein", kFlags80, 0x02)

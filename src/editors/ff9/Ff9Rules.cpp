@@ -131,9 +131,9 @@ std::string FlapCaption(ConstModelRecord record, const Field& field) {
 }
 
 std::string GovernorCaption(ConstModelRecord record, const Field& field) {
-    const char* conditions[] = {"Norm.", "Idle 1", "Idle 2"};
+    const char* conditions[] = {"Norm.", "Idle 1", "Idle 2", "Idle 3"};
     const int rate = field.offset - kGovernorRateOffset;
-    if (!GovernorByCondition(record, field) || rate < 0 || rate >= 3) {
+    if (!GovernorByCondition(record, field) || rate < 0 || rate >= 4) {
         return field.name;
     }
     return conditions[rate];

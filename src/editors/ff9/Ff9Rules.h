@@ -37,9 +37,9 @@ bool GovernorByCondition(ConstModelRecord record, const Field& field);
 bool MixerMasterIsStick(ConstModelRecord record, const Field& field);
 
 // Labels: the two flap values read "FLAP 1" and "FLAP 2" while the flaperon is on,
-// "ELEvon ..." while the elevon mixer is on, "Flap/Ele ..." otherwise; the first three
-// governor rates read "Norm.", "Idle 1" and "Idle 2" while the governor is switched by
-// flight condition.
+// "ELEvon ..." while the elevon mixer is on, "Flap/Ele ..." otherwise; the governor
+// rates read "Norm.", "Idle 1", "Idle 2" and "Idle 3" while the governor is switched by
+// flight condition (the Idle 3 rate is enabled only then).
 std::string FlapCaption(ConstModelRecord record, const Field& field);
 std::string GovernorCaption(ConstModelRecord record, const Field& field);
 

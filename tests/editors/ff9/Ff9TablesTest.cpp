@@ -238,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{130, 250, 0x80, "Governor 1", "Norm."},
                     CaptionCase{130, 250, 0x81, "Governor 2", "Idle 1"},
                     CaptionCase{131, 250, 0x80, "Governor 3", "Idle 2"},
-                    CaptionCase{131, 250, 0x80, "Governor 4", "Governor 4"},
+                    CaptionCase{131, 250, 0x80, "Governor 4", "Idle 3"},
+                    CaptionCase{131, 250, 0x00, "Governor 4", "Governor 4"},
                     CaptionCase{130, 250, 0x01, "Governor 1", "Governor 1"},
                     CaptionCase{0, 79, 0x20, "SubTrimm 1", "SubTrimm 1"}));
 
