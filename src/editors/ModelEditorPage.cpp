@@ -271,15 +271,23 @@ void ModelEditorPage::ChooseMixingPage() {
     if (family.mixingPageOf == nullptr) {
         return;
     }
-    const int mixingPage = family.mixingPageOf(editor_->Record(model_));
-    if (mixingPage == 0) {
-        return;
-    }
+    int mixingPage = family.mixingPageOf(editor_->Record(model_));
     for (int position = 0; main().TabPage(position) != page::kUnchanged; ++position) {
-        if (main().TabPage(position) == family.basePage->pageNumber) {
-            main().SetTabPage(position + 1, mixingPage);
-            return;
+        if (main().TabPage(position) != family.basePage->pageNumber) {
+            continue;
         }
+        if (mixingPage == 0) {
+            // A type without a mixing program leaves the tab as it is, unless the editing
+            // set took it over from the normal set: edit mode must not lead out of the
+            // editor pages.
+            if (family.PageByNumber(main().TabPage(position + 1)) != nullptr ||
+                family.mixingPages.empty()) {
+                return;
+            }
+            mixingPage = family.mixingPages.front()->pageNumber;
+        }
+        main().SetTabPage(position + 1, mixingPage);
+        return;
     }
 }
 

@@ -245,6 +245,21 @@ TEST_F(EditorPageFixture, SelectingAModelMapsItsMixingPage) {
     EXPECT_EQ(Page(42).shownModel(), 2);
 }
 
+// A model whose type byte names no family keeps an editor page behind the mixing tab: in
+// edit mode that tab must not lead out to the models page.
+TEST_F(EditorPageFixture, EditModeNeverLeadsOutOfTheEditorPages) {
+    session.data.image[10 + 3 * 330 + 3] = 5;
+    IdentifyFromName(session.data, session.catalogue);
+    Page(kBase).modelList()->setCurrentRow(3);
+    Settle();
+    StartEditing();
+    ASSERT_EQ(window->tabBar()->count(), kEditingTabs);
+    for (int position = 0; position < kEditingTabs; ++position) {
+        EXPECT_NE(dynamic_cast<ModelEditorPage*>(window->Page(window->TabPage(position))), nullptr)
+            << position;
+    }
+}
+
 TEST_F(EditorPageFixture, ModelTypeChangeSwapsTheMixingPage) {
     StartEditing();
     Choose(kBase, "Modelltyp", "Heli SWH1");
