@@ -68,3 +68,7 @@ bool IsFieldEnabled(const Field& field, ConstModelRecord record) {
     }
     return true;
 }
+
+std::string CaptionOf(const Field& field, ConstModelRecord record) {
+    return field.caption != nullptr ? field.caption(record, field) : field.name;
+}

@@ -54,6 +54,8 @@ enum class Codec {
 struct Field;
 // An enabling or showing rule, asked with the record as it stands.
 using FieldRule = bool (*)(ConstModelRecord record, const Field& field);
+// The label of a field whose meaning depends on the record.
+using FieldCaption = std::string (*)(ConstModelRecord record, const Field& field);
 
 // Entered values are tested against each range in turn; the first that fails refuses.
 struct ValueRange {
@@ -78,6 +80,7 @@ struct Field {
     int ruleOffset = -1;             // a further byte that the field's rules look at
     std::vector<FieldRule> shownIf;  // all must hold for the control to be shown
     std::vector<FieldRule> enabledIf;
+    FieldCaption caption = nullptr;  // none: the label is the name
 
     bool IsShownOnly() const { return group.empty(); }
 };
@@ -142,3 +145,5 @@ struct EditorFamily {
 
 bool IsFieldShown(const Field& field, ConstModelRecord record);
 bool IsFieldEnabled(const Field& field, ConstModelRecord record);
+// The label the page shows beside the field's control for the record.
+std::string CaptionOf(const Field& field, ConstModelRecord record);

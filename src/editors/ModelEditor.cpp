@@ -4,6 +4,9 @@
 #include "editors/GroupCommit.h"
 
 void ModelEditor::StartEditing() {
+    if (!editing_) {
+        stateBeforeEditing_ = data_.state;
+    }
     editing_ = true;
     rejectedPages_.clear();
     data_.state = DataSetState::Editing;
@@ -43,7 +46,8 @@ Status ModelEditor::Apply() {
 
 void ModelEditor::Revert(const TransmitterCatalogue& catalogue) {
     IdentifyFromName(data_, catalogue);
-    data_.state = DataSetState::Unchanged;
+    // Only the edit is taken back: changes applied before it and not yet saved stay marked.
+    data_.state = stateBeforeEditing_;
     Close();
 }
 

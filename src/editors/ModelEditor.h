@@ -28,7 +28,8 @@ class ModelEditor {
     // Writes every slot back into the image and closes edit mode; refused (text 229, edit
     // mode stays open) while the base page's last input was refused.
     Status Apply();
-    // Reloads every slot from the image and closes edit mode.
+    // Reloads every slot from the image and closes edit mode; the data set is marked as it
+    // was before edit mode began.
     void Revert(const TransmitterCatalogue& catalogue);
 
     ModelRecord Record(int model);
@@ -40,5 +41,6 @@ class ModelEditor {
     CamPacData& data_;
     const EditorFamily& family_;
     bool editing_ = false;
+    DataSetState stateBeforeEditing_ = DataSetState::Unchanged;
     std::set<int> rejectedPages_;
 };

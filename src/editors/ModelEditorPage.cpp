@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "common/Cp1252.h"
 #include "editors/EditorTexts.h"
@@ -25,6 +26,9 @@
 namespace {
 
 constexpr int kGroupColumns = 3;
+// Narrow margins keep the three columns of groups inside a window of 1024 x 768.
+constexpr int kGroupSpacing = 6;
+constexpr int kBoxMargin = 6;
 // The position of the base page in the normal tab set; apply and revert return to it.
 constexpr int kBasePageTab = 3;
 
@@ -34,6 +38,16 @@ const char* const kEditCaption = "Editieren";
 const char* const kApplyCaption = "Änderunden\nÜbernehmen";
 const char* const kRevertCaption = "Änderunden\nZurücksetzen";
 const char* const kPrintCaption = "Drucken";
+
+// A list of the page. The mouse wheel turned over it scrolls the page: scrolling past a
+// list must never choose an entry (a new model type replaces the whole mixing program).
+class FieldList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
 
 }  // namespace
 
@@ -91,6 +105,10 @@ bool ModelEditorPage::IsBasePage() const {
 
 void ModelEditorPage::BuildControls(QWidget* area) {
     auto* grid = new QGridLayout(area);
+    grid->setHorizontalSpacing(kGroupSpacing);
+    auto* caption = new QLabel(QString::fromStdString(table_.caption), area);
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    grid->addWidget(caption, 0, 0, 1, kGroupColumns);
     QFormLayout* form = nullptr;
     std::string currentGroup;
     int boxes = 0;
@@ -101,7 +119,8 @@ void ModelEditorPage::BuildControls(QWidget* area) {
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
-            grid->addWidget(box, boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
+            form->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+            grid->addWidget(box, 1 + boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
             ++boxes;
         }
         auto* label = new QLabel(QString::fromStdString(field.name), area);
@@ -109,7 +128,7 @@ void ModelEditorPage::BuildControls(QWidget* area) {
         form->addRow(label, control);
         controls_.push_back({&field, control, label});
     }
-    grid->setRowStretch(boxes / kGroupColumns + 1, 1);
+    grid->setRowStretch(boxes / kGroupColumns + 2, 1);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         QWidget* widget = controls_[i].widget;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -132,7 +151,8 @@ QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
         return new QCheckBox(parent);
     }
     if (field.codec == Codec::GyroAvc || field.codec == Codec::Choice) {
-        auto* list = new QComboBox(parent);
+        auto* list = new FieldList(parent);
+        list->setFocusPolicy(Qt::StrongFocus);
         if (field.codec == Codec::GyroAvc) {
             list->addItems({QStringLiteral("Norm"), QStringLiteral("AVC")});
             return list;
@@ -178,16 +198,10 @@ void ModelEditorPage::OnPageRefresh() {
 
 void ModelEditorPage::FillModelList() {
     const CamPacData& dataSet = main().session().data;
-    const EditorFamily& family = editor_->family();
     showing_ = true;
     modelList_->clear();
     for (int i = 0; i < dataSet.modelCount; ++i) {
-        const auto slot = dataSet.modelSlots.Slot(i);
-        std::string name;
-        for (int j = 0; j < family.nameLength; ++j) {
-            name += static_cast<char>(slot[static_cast<std::size_t>(family.nameOffset + j)]);
-        }
-        modelList_->addItem(QString::fromStdString(Cp1252ToUtf8(name)));
+        modelList_->addItem(ModelName(i));
     }
     modelList_->setCurrentRow(dataSet.currentModel);
     showing_ = false;
@@ -196,6 +210,19 @@ void ModelEditorPage::FillModelList() {
     } else {
         model_ = dataSet.currentModel;
     }
+}
+
+QString ModelEditorPage::ModelName(int model) const {
+    const EditorFamily& family = editor_->family();
+    const ConstModelRecord record = editor_->Record(model);
+    std::string name;
+    for (int i = 0; i < family.nameLength; ++i) {
+        const auto offset = static_cast<std::size_t>(family.nameOffset + i);
+        if (offset < record.size()) {
+            name += static_cast<char>(record[offset]);
+        }
+    }
+    return QString::fromStdString(Cp1252ToUtf8(name));
 }
 
 void ModelEditorPage::SelectModel(int model) {
@@ -212,11 +239,17 @@ void ModelEditorPage::ShowModel() {
     const ConstModelRecord record = editor_->Record(model_);
     showing_ = true;
     numberField_->setText(QString::number(model_ + 1));
+    if (QListWidgetItem* entry = modelList_->item(model_)) {
+        entry->setText(ModelName(model_));  // a new name shows at once
+    }
     for (const FieldControl& control : controls_) {
         const Field& field = *control.field;
         const bool shown = IsFieldShown(field, record);
         control.widget->setHidden(!shown);
         control.label->setHidden(!shown);
+        if (field.caption != nullptr) {
+            control.label->setText(QString::fromStdString(CaptionOf(field, record)));
+        }
         control.widget->setEnabled(IsFieldEnabled(field, record));
         const FieldValue value = DecodeField(field, record);
         if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
@@ -238,15 +271,23 @@ void ModelEditorPage::ChooseMixingPage() {
     if (family.mixingPageOf == nullptr) {
         return;
     }
-    const int mixingPage = family.mixingPageOf(editor_->Record(model_));
-    if (mixingPage == 0) {
-        return;
-    }
+    int mixingPage = family.mixingPageOf(editor_->Record(model_));
     for (int position = 0; main().TabPage(position) != page::kUnchanged; ++position) {
-        if (main().TabPage(position) == family.basePage->pageNumber) {
-            main().SetTabPage(position + 1, mixingPage);
-            return;
+        if (main().TabPage(position) != family.basePage->pageNumber) {
+            continue;
         }
+        if (mixingPage == 0) {
+            // A type without a mixing program leaves the tab as it is, unless the editing
+            // set took it over from the normal set: edit mode must not lead out of the
+            // editor pages.
+            if (family.PageByNumber(main().TabPage(position + 1)) != nullptr ||
+                family.mixingPages.empty()) {
+                return;
+            }
+            mixingPage = family.mixingPages.front()->pageNumber;
+        }
+        main().SetTabPage(position + 1, mixingPage);
+        return;
     }
 }
 
@@ -317,9 +358,14 @@ bool ModelEditorPage::eventFilter(QObject* watched, QEvent* event) {
     return CPage::eventFilter(watched, event);
 }
 
+// Keys that the page's lists and check boxes leave to the page.
 void ModelEditorPage::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         ShowModel();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
         return;
     }
     CPage::keyPressEvent(event);

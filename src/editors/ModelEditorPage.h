@@ -9,6 +9,7 @@
 #include "pages/CPage.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -43,13 +44,14 @@ class ModelEditorPage : public CPage {
     struct FieldControl {
         const Field* field;
         QWidget* widget;
-        QWidget* label;
+        QLabel* label;
     };
 
     bool IsBasePage() const;
     void BuildControls(QWidget* area);
     QWidget* CreateControl(const Field& field, QWidget* parent);
     void FillModelList();
+    QString ModelName(int model) const;
     void SelectModel(int model);
     void ShowModel();
     void ChooseMixingPage();

@@ -141,6 +141,11 @@ PageBuilder& PageBuilder::RuleOffset(int offset) {
     return *this;
 }
 
+PageBuilder& PageBuilder::CaptionBy(FieldCaption caption) {
+    page_.fields.back().caption = caption;
+    return *this;
+}
+
 PageBuilder& PageBuilder::EnabledFromHere(FieldRule rule) {
     enabledFromHere_.push_back(rule);
     return *this;

@@ -40,6 +40,7 @@ class PageBuilder {
     PageBuilder& ShownIf(FieldRule rule);
     PageBuilder& EnabledIf(FieldRule rule);
     PageBuilder& RuleOffset(int offset);
+    PageBuilder& CaptionBy(FieldCaption caption);
     // An enabling rule for every following field of the group.
     PageBuilder& EnabledFromHere(FieldRule rule);
 

@@ -219,6 +219,19 @@ TEST_F(EditorFixture, RevertRestoresEveryModel) {
     EXPECT_FALSE(editor.Editing());
 }
 
+// Revert takes back the edit only: changes applied before it began and not yet saved keep
+// the data set marked as changed, so that leaving still asks before they are lost.
+TEST_F(EditorFixture, RevertKeepsEarlierChangesMarked) {
+    for (const DataSetState before : {DataSetState::Unchanged, DataSetState::Changed}) {
+        data.state = before;
+        ModelEditor editor = Editor();
+        editor.StartEditing();
+        ASSERT_TRUE(AssignFields(editor, 0, {{"t1", "-7"}}).ok());
+        editor.Revert(catalogue);
+        EXPECT_EQ(data.state, before);
+    }
+}
+
 struct AssignCase {
     std::string name;
     std::string text;

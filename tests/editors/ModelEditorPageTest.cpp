@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include "editors/ModelEditorPage.h"
@@ -138,6 +142,16 @@ TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
     EXPECT_TRUE(Page(kBase).Control("Stopuhr 1/ Position")->isHidden());
 }
 
+// A renamed model shows its new name in the list at once, on this page and the next.
+TEST_F(EditorPageFixture, ModelListShowsTheNewName) {
+    StartEditing();
+    Type(kBase, "Modellname", "XYZ");
+    EXPECT_EQ(Page(kBase).modelList()->item(0)->text(), "XYZ     ");
+    window->SelectTab(2);
+    Settle();
+    EXPECT_EQ(Page(49).modelList()->item(0)->text(), "XYZ     ");
+}
+
 TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
     StartEditing();
     Type(kBase, "Servoweg 1L", "141");
@@ -183,6 +197,23 @@ TEST_F(EditorPageFixture, EscRestoresTheStoredValue) {
     EXPECT_EQ(edit->text(), "-5");
 }
 
+// Enter moves the focus on from every kind of control, as Tab would.
+TEST_F(EditorPageFixture, EnterMovesTheFocusOn) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    StartEditing();
+    for (const std::string name : {"SubTrimm 2", "Reverse 3", "Modulation"}) {
+        QWidget* control = Page(kBase).Control(name);
+        control->setFocus();
+        Settle();
+        ASSERT_EQ(QApplication::focusWidget(), control) << name;
+        QTest::keyClick(control, Qt::Key_Return);
+        Settle();
+        EXPECT_NE(QApplication::focusWidget(), control) << name;
+    }
+}
+
 TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
     StartEditing();
     Type(kBase, "SubTrimm 1", "3");
@@ -214,6 +245,21 @@ TEST_F(EditorPageFixture, SelectingAModelMapsItsMixingPage) {
     EXPECT_EQ(Page(42).shownModel(), 2);
 }
 
+// A model whose type byte names no family keeps an editor page behind the mixing tab: in
+// edit mode that tab must not lead out to the models page.
+TEST_F(EditorPageFixture, EditModeNeverLeadsOutOfTheEditorPages) {
+    session.data.image[10 + 3 * 330 + 3] = 5;
+    IdentifyFromName(session.data, session.catalogue);
+    Page(kBase).modelList()->setCurrentRow(3);
+    Settle();
+    StartEditing();
+    ASSERT_EQ(window->tabBar()->count(), kEditingTabs);
+    for (int position = 0; position < kEditingTabs; ++position) {
+        EXPECT_NE(dynamic_cast<ModelEditorPage*>(window->Page(window->TabPage(position))), nullptr)
+            << position;
+    }
+}
+
 TEST_F(EditorPageFixture, ModelTypeChangeSwapsTheMixingPage) {
     StartEditing();
     Choose(kBase, "Modelltyp", "Heli SWH1");
@@ -227,6 +273,44 @@ TEST_F(EditorPageFixture, ModelTypeChangeSwapsTheMixingPage) {
     Type(43, "ThrCut", "35");
     EXPECT_EQ(dialogs.shown.back().text, 219);
     EXPECT_EQ(dialogs.shown.back().arguments[1], MessageArgument(-30LL));
+}
+
+// Turning the mouse wheel to scroll the page must not change a list that happens to lie
+// under the pointer: a new model type would replace the whole mixing program.
+TEST_F(EditorPageFixture, WheelOverAListScrollsInsteadOfChoosing) {
+    StartEditing();
+    for (const std::string name : {"Modelltyp", "DualRate Schalter 2", "Kanal 5"}) {
+        auto* list = qobject_cast<QComboBox*>(Page(kBase).Control(name));
+        ASSERT_NE(list, nullptr) << name;
+        const int before = list->currentIndex();
+        for (const int step : {-120, 120}) {
+            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, step), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QCoreApplication::sendEvent(list, &wheel);
+            Settle();
+            EXPECT_EQ(list->currentIndex(), before) << name;
+        }
+    }
+    EXPECT_EQ(SlotByte(0, 3), 0);
+    EXPECT_EQ(SlotByte(0, 58), 0x4C);
+    EXPECT_EQ(SlotByte(0, 84), ImageByte(0, 84));
+    EXPECT_EQ(SlotByte(0, 72), ImageByte(0, 72));
+}
+
+// The glider defaults have the flaperon on: the flap values are labelled as flaperon values.
+TEST_F(EditorPageFixture, LabelsFollowTheShownModel) {
+    Page(kBase).modelList()->setCurrentRow(2);
+    Settle();
+    window->SelectTab(kMixingTab);
+    Settle();
+    ASSERT_EQ(window->currentPage(), 42);
+    QWidget* flap = Page(42).Control("FLP/AIL/ELE - Flp 1");
+    auto* form = qobject_cast<QFormLayout*>(flap->parentWidget()->layout());
+    ASSERT_NE(form, nullptr);
+    auto* label = qobject_cast<QLabel*>(form->labelForField(flap));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "FLAP 1");
 }
 
 TEST_F(EditorPageFixture, MixersPageDisablesWhatTheHelicopterUses) {

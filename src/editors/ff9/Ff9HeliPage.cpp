@@ -85,9 +85,13 @@ PageTable Build() {
         .Choice("Governor Option 3", 251, GovernorLowBitsList())
         .Flag("Governor Ein", kFlags79, 0x08)
         .HalfPercent("Governor 1", 252)
+        .CaptionBy(GovernorCaption)
         .HalfPercent("Governor 2", 253)
+        .CaptionBy(GovernorCaption)
         .HalfPercent("Governor 3", 254)
+        .CaptionBy(GovernorCaption)
         .HalfPercent("Governor 4", 255)
+        .CaptionBy(GovernorCaption)
         .EnabledIf(GovernorByCondition);
     page.Group("Hover Gas")
         .Flag("Hover Gas Ein", kFlags80, 0x02)

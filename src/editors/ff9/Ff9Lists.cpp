@@ -13,6 +13,12 @@ constexpr std::uint16_t kWholeByte = 0xFF;
 // The channel assignment code the pages write for "NULL"; a stored 141 reads as "NULL" too.
 constexpr std::uint16_t kChannelNull = 140;
 
+// A controller byte is read by its control (bits 0 to 3) and direction (bit 4), or as
+// "NULL" by bit 7; the bits between play no part.
+constexpr std::uint16_t kControllerBits = 0x9F;
+constexpr std::uint16_t kDirectionPlus = 0x00;
+constexpr std::uint16_t kDirectionMinus = 0x10;
+
 const std::vector<std::string> kSwitchLetters = {"A", "B", "C", "D", "E", "F", "G", "H"};
 
 ChoiceEntry Exact(std::string text, std::uint16_t code) {
@@ -141,9 +147,14 @@ const ChoiceList& ControllerList() {
         ChoiceList built;
         const char* controls[] = {"Vr-A", "Vr-B", "Vr-C", "Vr-D", "Vr-E"};
         for (std::uint16_t control = 0; control < 5; ++control) {
-            built.entries.push_back(Exact(std::string("+ ") + controls[control], control));
-            built.entries.push_back(Exact(std::string("- ") + controls[control],
-                                          static_cast<std::uint16_t>(control | 0x10)));
+            for (const std::uint16_t direction : {kDirectionPlus, kDirectionMinus}) {
+                const auto code = static_cast<std::uint16_t>(control | direction);
+                built.entries.push_back(
+                    {(direction == kDirectionPlus ? "+ " : "- ") + std::string(controls[control]),
+                     {code, kWholeByte},
+                     {code, kControllerBits},
+                     0});
+            }
         }
         built.entries.push_back({"NULL", {0x80, kWholeByte}, {0x80, 0x80}, 0});
         return built;

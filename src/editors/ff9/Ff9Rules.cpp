@@ -20,6 +20,9 @@ constexpr int kFlagByte80 = 80;
 constexpr Byte kAilevatorBit = 0x10;
 constexpr Byte kDifferentialBit = 0x40;
 constexpr Byte kNeedleBit = 0x01;
+constexpr Byte kFlaperonBit = 0x20;
+constexpr Byte kElevonBit = 0x08;
+constexpr int kGovernorRateOffset = 252;
 constexpr int kGovernorSwitchOffset = 250;
 constexpr Byte kByConditionBit = 0x80;
 constexpr int kFirstStickSwitchEntry = 8;
@@ -117,6 +120,23 @@ bool GovernorByCondition(ConstModelRecord record, const Field&) {
 
 bool MixerMasterIsStick(ConstModelRecord record, const Field& field) {
     return ((ByteAt(record, field.ruleOffset) & kMasterBits) >> 3) <= kLastStickMaster;
+}
+
+std::string FlapCaption(ConstModelRecord record, const Field& field) {
+    const int flags = ByteAt(record, kFlagByte79);
+    const char* mixer = (flags & kFlaperonBit) != 0 ? "FLAP"
+                        : (flags & kElevonBit) != 0 ? "ELEvon"
+                                                    : "Flap/Ele";
+    return std::string(mixer) + " " + field.name.back();
+}
+
+std::string GovernorCaption(ConstModelRecord record, const Field& field) {
+    const char* conditions[] = {"Norm.", "Idle 1", "Idle 2", "Idle 3"};
+    const int rate = field.offset - kGovernorRateOffset;
+    if (!GovernorByCondition(record, field) || rate < 0 || rate >= 4) {
+        return field.name;
+    }
+    return conditions[rate];
 }
 
 std::optional<Message> RefuseDualRateSwitch(ConstModelRecord record, const GroupInput& input) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "common/Message.h"
 #include "editors/FieldModel.h"
@@ -34,6 +35,13 @@ bool AileronDifferentialOff(ConstModelRecord record, const Field& field);
 bool GovernorByCondition(ConstModelRecord record, const Field& field);
 // The mixer whose master/slave byte is at the field's rule offset is mastered by a stick.
 bool MixerMasterIsStick(ConstModelRecord record, const Field& field);
+
+// Labels: the two flap values read "FLAP 1" and "FLAP 2" while the flaperon is on,
+// "ELEvon ..." while the elevon mixer is on, "Flap/Ele ..." otherwise; the governor
+// rates read "Norm.", "Idle 1", "Idle 2" and "Idle 3" while the governor is switched by
+// flight condition (the Idle 3 rate is enabled only then).
+std::string FlapCaption(ConstModelRecord record, const Field& field);
+std::string GovernorCaption(ConstModelRecord record, const Field& field);
 
 // Refusals: a stick switch as dual-rate switch of a helicopter model (text 236), "Cond"
 // for an aeroplane or glider model (237), the throttle needle switched on while the

@@ -36,8 +36,10 @@ void AddWingMixers(PageBuilder& page, bool glider) {
         .Signed("FLP/AIL/ELE - Ail 2L", 184, -120, 120)
         .Signed("FLP/AIL/ELE - Flp 1", 186, -120, 120)
         .EnabledIf(AileronDifferentialOff)
+        .CaptionBy(FlapCaption)
         .Signed("FLP/AIL/ELE - Flp 2", 185, -120, 120)
-        .EnabledIf(AileronDifferentialOff);
+        .EnabledIf(AileronDifferentialOff)
+        .CaptionBy(FlapCaption);
 }
 
 void AddElevatorToFlap(PageBuilder& page) {

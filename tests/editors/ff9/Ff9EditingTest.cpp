@@ -355,4 +355,34 @@ TEST(Ff9Describe, ReadsBothNullCodesOfAChannel) {
     EXPECT_EQ(shown["Kanal 7"], "Code 128");
 }
 
+struct ControllerReading {
+    Byte stored;
+    std::string shown;
+};
+
+std::ostream& operator<<(std::ostream& out, const ControllerReading& c) {
+    return out << "byte " << static_cast<int>(c.stored) << " shows " << c.shown;
+}
+
+class Ff9ControllerTest : public testing::TestWithParam<ControllerReading> {};
+
+// A controller byte reads as NULL when bit 7 is set, otherwise as control (bits 0 to 3)
+// and direction (bit 4); the bits between play no part.
+TEST_P(Ff9ControllerTest, ReadsControlAndDirection) {
+    std::vector<Byte> record = Ff9Record(2);
+    record[205] = GetParam().stored;
+    CamPacData data = Ff9DataSet(record);
+    std::map<std::string, std::string> shown;
+    for (const ShownField& field : DescribeModel(ff9::Family(), data.modelSlots.Slot(0))) {
+        shown[field.field->name] = field.shown;
+    }
+    EXPECT_EQ(shown["Startoffset Geber"], GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ff9, Ff9ControllerTest,
+    testing::Values(ControllerReading{0x12, "- Vr-C"}, ControllerReading{0x04, "+ Vr-E"},
+                    ControllerReading{0x80, "NULL"}, ControllerReading{0xF3, "NULL"},
+                    ControllerReading{0x61, "+ Vr-B"}, ControllerReading{0x34, "- Vr-E"},
+                    ControllerReading{0x16, "Code 22"}));
 }  // namespace
