@@ -1,6 +1,7 @@
 #include "pages/CSavePage.h"
 #include "adapters/BackupFolder.h"
 #include "adapters/CamPacConnection.h"
+#include "adapters/AdapterTexts.h"
 #include "adapters/TransferEngine.h"
 
 #include <QCheckBox>
@@ -71,7 +72,7 @@ CSavePage::CSavePage(CMainDialog& mainDialog, QWidget* parent) : CPage(mainDialo
     auto* writeGroup = new QGroupBox(PageText(m, txt::kGroupWriteCamPac), this);
     auto* writeLayout = new QGridLayout(writeGroup);
     writeButton_ =
-        Named(new QPushButton(PageText(m, txt::kButtonWrite), writeGroup), "writeButton");
+        Named(new QPushButton(PageText(m, txt::kWriteButtonIdle), writeGroup), "writeButton");
     writeButton_->setCheckable(true);
     changesOnly_ =
         Named(new QCheckBox(PageText(m, txt::kCheckWriteChangesOnly), writeGroup), "changesOnly");

@@ -61,7 +61,6 @@ inline constexpr NumberedText kEraseDataSet{155, ""};
 inline constexpr NumberedText kGroupSaveFile{156, ""};
 inline constexpr NumberedText kGroupWriteCamPac{157, ""};
 inline constexpr NumberedText kButtonSaveFile{158, ""};
-inline constexpr NumberedText kButtonWrite{159, ""};
 inline constexpr NumberedText kExplainErase{160, ""};
 inline constexpr NumberedText kExplainEraseEffect{161, ""};
 inline constexpr NumberedText kExplainSave{162, ""};
