@@ -132,8 +132,12 @@ void CMainDialog::ConnectMenu() {
     connect(menu_.lastFile, &QAction::triggered, this, &CMainDialog::RunLastFile);
     connect(menu_.save, &QAction::triggered, this, &CMainDialog::RunSave);
     // Without a data set there is nothing to save.
-    connect(menu_.fileMenu, &QMenu::aboutToShow, this,
-            [this] { menu_.save->setEnabled(session_.data.state != DataSetState::None); });
+    // Saving needs a data set, and waits while an edit is open: the file would not hold
+    // the edit, yet the data set would count as saved.
+    connect(menu_.fileMenu, &QMenu::aboutToShow, this, [this] {
+        menu_.save->setEnabled(session_.data.state != DataSetState::None &&
+                               !IsEditingTabSet(tabSet_));
+    });
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
     connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
     // The adapter dialog arrives with the adapters that serve it.
@@ -178,6 +182,7 @@ void CMainDialog::SetTabPage(int position, int pageNumber) {
 }
 
 void CMainDialog::BuildTabs(int set) {
+    tabSet_ = set;
     buildingTabs_ = true;
     std::vector<int> previous = tabPages_;
     while (tabs_->count() > 0) {

@@ -110,6 +110,7 @@ class CMainDialog : public QMainWindow {
     std::map<int, CPage*> pages_;
     std::vector<int> tabPages_;
     int currentPage_ = 0;
+    int tabSet_ = 0;
     bool buildingTabs_ = false;
     bool finished_ = false;
     std::function<void(int)> endProcess_;

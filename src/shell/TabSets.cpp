@@ -71,3 +71,7 @@ int StepOfPage(int pageNumber) {
         return 2;
     return 1;
 }
+
+bool IsEditingTabSet(int set) {
+    return set == 2 || set == 5 || set == 7 || set == 9 || set == 11;
+}

@@ -40,5 +40,8 @@ struct TypeTabs {
 };
 TypeTabs TabsForType(const std::string& typeName, bool ff9SuperAsFf9);
 
+// The sets shown while an edit is open: only the editor tabs of the type.
+bool IsEditingTabSet(int set);
+
 // Which step label is coloured while a page is shown: 0 get data, 1 view/change, 2 save.
 int StepOfPage(int pageNumber);

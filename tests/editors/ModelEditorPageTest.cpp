@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -140,6 +142,14 @@ TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
     Choose(kBase, "Stopuhr 1/ Schalter", "Power");
     EXPECT_EQ(SlotByte(0, 13), 0x70);
     EXPECT_TRUE(Page(kBase).Control("Stopuhr 1/ Position")->isHidden());
+}
+
+TEST_F(EditorPageFixture, TheMenuCannotSaveWhileAnEditIsOpen) {
+    Q_EMIT window->menu().fileMenu->aboutToShow();
+    EXPECT_TRUE(window->menu().save->isEnabled());
+    StartEditing();
+    Q_EMIT window->menu().fileMenu->aboutToShow();
+    EXPECT_FALSE(window->menu().save->isEnabled()) << "the file would lack the open edit";
 }
 
 // A renamed model shows its new name in the list at once, on this page and the next.
