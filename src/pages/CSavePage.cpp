@@ -1,7 +1,7 @@
 #include "pages/CSavePage.h"
+#include "adapters/AdapterTexts.h"
 #include "adapters/BackupFolder.h"
 #include "adapters/CamPacConnection.h"
-#include "adapters/AdapterTexts.h"
 #include "adapters/TransferEngine.h"
 
 #include <QCheckBox>

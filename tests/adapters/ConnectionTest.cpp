@@ -58,7 +58,6 @@ TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
 
 }  // namespace
 
-
 namespace {
 
 TEST(PortTalkRequestsTest, PortNumbersGoLittleEndianBeforeTheValue) {

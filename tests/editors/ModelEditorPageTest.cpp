@@ -8,8 +8,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
