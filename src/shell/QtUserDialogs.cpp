@@ -128,10 +128,11 @@ bool QtUserDialogs::SetUpPage(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-// Every printout is printed whole: no page range, no selection.
+// A printout may run over several sheets (a long model list): the user may choose some.
 bool QtUserDialogs::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -1,4 +1,5 @@
 #include <QListWidget>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -97,6 +98,24 @@ TEST_F(PrintingTest, ModelListOf102ModelsContinuesOnASecondSheetUnderTheSameHead
     const std::string fifthLine = sheets[0].substr(fifth, sheets[0].find('\n', fifth) - fifth);
     EXPECT_NE(fifthLine.find("Thermik"), std::string::npos) << fifthLine;
     EXPECT_NE(sheets[1].find("Grün"), std::string::npos);
+}
+
+TEST_F(PrintingTest, PageRangeOfThePrintDialogPrintsTheChosenSheetsOnly) {
+    Fc16Set();
+    dialogs.printDialogs.push_back([this](QPrinter& printer) {
+        QPageRanges second;
+        second.addPage(2);
+        printer.setPageRanges(second);
+        return PrintIntoPdf(pdf)(printer);
+    });
+    ClickPrint(page::kModels);
+
+    const std::vector<std::string> sheets = PdfSheets(pdf);
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_EQ(sheets[0].find(Fc16Line(67, 67)), std::string::npos);
+    EXPECT_NE(sheets[0].find(Fc16Line(68, 68)), std::string::npos);
+    EXPECT_NE(sheets[0].find(Fc16Line(102, 102)), std::string::npos);
+    EXPECT_NE(sheets[0].find("Modellname"), std::string::npos);
 }
 
 TEST_F(PrintingTest, ModelListIsNumberedAsTheListShowsIt) {

@@ -58,6 +58,30 @@ double DotsPerMillimetreY(const QPaintDevice& device) {
     return device.logicalDpiY() / 25.4;
 }
 
+// The sheets of a printout that the print dialog's page range asks for (all without one),
+// each begun on its own sheet of paper.
+class SheetFeed {
+  public:
+    explicit SheetFeed(QPrinter& printer) : printer_(printer), chosen_(printer.pageRanges()) {}
+
+    // True when sheet `number` (from 1) is printed; it is then begun.
+    bool Start(int number) {
+        if (!chosen_.isEmpty() && !chosen_.contains(number)) {
+            return false;
+        }
+        if (started_) {
+            printer_.newPage();
+        }
+        started_ = true;
+        return true;
+    }
+
+  private:
+    QPrinter& printer_;
+    QPageRanges chosen_;
+    bool started_ = false;
+};
+
 // One editor page: three heading lines at the top-left corner inside the margins, each
 // where the one before ends, and 2 mm below them the picture, as large as fits.
 void PaintPageSheet(QPainter& painter, const QImage& picture, const PageHeading& heading) {
@@ -153,9 +177,10 @@ Status PrintPagesTo(QPrinter& printer, const Session& session,
     if (!painter.begin(&printer)) {
         return JobFailed();
     }
+    SheetFeed feed(printer);
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            printer.newPage();
+        if (!feed.Start(static_cast<int>(i) + 1)) {
+            continue;
         }
         PaintPageSheet(painter, pages[i].picture,
                        PageHeadingFor(session.data, session.language, pages[i].model));
@@ -173,12 +198,12 @@ Status PrintModelListTo(QPrinter& printer, const Session& session, int numbering
     }
     const int height = static_cast<int>(printer.height() / DotsPerMillimetreY(printer) * 10);
     const std::vector<int> sheets = RowsPerSheet(static_cast<int>(content.rows.size()), height);
+    SheetFeed feed(printer);
     int first = 0;
     for (std::size_t sheet = 0; sheet < sheets.size(); ++sheet) {
-        if (sheet > 0) {
-            printer.newPage();
+        if (feed.Start(static_cast<int>(sheet) + 1)) {
+            PaintModelListSheet(painter, content, first, sheets[sheet]);
         }
-        PaintModelListSheet(painter, content, first, sheets[sheet]);
         first += sheets[sheet];
     }
     painter.end();
