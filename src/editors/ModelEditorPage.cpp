@@ -18,6 +18,8 @@
 #include "common/Cp1252.h"
 #include "editors/EditorTexts.h"
 #include "editors/FieldCodec.h"
+#include "pages/printing/PrintCommands.h"
+#include "pages/printing/Printout.h"
 #include "shell/CMainDialog.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
@@ -81,8 +83,16 @@ ModelEditorPage::ModelEditorPage(CMainDialog& mainDialog, QWidget* parent, const
         connect(revertButton_, &QPushButton::clicked, this, [this] { OnRevert(); });
     }
     auto* print = new QPushButton(QString::fromUtf8(kPrintCaption), this);
-    print->setEnabled(false);  // the print engine is not there yet
     side->addWidget(print);
+    // The printed picture shows the page without its command controls.
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{editToggle_, applyButton_, revertButton_, print}) {
+        HideWhenPrinted(command);
+    }
+    connect(print, &QPushButton::clicked, this, [this] {
+        modelList_->setFocus();
+        PrintEditorPage(main().session(), main().dialogs(), *this, model_);
+    });
     layout->addLayout(side);
 
     auto* scroll = new QScrollArea(this);

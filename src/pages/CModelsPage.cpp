@@ -22,6 +22,7 @@
 #include "dataset/ModelTexts.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
+#include "pages/printing/PrintCommands.h"
 #include "shell/CMainDialog.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
@@ -99,9 +100,7 @@ void CModelsPage::BuildControls() {
     saveButton_->setToolTip(PageText(m, txt::kTooltipSaveModel));
     saveAllButton_ = button(txt::kButtonSaveAll, "saveAllButton");
     saveAllButton_->setToolTip(PageText(m, txt::kTooltipSaveAll));
-    // Printing the model list comes with the printing of the program.
     printButton_ = button(txt::kButtonPrint, "printButton");
-    printButton_->setEnabled(false);
     buttonColumn->addStretch();
     picture_ = Named(new QLabel(this), "transmitterPicture");
     picture_->setFrameShape(QFrame::StyledPanel);
@@ -145,6 +144,7 @@ void CModelsPage::ConnectControls() {
     connect(loadButton_, &QPushButton::clicked, this, [this] { OnLoad(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { OnSave(); });
     connect(saveAllButton_, &QPushButton::clicked, this, [this] { OnSaveAll(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { OnPrint(); });
     connect(explorer_, &QCheckBox::toggled, this, [this](bool on) { OnExplorer(on); });
     connect(browser_, &QListWidget::currentRowChanged, this, [this] { OnBrowseSelection(); });
     connect(browser_, &QListWidget::itemActivated, this,
@@ -351,6 +351,12 @@ void CModelsPage::OnSaveAll() {
     }
     session.modelFolder = *chosen;
     ShowSaved(SaveAllModels(*chosen, session.data));
+}
+
+// The comment being typed is taken first, so that the printout shows it.
+void CModelsPage::OnPrint() {
+    TakeComment();
+    PrintModelList(main().session(), main().dialogs(), numberingStart_);
 }
 
 void CModelsPage::ShowSaved(const Status& written) {

@@ -44,6 +44,7 @@ class CModelsPage : public CPage {
     void OnLoad();
     void OnSave();
     void OnSaveAll();
+    void OnPrint();
     void LoadModelFrom(const std::string& path);
     // Shows a failed save; the explorer, when open, lists the files saved.
     void ShowSaved(const Status& written);

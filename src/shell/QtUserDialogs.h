@@ -7,7 +7,8 @@
 class LanguageTable;
 class QWidget;
 
-// Real dialogs: QMessageBox, QFileDialog and QInputDialog over the given parent window.
+// Real dialogs: QMessageBox, QFileDialog, QInputDialog and the page-setup and print dialogs
+// over the given parent window.
 class QtUserDialogs : public UserDialogs {
   public:
     explicit QtUserDialogs(const LanguageTable& language) : language_(language) {}
@@ -18,6 +19,8 @@ class QtUserDialogs : public UserDialogs {
     std::optional<std::string> ChooseFileToSave(const FileRequest& request) override;
     std::optional<std::string> ChooseFolder(const std::string& startFolder) override;
     std::optional<std::string> PromptText(const std::string& prompt) override;
+    bool SetUpPage(QPrinter& printer) override;
+    bool ChoosePrinter(QPrinter& printer) override;
 
   private:
     const LanguageTable& language_;

@@ -3,13 +3,14 @@
 #include <filesystem>
 #include <string>
 
+#include "common/PageMargins.h"
 #include "dataset/CamPacData.h"
 #include "dataset/TransmitterCatalogue.h"
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 
 // Everything one run of the program holds: the catalogue, the one data set, the settings
-// and the open language file, and the folders the file dialogs remember for this run.
+// and the open language file, and the folders and print margins remembered for this run.
 struct Session {
     explicit Session(std::filesystem::path folder)
         : programFolder(folder), language(std::move(folder)) {}
@@ -21,6 +22,9 @@ struct Session {
     LanguageTable language;
     std::string dataSetFolder;  // empty: the program's own folder
     std::string modelFolder;
+    // The margins of printed editor pages as the page-setup dialog last took them; they
+    // start at 0 and are not stored in the settings file.
+    PageMargins pageMargins;
 
     std::string FolderOrProgram(const std::string& remembered) const {
         return remembered.empty() ? programFolder.string() : remembered;

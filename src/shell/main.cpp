@@ -4,12 +4,17 @@
 #include "common/ProgramFolder.h"
 #include "shell/CMainDialog.h"
 #include "shell/OpenConnection.h"
+#include "shell/PrintOptions.h"
+#include "shell/PrintoutCommand.h"
 #include "shell/ProgramOptions.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
 #include "shell/StartUp.h"
 
 int main(int argc, char** argv) {
+    if (AsksForPrintout({argv + 1, argv + argc})) {
+        return RunPrintoutCommand(argc, argv);
+    }
     QApplication app(argc, argv);
     std::vector<std::string> words;
     for (const QString& argument : app.arguments().mid(1)) {

@@ -5,6 +5,7 @@
 #include "common/TextFormat.h"
 #include "dataset/ModelTexts.h"
 #include "pages/PageTexts.h"
+#include "pages/printing/PrintTexts.h"
 #include "shell/LanguageTable.h"
 #include "support/TestFiles.h"
 
@@ -24,16 +25,23 @@ const std::vector<NumberedText> kTexts{
     txt::kPreviewFileDate,   txt::kTooltipKeepComments,  txt::kTooltipModelComment,
     txt::kTooltipSavePage,
 };
+const std::vector<NumberedText> kPrintTexts{
+    txt::kPrintCaptureFailed, txt::kPrintJobFailed,      txt::kPrintDataSetComment,
+    txt::kPrintModelComment,  txt::kPrintColumnNumber,   txt::kPrintColumnName,
+    txt::kPrintColumnComment, txt::kPrintModelListTitle,
+};
 
 TEST(TextArguments, EveryLanguageTakesTheArgumentsOfTheConstant) {
     LanguageTable language(LanguageSourceFolder());
     for (int index = 1; index <= LanguageTable::kLanguageCount; ++index) {
         ASSERT_TRUE(language.LoadLanguage(index)) << index;
-        for (const NumberedText& numbered : kTexts) {
-            const auto text = language.Lookup(numbered.number);
-            ASSERT_TRUE(text.has_value()) << numbered.number;
-            EXPECT_EQ(ConversionLetters(*text), numbered.arguments)
-                << "text " << numbered.number << " in " << LanguageTable::LanguageName(index);
+        for (const auto* texts : {&kTexts, &kPrintTexts}) {
+            for (const NumberedText& numbered : *texts) {
+                const auto text = language.Lookup(numbered.number);
+                ASSERT_TRUE(text.has_value()) << numbered.number;
+                EXPECT_EQ(ConversionLetters(*text), numbered.arguments)
+                    << "text " << numbered.number << " in " << LanguageTable::LanguageName(index);
+            }
         }
     }
 }

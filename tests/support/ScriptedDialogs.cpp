@@ -21,6 +21,15 @@ std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
     return next;
 }
 
+bool RunNext(std::deque<std::function<bool(QPrinter&)>>& queue, QPrinter& printer) {
+    if (queue.empty()) {
+        return false;
+    }
+    const auto user = std::move(queue.front());
+    queue.pop_front();
+    return user(printer);
+}
+
 }  // namespace
 
 std::optional<std::string> ScriptedDialogs::ChooseFileToOpen(const FileRequest& request) {
@@ -39,6 +48,16 @@ std::optional<std::string> ScriptedDialogs::ChooseFolder(const std::string&) {
 
 std::optional<std::string> ScriptedDialogs::PromptText(const std::string&) {
     return Next(texts);
+}
+
+bool ScriptedDialogs::SetUpPage(QPrinter& printer) {
+    ++pageSetupsShown;
+    return RunNext(pageSetups, printer);
+}
+
+bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {
+    ++printDialogsShown;
+    return RunNext(printDialogs, printer);
 }
 
 std::vector<int> ScriptedDialogs::ShownNumbers() const {
