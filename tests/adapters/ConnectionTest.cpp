@@ -56,6 +56,65 @@ TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
     EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
 }
 
+TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    WriteBytes(folder / "module.bin", std::vector<Byte>(512, 0xFF));
+    SimulatedConnection::Options options;
+    options.image = folder / "module.bin";
+    auto opened = SimulatedConnection::Open(options, dialogs);
+    ASSERT_TRUE(opened.ok());
+    SimulatedConnection& connection = *opened.value();
+    EXPECT_EQ(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.portAccess(), nullptr);
+
+    AdapterChoice choice;
+    choice.kind = AdapterKind::Lpt;
+    choice.lptAddress = 0x278;
+    choice.waitStates = 3;
+    ASSERT_TRUE(connection.UseAdapter(choice).ok());
+    ASSERT_NE(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.lptBus()->waitStates(), 3);
+    // The module answers at the new address: the adapter check and the size detection pass.
+    EXPECT_TRUE(connection.module().Connect());
+    EXPECT_EQ(connection.module().DetectCamPacSize(), 512);
+
+    choice.kind = AdapterKind::Usb;
+    ASSERT_TRUE(connection.UseAdapter(choice).ok());
+    EXPECT_EQ(connection.kind(), AdapterKind::Usb);
+    EXPECT_EQ(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.module().DetectCamPacSize(), 512);
+}
+
+TEST(SimulatedConnectionTest, ADeniedPortFailsWhenTheParallelPortIsChosen) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    WriteBytes(folder / "module.bin", std::vector<Byte>(256, 0xFF));
+    SimulatedConnection::Options options;
+    options.image = folder / "module.bin";
+    ASSERT_TRUE(AddSimulatedFault("port-denied", options.faults).ok());
+    auto opened = SimulatedConnection::Open(options, dialogs);
+    ASSERT_TRUE(opened.ok());
+    AdapterChoice choice;
+    choice.kind = AdapterKind::Lpt;
+    const Status used = opened.value()->UseAdapter(choice);
+    ASSERT_FALSE(used.ok());
+    EXPECT_EQ(used.error().text, 76);
+    EXPECT_FALSE(opened.value()->portAccess()->on());
+}
+
+TEST(SimulatedConnectionTest, RefusesAFlippedByteBeyondTheImage) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    WriteBytes(folder / "module.bin", std::vector<Byte>(256, 0xFF));
+    SimulatedConnection::Options options;
+    options.image = folder / "module.bin";
+    ASSERT_TRUE(AddSimulatedFault("flip:256", options.faults).ok());
+    const auto opened = SimulatedConnection::Open(options, dialogs);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_NE(opened.error().literal.find("flip:256"), std::string::npos);
+}
+
 }  // namespace
 
 namespace {
