@@ -56,13 +56,27 @@ TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
     EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
 }
 
-TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
+// A simulated CamPac of `size` erased bytes with the faults named.
+struct SimulatedModule {
+    SimulatedModule(int size, std::vector<const char*> faults) {
+        WriteBytes(folder / "module.bin", std::vector<Byte>(static_cast<std::size_t>(size), 0xFF));
+        options.image = folder / "module.bin";
+        for (const char* fault : faults) {
+            EXPECT_TRUE(AddSimulatedFault(fault, options.faults).ok()) << fault;
+        }
+    }
+    Result<std::unique_ptr<SimulatedConnection>> Open() {
+        return SimulatedConnection::Open(options, dialogs);
+    }
+
     TempFolder folder;
     ScriptedDialogs dialogs;
-    WriteBytes(folder / "module.bin", std::vector<Byte>(512, 0xFF));
     SimulatedConnection::Options options;
-    options.image = folder / "module.bin";
-    auto opened = SimulatedConnection::Open(options, dialogs);
+};
+
+TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
+    SimulatedModule module(512, {});
+    auto opened = module.Open();
     ASSERT_TRUE(opened.ok());
     SimulatedConnection& connection = *opened.value();
     EXPECT_EQ(connection.lptBus(), nullptr);
@@ -87,13 +101,8 @@ TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
 }
 
 TEST(SimulatedConnectionTest, ADeniedPortFailsWhenTheParallelPortIsChosen) {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    WriteBytes(folder / "module.bin", std::vector<Byte>(256, 0xFF));
-    SimulatedConnection::Options options;
-    options.image = folder / "module.bin";
-    ASSERT_TRUE(AddSimulatedFault("port-denied", options.faults).ok());
-    auto opened = SimulatedConnection::Open(options, dialogs);
+    SimulatedModule module(256, {"port-denied"});
+    auto opened = module.Open();
     ASSERT_TRUE(opened.ok());
     AdapterChoice choice;
     choice.kind = AdapterKind::Lpt;
@@ -104,13 +113,8 @@ TEST(SimulatedConnectionTest, ADeniedPortFailsWhenTheParallelPortIsChosen) {
 }
 
 TEST(SimulatedConnectionTest, RefusesAFlippedByteBeyondTheImage) {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    WriteBytes(folder / "module.bin", std::vector<Byte>(256, 0xFF));
-    SimulatedConnection::Options options;
-    options.image = folder / "module.bin";
-    ASSERT_TRUE(AddSimulatedFault("flip:256", options.faults).ok());
-    const auto opened = SimulatedConnection::Open(options, dialogs);
+    SimulatedModule module(256, {"flip:256"});
+    const auto opened = module.Open();
     ASSERT_FALSE(opened.ok());
     EXPECT_NE(opened.error().literal.find("flip:256"), std::string::npos);
 }

@@ -249,6 +249,8 @@ QWidget* CAdapterDialog::BuildUsbGroup() {
     layout->addWidget(usbInfo_);
     usbInfoBox_ = Make<QPlainTextEdit>(group, "usbInfoBox");
     usbInfoBox_->setReadOnly(true);
+    // The information text has six lines: all of them show without scrolling.
+    usbInfoBox_->setMinimumHeight(usbInfoBox_->fontMetrics().lineSpacing() * 7 + 12);
     layout->addWidget(usbInfoBox_, 1);
 
     connect(usbInfo_, &QPushButton::clicked, this, &CAdapterDialog::OnUsbInfo);
