@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
 #include <string>
 
 #include "adapters/AdapterRules.h"
@@ -33,6 +35,29 @@ TEST(AdapterRules, LptAddressIsExactlyFourHexDigits) {
     }
     EXPECT_EQ(LptAddressText(0x378), "0378");
     EXPECT_EQ(LptAddressText(0xABCD), "ABCD");
+}
+
+// Any text of up to six characters: an address taken shows again as the text typed (in
+// upper case); anything else is refused with one of the two texts.
+TEST(AdapterRules, EveryTakenAddressShowsAsTyped) {
+    std::mt19937 random(20240611);
+    const std::string alphabet = "0123456789abcdefABCDEFgxX -";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(random() % 7, ' ');
+        for (char& c : text) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        const Result<std::uint16_t> parsed = ParseLptAddress(text);
+        if (parsed) {
+            std::string upper = text;
+            for (char& c : upper) {
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            }
+            EXPECT_EQ(LptAddressText(parsed.value()), upper);
+        } else {
+            EXPECT_TRUE(parsed.error().text == 210 || parsed.error().text == 211) << text;
+        }
+    }
 }
 
 TEST(AdapterRules, WaitStatesAreADecimalNumberFrom0To5000) {
