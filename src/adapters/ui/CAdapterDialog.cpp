@@ -19,6 +19,7 @@
 #include "common/MessageText.h"
 #include "common/TextFormat.h"
 #include "pages/CPage.h"
+#include "pages/PageSupport.h"
 #include "shell/CMainDialog.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
@@ -60,16 +61,9 @@ QPixmap LevelIcon(bool high) {
     return icon;
 }
 
-QWidget* Named(QWidget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 template <typename Widget>
 Widget* Make(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* widget = new Widget(text, parent);
-    Named(widget, name);
-    return widget;
+    return Named(new Widget(text, parent), name);
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
@@ -134,6 +128,11 @@ CAdapterDialog::CAdapterDialog(Session& session, CamPacConnection& connection, U
 CAdapterDialog::~CAdapterDialog() {
     liveDisplay_->stop();
     lineTestTimer_->stop();
+    // The edit holding the focus reports "editing finished" while QDialog destroys its
+    // children, when this part of the dialog is gone already.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
 }
 
 QWidget* CAdapterDialog::BuildLptGroup() {
