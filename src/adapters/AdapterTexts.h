@@ -11,6 +11,35 @@ inline constexpr NumberedText kPortRequestFailed{76, "d"};
 // LPT I2C bus.
 inline constexpr NumberedText kCalibrateQuestion{59, ""};
 inline constexpr NumberedText kCalibrateResult{213, "d"};
+// Adapter dialog: captions, line test, settings rules, system information.
+inline constexpr NumberedText kUseLpt{176, ""};
+inline constexpr NumberedText kUseUsb{177, ""};
+inline constexpr NumberedText kLptGroup{178, ""};
+inline constexpr NumberedText kUsbGroup{179, ""};
+inline constexpr NumberedText kAllOff{180, ""};
+inline constexpr NumberedText kStartLineTest{181, ""};
+inline constexpr NumberedText kCloseDialog{182, ""};
+inline constexpr NumberedText kUsbInfoButton{183, ""};
+inline constexpr NumberedText kUsbApplyClock{184, ""};
+inline constexpr int kLptInstructionsFirst = 185;  // 185 to 193: the LPT group's lines
+inline constexpr int kLptInstructionsLast = 193;
+inline constexpr NumberedText kLptAddressLabel{194, ""};
+inline constexpr NumberedText kLineTestSdaWrong{195, ""};
+inline constexpr NumberedText kLineTestSclWrong{196, ""};
+inline constexpr NumberedText kLineTestPassed{197, ""};
+inline constexpr NumberedText kSystemUnknown{198, ""};
+inline constexpr NumberedText kUsbFound{203, ""};
+inline constexpr NumberedText kAdapterUsbLine{204, ""};
+inline constexpr NumberedText kUsbClockGroup{207, ""};
+inline constexpr NumberedText kLptAddressLength{210, ""};
+inline constexpr NumberedText kLptAddressNotHex{211, ""};
+inline constexpr NumberedText kWaitStatesRange{212, ""};
+// Port access on Linux, in the system information.
+inline constexpr NumberedText kPortAccessPpdev{600, "s"};
+inline constexpr NumberedText kPortAccessDirect{601, ""};
+inline constexpr NumberedText kPortAccessNone{602, ""};
+inline constexpr NumberedText kSimulatedCamPac{603, "s"};
+inline constexpr NumberedText kPortAccessSwitchedOff{604, ""};
 // USB adapter.
 inline constexpr NumberedText kUsbWrongReportLength{63, ""};
 inline constexpr NumberedText kUsbInfoNotFound{202, ""};
@@ -58,6 +87,7 @@ inline constexpr const char* kDifferenceLine = "%d. Byte %d PC: %03d Chip: %03d"
 inline constexpr const char* kCalibrationTitle = "Test Waitstates (%i)";
 inline constexpr const char* kUsbInfoWaiting = "Moment..";
 inline constexpr const char* kUsbClockLine = "\r\nTakt: %i Hz";
+inline constexpr const char* kAdapterLptLine = "\r\nAdapter: LPT h%X";
 // The CamPac write has no numbered texts yet: the program holds its texts itself.
 inline constexpr const char* kReadingBackup = "Sicherung des CamPac wird gelesen ...";
 inline constexpr const char* kBackupSaved = "Sicherung: %s";

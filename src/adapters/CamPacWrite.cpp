@@ -129,9 +129,7 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
     if (!module_.Connect()) {
         observer.ShowLine(TransferLine::Status1, Text(txt::kAdapterNotAnswering));
         observer.ShowLine(TransferLine::Status2, Text(txt::kCheckAdapter));
-        report.failure = module_.kind() == AdapterKind::Lpt
-                             ? Error(txt::kAdapterNotAnswering).FollowedBy(Text(txt::kCheckAdapter))
-                             : Error(txt::kUsbNotFound);
+        report.failure = module_.ConnectFailure();
         return WriteEnd(observer, report);
     }
     const int size = module_.DetectCamPacSize();

@@ -14,3 +14,11 @@ void SteadyClock::SleepMilliseconds(int milliseconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
 }
+
+// A volatile counter: the compiler must make every pass, so the loop keeps its length.
+void SteadyClock::CountedPasses(std::int64_t passes) {
+    volatile std::int64_t counter = passes;
+    while (counter > 0) {
+        counter = counter - 1;
+    }
+}

@@ -12,9 +12,10 @@ class Clock {
     virtual std::int64_t NowMicroseconds() = 0;
     // Blocks for the given time (the USB waits between report fetches).
     virtual void SleepMilliseconds(int milliseconds) = 0;
-    // Told after every counted delay loop with the number of passes it made. The real
-    // clock ignores it (the loop itself took the time); a modelled clock may charge time.
-    virtual void CountedPasses(std::int64_t passes) { (void)passes; }
+    // A counted delay loop of `passes` passes, the bus timing's only time base: the
+    // machine's clock runs the loop, a modelled clock charges its modelled cost instead, so
+    // a simulated bus never spins however many waitstates it is given.
+    virtual void CountedPasses(std::int64_t passes) = 0;
 
     std::int64_t NowMilliseconds() { return NowMicroseconds() / 1000; }
 };
@@ -24,6 +25,7 @@ class SteadyClock : public Clock {
   public:
     std::int64_t NowMicroseconds() override;
     void SleepMilliseconds(int milliseconds) override;
+    void CountedPasses(std::int64_t passes) override;
 };
 
 // A clock that moves only when told: by sleeps, by the simulated devices (one step per

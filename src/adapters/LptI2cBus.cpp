@@ -18,26 +18,52 @@ constexpr int kCalibrationMaximum = 5000 * kCalibrationStep;
 
 void LptI2cBus::WriteLine(std::uint16_t offset, Byte mask, bool setBit) {
     const std::uint16_t reg = static_cast<std::uint16_t>(base_ + offset);
-    const std::optional<Byte> value = port_.ReadPort(reg);
+    const std::optional<Byte> value = ReadRegister(offset);
     if (!value) {
-        access_.SwitchPortAccessOff();
         return;
     }
     const Byte changed = setBit ? static_cast<Byte>(*value | mask)
                                 : static_cast<Byte>(*value & static_cast<Byte>(~mask));
     if (!port_.WritePort(reg, changed)) {
-        access_.SwitchPortAccessOff();
+        access_.SwitchOffAfterFault({reg, port_.lastError()});
     }
 }
 
-bool LptI2cBus::ReadLine(Byte mask) {
-    const std::optional<Byte> status =
-        port_.ReadPort(static_cast<std::uint16_t>(base_ + lpt::kStatusOffset));
-    if (!status) {
-        access_.SwitchPortAccessOff();
-        return false;
+std::optional<Byte> LptI2cBus::ReadRegister(std::uint16_t offset) {
+    const std::uint16_t reg = static_cast<std::uint16_t>(base_ + offset);
+    const std::optional<Byte> value = port_.ReadPort(reg);
+    if (!value) {
+        access_.SwitchOffAfterFault({reg, port_.lastError()});
     }
-    return (*status & mask) != 0;
+    return value;
+}
+
+bool LptI2cBus::ReadLine(Byte mask) {
+    const std::optional<Byte> status = ReadRegister(lpt::kStatusOffset);
+    return status && (*status & mask) != 0;
+}
+
+std::optional<LineLevels> LptI2cBus::ReadLevels() {
+    const std::optional<Byte> data = ReadRegister(lpt::kDataOffset);
+    const std::optional<Byte> status = ReadRegister(lpt::kStatusOffset);
+    const std::optional<Byte> control = ReadRegister(lpt::kControlOffset);
+    if (!data || !status || !control) {
+        return std::nullopt;
+    }
+    return LineLevels{(*control & lpt::kSclOutMask) != 0, (*data & lpt::kSdaOutMask) == 0,
+                      (*status & lpt::kSclInMask) != 0, (*status & lpt::kSdaInMask) != 0};
+}
+
+void LptI2cBus::ToggleSclOut() {
+    if (const std::optional<Byte> control = ReadRegister(lpt::kControlOffset)) {
+        SetScl((*control & lpt::kSclOutMask) != 0 ? 0 : 1);
+    }
+}
+
+void LptI2cBus::ToggleSdaOut() {
+    if (const std::optional<Byte> data = ReadRegister(lpt::kDataOffset)) {
+        SetSda((*data & lpt::kSdaOutMask) != 0 ? 1 : 0);
+    }
 }
 
 // SDA-out is inverted: level 1 clears bit 7 of the data register.
@@ -59,25 +85,11 @@ bool LptI2cBus::GetScl() {
 
 // ---- delays -------------------------------------------------------------------------
 
-// A volatile counter: the compiler must make every pass, so the loop keeps its length.
-void LptI2cBus::CountedLoop(std::int64_t passes) {
-    volatile std::int64_t counter = passes;
-    while (counter > 0) {
-        counter = counter - 1;
-    }
-}
-
 void LptI2cBus::ShortDelay() {
-    CountedLoop(waitStates_);
     clock_.CountedPasses(waitStates_);
 }
 
 void LptI2cBus::LongDelay() {
-    volatile int outer = waitStates_;
-    while (outer > 0) {
-        CountedLoop(waitStates_);
-        outer = outer - 1;
-    }
     clock_.CountedPasses(static_cast<std::int64_t>(waitStates_) * waitStates_);
 }
 

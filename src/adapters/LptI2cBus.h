@@ -23,6 +23,16 @@ inline constexpr Byte kSdaInMask = 0x80;
 inline constexpr Byte kSclInMask = 0x08;
 }  // namespace lpt
 
+// The four lines as the port's registers show them: the outputs as driven, the inputs as
+// read back from the bus. True is level 1 (released), false level 0 (pulled low).
+struct LineLevels {
+    bool sclOut = false;
+    bool sdaOut = false;
+    bool sclIn = false;
+    bool sdaIn = false;
+    bool operator==(const LineLevels&) const = default;
+};
+
 // The main window's title during the waitstate calibration.
 class WindowTitle {
   public:
@@ -56,8 +66,14 @@ class LptI2cBus {
     void SetScl(int level);
     bool GetSda();
     bool GetScl();
+    // The levels of all four lines from the data, status and control registers; nothing
+    // when a register cannot be read.
+    std::optional<LineLevels> ReadLevels();
+    // The manual line commands: each output to the other level, as its register shows it.
+    void ToggleSclOut();
+    void ToggleSdaOut();
 
-    // Counted busy loops: N passes, and N passes of an inner loop of N passes.
+    // Counted busy loops on the clock: N passes, and N x N passes.
     void ShortDelay();
     void LongDelay();
 
@@ -90,8 +106,9 @@ class LptI2cBus {
   private:
     void WriteLine(std::uint16_t offset, Byte mask, bool setBit);
     bool ReadLine(Byte mask);
+    // A register at base + offset; a failed access switches port access off with its fault.
+    std::optional<Byte> ReadRegister(std::uint16_t offset);
     bool WaitForSclHigh();
-    void CountedLoop(std::int64_t passes);
 
     ParallelPort& port_;
     Clock& clock_;

@@ -77,8 +77,23 @@ int ModuleAccess::DetectCamPacSize() {
     return 0;
 }
 
+Message ModuleAccess::PortFaultOr(Message failure) const {
+    if (lpt_ != nullptr && lpt_->access().fault()) {
+        return PortFaultMessage(*lpt_->access().fault());
+    }
+    return failure;
+}
+
 Status ModuleAccess::LptFault() const {
-    return Failure(txt::kAdapterNotAnswering).FollowedBy(Message::Numbered(txt::kCheckAdapter));
+    return PortFaultOr(
+        Failure(txt::kAdapterNotAnswering).FollowedBy(Message::Numbered(txt::kCheckAdapter)));
+}
+
+Message ModuleAccess::ConnectFailure() const {
+    if (kind_ == AdapterKind::Usb) {
+        return Failure(txt::kUsbNotFound);
+    }
+    return LptFault().error();
 }
 
 Status ModuleAccess::LptAddressForWrite(int size, int address) {
@@ -150,7 +165,8 @@ PassResult ModuleAccess::ReadPass(int size, std::span<const int> addresses, bool
         const int address = addresses.empty() ? i : addresses[static_cast<std::size_t>(i)];
         Result<Byte> value = LptRandomRead(size, address, stopEach);
         if (!value) {
-            return {PassEnd::Failed, value.error(), false};
+            // A failed port access shows as a bus error too; the port's failure is the cause.
+            return {PassEnd::Failed, PortFaultOr(value.error()), false};
         }
         sink(address, value.value());
         if (!checkpoint(address)) {
@@ -229,6 +245,11 @@ Status ModuleAccess::WriteRun(int size, int start, std::span<const Byte> bytes) 
         }
         return Status::Ok();
     }
+    const Status written = LptWriteRun(size, start, bytes);
+    return written ? written : Status(PortFaultOr(written.error()));
+}
+
+Status ModuleAccess::LptWriteRun(int size, int start, std::span<const Byte> bytes) {
     if (!lpt_->access().on()) {
         return LptFault();
     }

@@ -36,6 +36,9 @@ class ModuleAccess {
     // LPT: port access on and the adapter check; USB: the adapter is found (left open).
     bool Connect();
     void Disconnect();
+    // Why Connect failed: the failed port access (text 76), the adapter not answering
+    // (texts 86 and 87) or the USB adapter not found (text 101).
+    Message ConnectFailure() const;
     // The CamPac size in bytes, or 0.
     int DetectCamPacSize();
 
@@ -54,6 +57,9 @@ class ModuleAccess {
     Result<Byte> LptRandomRead(int size, int address, bool stopAfter);
     Status LptAddressForWrite(int size, int address);
     Status LptFault() const;
+    // The failed port access when one switched port access off, else `failure`.
+    Message PortFaultOr(Message failure) const;
+    Status LptWriteRun(int size, int start, std::span<const Byte> bytes);
     PassResult UsbReadPass(int size, std::span<const int> addresses, const ByteSink& sink,
                            const Checkpoint& checkpoint);
 

@@ -1,5 +1,7 @@
 #include "adapters/SimulatedParallelPort.h"
 
+#include <cerrno>
+
 SimulatedParallelPort::SimulatedParallelPort(ModelledClock& clock, SimulatedEeprom* eeprom,
                                              std::uint16_t base)
     : clock_(clock), eeprom_(eeprom), base_(base) {
@@ -60,6 +62,7 @@ void SimulatedParallelPort::Settle() {
 
 std::optional<Byte> SimulatedParallelPort::ReadPort(std::uint16_t port) {
     if (accessDenied_) {
+        SetLastError(EACCES);
         return std::nullopt;
     }
     Step();
@@ -87,6 +90,7 @@ std::optional<Byte> SimulatedParallelPort::ReadPort(std::uint16_t port) {
 
 bool SimulatedParallelPort::WritePort(std::uint16_t port, Byte value) {
     if (accessDenied_) {
+        SetLastError(EACCES);
         return false;
     }
     Step();

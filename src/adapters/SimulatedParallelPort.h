@@ -34,7 +34,9 @@ class SimulatedParallelPort : public ParallelPort {
 
     // Without the adapter the status inputs float high and follow nothing.
     void SetAdapterConnected(bool connected) { adapterConnected_ = connected; }
-    // Every access faults (as a port instruction the process may not issue).
+    // The adapter moves to another base address (the one the user chose).
+    void SetBase(std::uint16_t base) { base_ = base; }
+    // Every access faults (as a port the process may not reach), with EACCES.
     void SetAccessDenied(bool denied) { accessDenied_ = denied; }
 
     bool scl() const { return scl_; }

@@ -19,10 +19,6 @@ Message ByteStatus(int address, Byte value) {
                              {static_cast<long long>(address), static_cast<long long>(value)});
 }
 
-Message AdapterNotAnswering() {
-    return Error(txt::kAdapterNotAnswering).FollowedBy(Text(txt::kCheckAdapter));
-}
-
 // The module failed on the bus at one of the three acknowledge places of a random read.
 bool IsBusError(const Message& failure) {
     return failure.text == txt::kDeviceAddressNotAcknowledged.number ||
@@ -61,7 +57,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
 
     if (!module_.Connect()) {
         if (module_.kind() == AdapterKind::Lpt) {
-            dialogs_.Show(AdapterNotAnswering());
+            dialogs_.Show(module_.ConnectFailure());
             observer.ShowLine(TransferLine::Status1, Text(txt::kAdapterNotAnswering));
             observer.ShowLine(TransferLine::Status2, Text(txt::kCheckAdapter));
         } else {
@@ -154,8 +150,7 @@ CompareResult TransferEngine::CompareCamPac(TransferObserver& observer, Transfer
     observer.ShowLine(TransferLine::Status1, Text(txt::kAddressingAdapter));
     observer.ShowLine(TransferLine::Status2, Message::Literal(""));
     if (!module_.Connect()) {
-        dialogs_.Show(module_.kind() == AdapterKind::Lpt ? AdapterNotAnswering()
-                                                         : Error(txt::kUsbNotFound));
+        dialogs_.Show(module_.ConnectFailure());
         observer.ShowLine(TransferLine::Status1, Text(txt::kAdapterNotAnswering));
         observer.ShowLine(TransferLine::Status2, Text(txt::kCheckAdapter));
         stop();

@@ -13,7 +13,7 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::set<std::
                 error_ = word + " needs a value";
                 return;
             }
-            values_[word] = words[++i];
+            values_[word].push_back(words[++i]);
         } else {
             error_ = "unknown option " + word;
             return;
@@ -26,5 +26,10 @@ std::optional<std::string> Arguments::Value(const std::string& option) const {
     if (found == values_.end()) {
         return std::nullopt;
     }
-    return found->second;
+    return found->second.back();
+}
+
+std::vector<std::string> Arguments::Values(const std::string& option) const {
+    const auto found = values_.find(option);
+    return found == values_.end() ? std::vector<std::string>{} : found->second;
 }

@@ -7,17 +7,22 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: keplund-cli compare FILE.rom [--simulate IMAGE] [--adapter lpt|usb] "
-    "[--trace FILE.vcd] [--json] [--lang NAME]\n";
+const std::string kUsage = std::string("usage: keplund-cli compare FILE.rom ") +
+                           kAdapterOptionsUsage + " [--json] [--lang NAME]\n";
 
 }  // namespace
 
 int RunCompareCommand(const std::vector<std::string>& words,
                       const std::filesystem::path& programFolder, std::ostream& out,
                       std::ostream& err) {
-    TransferCli transfer(words, {}, kUsage, programFolder);
-    if (const std::optional<int> status = transfer.Open(err)) {
+    return RunCompareCommand(words, programFolder, out, err, HardwareMachine{});
+}
+
+int RunCompareCommand(const std::vector<std::string>& words,
+                      const std::filesystem::path& programFolder, std::ostream& out,
+                      std::ostream& err, const HardwareMachine& machine) {
+    TransferCli transfer(words, {}, kUsage, programFolder, machine);
+    if (const std::optional<int> status = transfer.Open(out, err)) {
         return *status;
     }
     if (const std::optional<int> failed = transfer.LoadFile(out, err)) {

@@ -91,3 +91,9 @@ JsonWriter& JsonWriter::Bool(bool value) {
     text_ += value ? "true" : "false";
     return *this;
 }
+
+JsonWriter& JsonWriter::Null() {
+    BeforeValue();
+    text_ += "null";
+    return *this;
+}

@@ -14,6 +14,7 @@ class JsonWriter {
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value);
     JsonWriter& Bool(bool value);
+    JsonWriter& Null();
     const std::string& Text() const { return text_; }
 
   private:

@@ -8,17 +8,22 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: keplund-cli read OUT.rom [--simulate IMAGE] [--adapter lpt|usb] [--trace FILE.vcd] "
-    "[--json] [--lang NAME]\n";
+const std::string kUsage = std::string("usage: keplund-cli read OUT.rom ") + kAdapterOptionsUsage +
+                           " [--json] [--lang NAME]\n";
 
 }  // namespace
 
 int RunReadCommand(const std::vector<std::string>& words,
                    const std::filesystem::path& programFolder, std::ostream& out,
                    std::ostream& err) {
-    TransferCli transfer(words, {}, kUsage, programFolder);
-    if (const std::optional<int> status = transfer.Open(err)) {
+    return RunReadCommand(words, programFolder, out, err, HardwareMachine{});
+}
+
+int RunReadCommand(const std::vector<std::string>& words,
+                   const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err,
+                   const HardwareMachine& machine) {
+    TransferCli transfer(words, {}, kUsage, programFolder, machine);
+    if (const std::optional<int> status = transfer.Open(out, err)) {
         return *status;
     }
     CamPacData& data = transfer.cli().session.data;

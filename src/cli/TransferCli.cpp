@@ -3,27 +3,54 @@
 #include <iostream>
 
 #include "adapters/BackupFolder.h"
+#include "adapters/SimulatedConnection.h"
+#include "adapters/hw/OpenConnection.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/DataSetFiles.h"
 
+namespace {
+
+const std::set<std::string> kAdapterOptions{"--simulate", "--adapter",     "--trace",
+                                            "--fault",    "--lpt-address", "--waitstates"};
+
+}  // namespace
+
 TransferCli::TransferCli(const std::vector<std::string>& words,
                          const std::set<std::string>& extraFlags, std::string usage,
-                         const std::filesystem::path& programFolder)
-    : args_(words,
-            [&] {
-                std::set<std::string> flags = extraFlags;
-                flags.insert("--json");
-                return flags;
-            }(),
-            {"--simulate", "--adapter", "--trace", "--lang", "--backups"}),
+                         const std::filesystem::path& programFolder, const HardwareMachine& machine,
+                         std::size_t positionals)
+    : args_(
+          words,
+          [&] {
+              std::set<std::string> flags = extraFlags;
+              flags.insert("--json");
+              return flags;
+          }(),
+          [] {
+              std::set<std::string> options = kAdapterOptions;
+              options.insert({"--lang", "--backups"});
+              return options;
+          }()),
       usage_(std::move(usage)),
-      programFolder_(programFolder) {}
+      programFolder_(programFolder),
+      machine_(machine),
+      positionals_(positionals) {}
 
-std::optional<int> TransferCli::Open(std::ostream& err) {
-    const std::optional<std::string> adapter = args_.Value("--adapter");
-    if (!args_.ok() || args_.positional().size() != 1 ||
-        (adapter && *adapter != "lpt" && *adapter != "usb")) {
-        err << (args_.ok() ? "" : "keplund-cli: " + args_.error() + "\n") << usage_;
+std::optional<int> TransferCli::Open(std::ostream& out, std::ostream& err) {
+    ProgramOptions options;
+    std::string refused = args_.ok() ? std::string() : args_.error();
+    for (const auto& [option, values] : args_.values()) {
+        for (const std::string& value : values) {
+            if (refused.empty() && kAdapterOptions.count(option) > 0) {
+                refused = TakeAdapterOption(option, value, options);
+            }
+        }
+    }
+    if (refused.empty()) {
+        refused = CheckAdapterOptions(options);
+    }
+    if (!refused.empty() || args_.positional().size() != positionals_) {
+        err << (refused.empty() ? "" : "keplund-cli: " + refused + "\n") << usage_;
         return 2;
     }
     cli_ = std::make_unique<CliSession>(programFolder_);
@@ -31,37 +58,20 @@ std::optional<int> TransferCli::Open(std::ostream& err) {
         return 1;
     }
     const Settings& settings = cli_->session.settings;
-    const AdapterKind kind = adapter ? (*adapter == "usb" ? AdapterKind::Usb : AdapterKind::Lpt)
-                                     : (settings.useUsb != 0 ? AdapterKind::Usb : AdapterKind::Lpt);
-    const std::optional<std::string> trace = args_.Value("--trace");
-    const std::optional<std::string> image = args_.Value("--simulate");
-    if (trace && kind != AdapterKind::Lpt) {
+    choice_ = ChooseAdapter(options, settings);
+    if (options.trace && choice_.kind != AdapterKind::Lpt) {
         err << "keplund-cli: --trace records the bus of the simulated parallel port; use it "
                "with --simulate IMAGE --adapter lpt\n";
         return 2;
     }
-    if (!image) {
-        // The command-line tool is built on the core alone; real adapters need the program.
-        err << "keplund-cli: read, compare and write reach a simulated CamPac only: give "
-               "--simulate IMAGE (the program keplund reaches the real adapters)\n";
-        return 2;
+    OpenedConnection opened = OpenConnection(options, settings, cli_->dialogs, machine_);
+    if (opened.problem) {
+        return ReportFailure(cli_->dialogs.Render(*opened.problem), json(), out, err);
     }
-    SimulatedConnection::Options options;
-    options.image = *image;
-    options.kind = kind;
-    options.clockFor64k = settings.clockFor64k;
-    if (trace) {
-        options.trace = *trace;
-    }
-    auto connection = SimulatedConnection::Open(options, cli_->dialogs);
-    if (!connection) {
-        err << "keplund-cli: " << cli_->dialogs.Render(connection.error()).message << "\n";
-        return 1;
-    }
-    sim_ = std::move(connection.value());
+    connection_ = std::move(opened.connection);
     engine_ = std::make_unique<TransferEngine>(
-        cli_->session.data, cli_->session.catalogue, cli_->dialogs, sim_->clock(), sim_->module(),
-        TransferEngine::Options{settings.clockFor64k, false});
+        cli_->session.data, cli_->session.catalogue, cli_->dialogs, connection_->clock(),
+        connection_->module(), TransferEngine::Options{settings.clockFor64k, false});
     observer_ = std::make_unique<CliProgress>(cli_->dialogs, err);
     return std::nullopt;
 }
@@ -72,11 +82,13 @@ std::vector<std::string> TransferCli::ListLines() const {
 
 void TransferCli::EndProgress() {
     observer_->EndBar();
-    sim_->camPac().port.StopTrace();
+    if (auto* simulated = dynamic_cast<SimulatedConnection*>(connection_.get())) {
+        simulated->camPac().port.StopTrace();
+    }
 }
 
 bool TransferCli::SaveSimulatedImage(std::ostream& err) {
-    const Status saved = sim_->AfterTransfer();
+    const Status saved = connection_->AfterTransfer();
     if (!saved) {
         err << "keplund-cli: " << cli_->dialogs.Render(saved.error()).message << "\n";
     }

@@ -8,17 +8,23 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: keplund-cli write FILE.rom [--simulate IMAGE] [--only-changes] [--adapter lpt|usb] "
-    "[--trace FILE.vcd] [--backups DIR] [--json] [--lang NAME]\n";
+const std::string kUsage =
+    std::string("usage: keplund-cli write FILE.rom [--only-changes] [--backups DIR] ") +
+    kAdapterOptionsUsage + " [--json] [--lang NAME]\n";
 
 }  // namespace
 
 int RunWriteCommand(const std::vector<std::string>& words,
                     const std::filesystem::path& programFolder, std::ostream& out,
                     std::ostream& err) {
-    TransferCli transfer(words, {"--only-changes"}, kUsage, programFolder);
-    if (const std::optional<int> status = transfer.Open(err)) {
+    return RunWriteCommand(words, programFolder, out, err, HardwareMachine{});
+}
+
+int RunWriteCommand(const std::vector<std::string>& words,
+                    const std::filesystem::path& programFolder, std::ostream& out,
+                    std::ostream& err, const HardwareMachine& machine) {
+    TransferCli transfer(words, {"--only-changes"}, kUsage, programFolder, machine);
+    if (const std::optional<int> status = transfer.Open(out, err)) {
         return *status;
     }
     if (const std::optional<int> failed = transfer.LoadFile(out, err)) {

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/AdapterTestCommand.h"
 #include "cli/CompareCommand.h"
 #include "cli/DataCommands.h"
 #include "cli/DescribeCommand.h"
@@ -31,8 +32,11 @@ constexpr const char* kUsage =
     "  read OUT.rom                       read a CamPac into a file\n"
     "  compare FILE.rom                   compare a file with a CamPac\n"
     "  write FILE.rom [--only-changes]    write a file to a CamPac\n"
-    "  (read, compare, write: [--adapter lpt|usb] [--simulate IMAGE [--trace FILE.vcd]]\n"
-    "   [--json] [--lang NAME])\n";
+    "  adapter-test                       the line test (LPT) or the adapter's information\n"
+    "                                     (USB)\n"
+    "  (read, compare, write, adapter-test: [--adapter lpt|usb] [--lpt-address HHHH]\n"
+    "   [--waitstates N] [--simulate IMAGE [--fault NAME]... [--trace FILE.vcd]]\n"
+    "   [--json] [--lang NAME]; without --simulate the adapter of the settings)\n";
 
 const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"info", RunInfoCommand},
@@ -48,6 +52,7 @@ const std::vector<std::pair<std::string, DataCommand>> kCommands{
     {"read", RunReadCommand},
     {"compare", RunCompareCommand},
     {"write", RunWriteCommand},
+    {"adapter-test", RunAdapterTestCommand},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "adapters/CamPacConnection.h"
 #include "adapters/TransferEngine.h"
+#include "adapters/ui/CAdapterDialog.h"
 #include "common/Cp1252.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
@@ -140,8 +141,7 @@ void CMainDialog::ConnectMenu() {
     });
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
     connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
-    // The adapter dialog arrives with the adapters that serve it.
-    menu_.adapter->setEnabled(false);
+    connect(menu_.adapter, &QAction::triggered, this, [this] { RunAdapterDialog(*this); });
     connect(menu_.clockFor64k, &QAction::toggled, this,
             [this](bool on) { session_.settings.clockFor64k = on; });
     connect(menu_.alwaysCompare, &QAction::toggled, this,
@@ -350,13 +350,16 @@ void CMainDialog::FinishRun() {
 
 void CMainDialog::UseConnection(std::unique_ptr<CamPacConnection> connection) {
     connection_ = std::move(connection);
-    if (connection_ != nullptr) {
-        if (PortAccessSwitch* access = connection_->portAccess()) {
-            // A port access that faults switches port access off: transfer off for the pages.
-            access->SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
-        }
+    ConnectionChanged();
+}
+
+void CMainDialog::ConnectionChanged() {
+    PortAccessSwitch* access = connection_ != nullptr ? connection_->portAccess() : nullptr;
+    if (access != nullptr) {
+        // A port access that faults switches port access off: transfer off for the pages.
+        access->SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
     }
-    PostTransfersEnabled(connection_ != nullptr);
+    PostTransfersEnabled(connection_ != nullptr && (access == nullptr || access->on()));
 }
 
 bool CMainDialog::UsesUsb() const {

@@ -72,6 +72,8 @@ class CMainDialog : public QMainWindow {
     // The CamPac of this run (real or simulated); none while port access is off.
     void UseConnection(std::unique_ptr<CamPacConnection> connection);
     CamPacConnection* connection() const { return connection_.get(); }
+    // After the connection's adapter changed: the transfer buttons follow its port access.
+    void ConnectionChanged();
     // Whether the USB adapter is the adapter of this run.
     bool UsesUsb() const;
     // The engine for one transfer on the data set through the connection; nothing while

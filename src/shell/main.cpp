@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <iostream>
 
+#include "adapters/hw/OpenConnection.h"
 #include "common/ProgramFolder.h"
 #include "shell/CMainDialog.h"
-#include "shell/OpenConnection.h"
 #include "shell/PrintOptions.h"
 #include "shell/PrintoutCommand.h"
 #include "shell/ProgramOptions.h"
@@ -33,14 +33,13 @@ int main(int argc, char** argv) {
     CMainDialog window(session, dialogs);
     dialogs.SetParent(&window);
     // Port access is opened at start (the parallel port's lines are released then); when it
-    // cannot be had, the transfer buttons stay off for the run.
-    auto connection = OpenConnection(*parsed.options, session.settings, dialogs);
-    if (connection) {
-        window.UseConnection(std::move(connection.value()));
-    } else {
-        dialogs.Show(connection.error());
-        window.UseConnection(nullptr);
+    // cannot be had, port access stays off and the transfer buttons with it, until the
+    // adapter dialog chooses an adapter that works.
+    OpenedConnection opened = OpenConnection(*parsed.options, session.settings, dialogs);
+    if (opened.problem) {
+        dialogs.Show(*opened.problem);
     }
+    window.UseConnection(std::move(opened.connection));
     window.show();
     return app.exec();
 }

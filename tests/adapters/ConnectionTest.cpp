@@ -56,6 +56,69 @@ TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
     EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
 }
 
+// A simulated CamPac of `size` erased bytes with the faults named.
+struct SimulatedModule {
+    SimulatedModule(int size, std::vector<const char*> faults) {
+        WriteBytes(folder / "module.bin", std::vector<Byte>(static_cast<std::size_t>(size), 0xFF));
+        options.image = folder / "module.bin";
+        for (const char* fault : faults) {
+            EXPECT_TRUE(AddSimulatedFault(fault, options.faults).ok()) << fault;
+        }
+    }
+    Result<std::unique_ptr<SimulatedConnection>> Open() {
+        return SimulatedConnection::Open(options, dialogs);
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    SimulatedConnection::Options options;
+};
+
+TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
+    SimulatedModule module(512, {});
+    auto opened = module.Open();
+    ASSERT_TRUE(opened.ok());
+    SimulatedConnection& connection = *opened.value();
+    EXPECT_EQ(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.portAccess(), nullptr);
+
+    AdapterChoice choice;
+    choice.kind = AdapterKind::Lpt;
+    choice.lptAddress = 0x278;
+    choice.waitStates = 3;
+    ASSERT_TRUE(connection.UseAdapter(choice).ok());
+    ASSERT_NE(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.lptBus()->waitStates(), 3);
+    // The module answers at the new address: the adapter check and the size detection pass.
+    EXPECT_TRUE(connection.module().Connect());
+    EXPECT_EQ(connection.module().DetectCamPacSize(), 512);
+
+    choice.kind = AdapterKind::Usb;
+    ASSERT_TRUE(connection.UseAdapter(choice).ok());
+    EXPECT_EQ(connection.kind(), AdapterKind::Usb);
+    EXPECT_EQ(connection.lptBus(), nullptr);
+    EXPECT_EQ(connection.module().DetectCamPacSize(), 512);
+}
+
+TEST(SimulatedConnectionTest, ADeniedPortFailsWhenTheParallelPortIsChosen) {
+    SimulatedModule module(256, {"port-denied"});
+    auto opened = module.Open();
+    ASSERT_TRUE(opened.ok());
+    AdapterChoice choice;
+    choice.kind = AdapterKind::Lpt;
+    const Status used = opened.value()->UseAdapter(choice);
+    ASSERT_FALSE(used.ok());
+    EXPECT_EQ(used.error().text, 76);
+    EXPECT_FALSE(opened.value()->portAccess()->on());
+}
+
+TEST(SimulatedConnectionTest, RefusesAFlippedByteBeyondTheImage) {
+    SimulatedModule module(256, {"flip:256"});
+    const auto opened = module.Open();
+    ASSERT_FALSE(opened.ok());
+    EXPECT_NE(opened.error().literal.find("flip:256"), std::string::npos);
+}
+
 }  // namespace
 
 namespace {

@@ -93,7 +93,13 @@ TEST(TransferFaults, PortAccessFaultSwitchesAccessOffAndFails) {
     rig.sim.port.SetAccessDenied(true);
     EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
     EXPECT_EQ(switchedOff, 1);
-    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kAdapterNotAnswering.number);
+    // The failed access itself is told, with the system's error code (EACCES) and words.
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    const Message& shown = rig.dialogs.shown.back();
+    EXPECT_EQ(shown.text, 76);
+    ASSERT_EQ(shown.arguments.size(), 1u);
+    EXPECT_EQ(std::get<long long>(shown.arguments[0]), 13);
+    EXPECT_EQ(shown.suffix, "\r\n(0x378: Permission denied)");
 }
 
 TEST(TransferFaults, NoModuleMeansUnknownSize) {

@@ -158,7 +158,8 @@ TEST_P(TransferPages, PortAccessFaultTurnsTheTransferButtonsOff) {
     ASSERT_NE(simulated, nullptr);
     simulated->camPac().port.SetAccessDenied(true);
     Click(page::kGetData, "compareButton");
-    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{86});
+    // The failed port access is what the user is told (text 76), not a silent adapter.
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{76});
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "readButton")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(page::kGetData, "compareButton")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isEnabled());

@@ -20,11 +20,28 @@ TEST(ProgramOptionsTest, ReadsSimulatedModuleAdapterAndTrace) {
     EXPECT_EQ(*ParseProgramOptions({"--adapter", "usb"}).options->adapter, AdapterKind::Usb);
 }
 
+TEST(ProgramOptionsTest, FaultsGoWithTheSimulatedModule) {
+    const ParsedOptions parsed = ParseProgramOptions(
+        {"--fault", "no-ack", "--simulate", "m.bin", "--fault", "flip:0x20", "--fault", "no-ack"});
+    ASSERT_TRUE(parsed.options.has_value()) << parsed.error;
+    const SimulatedFaults& faults = parsed.options->faults;
+    EXPECT_EQ(faults.eeprom.noAck, AckFault::Everything);
+    EXPECT_EQ(faults.eeprom.flipAddress, 0x20);
+    EXPECT_EQ(faults.names, (std::vector<std::string>{"no-ack", "flip:0x20", "no-ack"}));
+}
+
 TEST(ProgramOptionsTest, RefusesWhatItCannotDo) {
     const std::vector<std::vector<std::string>> refused = {
-        {"--simulate"},         {"--adapter", "com1"},
-        {"--verbose"},          {"image.bin"},
-        {"--trace", "bus.vcd"}, {"--simulate", "a.bin", "--adapter", "usb", "--trace", "bus.vcd"},
+        {"--simulate"},
+        {"--adapter", "com1"},
+        {"--verbose"},
+        {"image.bin"},
+        {"--trace", "bus.vcd"},
+        {"--simulate", "a.bin", "--adapter", "usb", "--trace", "bus.vcd"},
+        {"--fault", "no-ack"},
+        {"--simulate", "a.bin", "--fault", "stuck"},
+        // The address and the waitstates of the program are set in its adapter dialog.
+        {"--lpt-address", "0378"},
     };
     for (const auto& words : refused) {
         const ParsedOptions parsed = ParseProgramOptions(words);

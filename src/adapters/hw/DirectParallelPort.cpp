@@ -44,23 +44,27 @@ DirectParallelPort::~DirectParallelPort() {
 
 std::optional<Byte> DirectParallelPort::ReadPort(std::uint16_t port) {
     if (!Owns(port)) {
+        SetLastError(EINVAL);
         return std::nullopt;
     }
 #ifdef KEPLUND_HAS_PORT_INSTRUCTIONS
     return static_cast<Byte>(::inb(port));
 #else
+    SetLastError(ENOSYS);
     return std::nullopt;
 #endif
 }
 
 bool DirectParallelPort::WritePort(std::uint16_t port, Byte value) {
     if (!Owns(port)) {
+        SetLastError(EINVAL);
         return false;
     }
 #ifdef KEPLUND_HAS_PORT_INSTRUCTIONS
     ::outb(value, port);
     return true;
 #else
+    SetLastError(ENOSYS);
     return false;
 #endif
 }

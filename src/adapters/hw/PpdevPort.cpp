@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kParportFolder = "/proc/sys/dev/parport";
 constexpr const char* kPermissionHint =
     "\r\n\r\nLinux: sudo usermod -aG lp $USER (then log in again), and load ppdev "
     "(sudo modprobe ppdev).";
@@ -28,12 +27,14 @@ Message CannotOpen(const std::string& detail) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> PpdevPort::DeviceFor(std::uint16_t baseAddress) {
-    return FindParportDevice(baseAddress, kParportFolder);
+std::optional<std::filesystem::path> PpdevPort::DeviceFor(std::uint16_t baseAddress,
+                                                          const PortFolders& folders) {
+    return FindParportDevice(baseAddress, folders.parport, folders.devices);
 }
 
-Result<std::unique_ptr<PpdevPort>> PpdevPort::Open(std::uint16_t baseAddress) {
-    const std::optional<std::filesystem::path> device = DeviceFor(baseAddress);
+Result<std::unique_ptr<PpdevPort>> PpdevPort::Open(std::uint16_t baseAddress,
+                                                   const PortFolders& folders) {
+    const std::optional<std::filesystem::path> device = DeviceFor(baseAddress, folders);
     if (!device) {
         char address[16];
         std::snprintf(address, sizeof address, "0x%03X", baseAddress);
@@ -76,9 +77,11 @@ std::optional<Byte> PpdevPort::ReadPort(std::uint16_t port) {
             request = PPRCONTROL;
             break;
         default:
+            SetLastError(EINVAL);
             return std::nullopt;
     }
     if (ioctl(fd_, request, &value) != 0) {
+        SetLastError(errno);
         return std::nullopt;
     }
     return value;
@@ -86,16 +89,25 @@ std::optional<Byte> PpdevPort::ReadPort(std::uint16_t port) {
 
 bool PpdevPort::WritePort(std::uint16_t port, Byte value) {
     unsigned char byte = value;
+    unsigned long request = 0;
     switch (port - base_) {
         case 0:
-            return ioctl(fd_, PPWDATA, &byte) == 0;
+            request = PPWDATA;
+            break;
         case 1:
             return true;  // the status register takes no writes
         case 2:
-            return ioctl(fd_, PPWCONTROL, &byte) == 0;
+            request = PPWCONTROL;
+            break;
         default:
+            SetLastError(EINVAL);
             return false;
     }
+    if (ioctl(fd_, request, &byte) != 0) {
+        SetLastError(errno);
+        return false;
+    }
+    return true;
 }
 
 std::string PlatformName() {
@@ -104,4 +116,29 @@ std::string PlatformName() {
         return {};
     }
     return std::string(name.sysname) + " " + name.release;
+}
+
+std::string SystemDescription(const std::filesystem::path& osRelease) {
+    std::string description = PlatformName();
+    if (description.empty()) {
+        return description;
+    }
+    // PRETTY_NAME="Debian GNU/Linux 12 (bookworm)"
+    std::ifstream in(osRelease);
+    constexpr std::string_view kKey = "PRETTY_NAME=";
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(kKey, 0) != 0) {
+            continue;
+        }
+        std::string name = line.substr(kKey.size());
+        if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') &&
+            name.back() == name.front()) {
+            name = name.substr(1, name.size() - 2);
+        }
+        if (!name.empty()) {
+            description += ", " + name;
+        }
+        break;
+    }
+    return description;
 }

@@ -1,0 +1,44 @@
+#include "adapters/hw/OpenConnection.h"
+
+#include "adapters/SimulatedConnection.h"
+#include "shell/Settings.h"
+
+AdapterChoice ChooseAdapter(const ProgramOptions& options, const Settings& settings) {
+    AdapterChoice choice;
+    choice.kind =
+        options.adapter.value_or(settings.useUsb != 0 ? AdapterKind::Usb : AdapterKind::Lpt);
+    choice.lptAddress = options.lptAddress.value_or(settings.lptAddress);
+    choice.waitStates = options.waitStates.value_or(settings.waitStates);
+    choice.usbVendor = static_cast<std::uint16_t>(settings.usbVendor);
+    choice.usbProduct = static_cast<std::uint16_t>(settings.usbProduct);
+    choice.clockFor64k = settings.clockFor64k;
+    return choice;
+}
+
+OpenedConnection OpenConnection(const ProgramOptions& options, const Settings& settings,
+                                UserDialogs& dialogs, const HardwareMachine& machine) {
+    const AdapterChoice choice = ChooseAdapter(options, settings);
+    OpenedConnection opened;
+    if (options.simulate) {
+        SimulatedConnection::Options simulated;
+        simulated.image = *options.simulate;
+        simulated.kind = choice.kind;
+        simulated.clockFor64k = choice.clockFor64k;
+        simulated.faults = options.faults;
+        if (choice.kind == AdapterKind::Lpt) {
+            simulated.trace = options.trace;
+        }
+        auto connection = SimulatedConnection::Open(simulated, dialogs);
+        if (!connection) {
+            opened.problem = connection.error();
+            return opened;
+        }
+        opened.connection = std::move(connection.value());
+    } else {
+        opened.connection = std::make_unique<HardwareAdapters>(dialogs, machine);
+    }
+    if (const Status used = opened.connection->UseAdapter(choice); !used) {
+        opened.problem = used.error();
+    }
+    return opened;
+}
