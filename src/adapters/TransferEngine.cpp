@@ -75,7 +75,6 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
 
     const int size = module_.DetectCamPacSize();
     data_.imageSize = size;
-    observer.ShowLine(TransferLine::Status1, Message::Literal(campac::SizeName(size)));
     if (!campac::IsSize(size)) {
         observer.ShowLine(TransferLine::Status1, Text(txt::kSizeNotRecognised));
         observer.ShowLine(TransferLine::Status2, Text(txt::kInsertCamPacAgain));
@@ -83,6 +82,9 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         ReadFailureEnding(observer, true);
         return TransferOutcome::Failed;
     }
+    observer.ShowLine(
+        TransferLine::Status1,
+        Message::Numbered(txt::kCamPacSizeName, {static_cast<long long>(size / 128)}));
     observer.SetCaption(Text(txt::kButtonRunning));
     observer.SetProgressRange(size);
     const Timer timer(clock_);
@@ -109,6 +111,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         ReadFailureEnding(observer, IsBusError(*pass.failure) || !keepComments);
         return TransferOutcome::Failed;
     }
+    observer.SetProgress(size);
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));
 
     if (std::optional<Message> warning = IdentifyFromImage(data_, catalogue_)) {
@@ -206,6 +209,7 @@ CompareResult TransferEngine::CompareCamPac(TransferObserver& observer, Transfer
         stop();
         return result;
     }
+    observer.SetProgress(size);
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));
     observer.AddListLine(
         Message::Numbered(txt::kCompareSummary, {static_cast<long long>(differences)}));
