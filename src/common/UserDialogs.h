@@ -5,12 +5,14 @@
 
 #include "common/Message.h"
 
-// What a file dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||" form.
+// What a file or folder dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||"
+// form; `title` is the number of the text that says what the dialog does (-1: none).
 struct FileRequest {
     std::string filter;
     std::string defaultExtension;
     std::string proposedName;
     std::string folder;
+    int title = -1;
 };
 
 // The answer that leaves everything as it was: No to a yes/no question, Cancel to an
@@ -36,7 +38,8 @@ class UserDialogs {
     virtual Answer Show(const Message& message) = 0;
     virtual std::optional<std::string> ChooseFileToOpen(const FileRequest& request) = 0;
     virtual std::optional<std::string> ChooseFileToSave(const FileRequest& request) = 0;
-    virtual std::optional<std::string> ChooseFolder(const std::string& startFolder) = 0;
+    // Uses the request's folder (where it starts) and title.
+    virtual std::optional<std::string> ChooseFolder(const FileRequest& request) = 0;
     // The input dialog: a prompt line and one edit field; nullopt when cancelled.
     virtual std::optional<std::string> PromptText(const std::string& prompt) = 0;
 };
