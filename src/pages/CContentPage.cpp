@@ -37,14 +37,19 @@ CContentPage::CContentPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     byteList_->setFont(fixed);
     expert_ = Named(new QCheckBox(QString::fromUtf8(literal::kExpertMode), this), "expertCheck");
 
+    // Each field has its address above it, in the same column.
     auto* expertRow = new QGridLayout;
-    addressLine_ = Named(new QLabel(this), "addressLine");
-    expertRow->addWidget(addressLine_, 0, 0, 1, kBytesPerContentLine);
     for (int i = 0; i < kBytesPerContentLine; ++i) {
+        addresses_[i] = new QLabel(this);
+        addresses_[i]->setObjectName(QStringLiteral("address%1").arg(i));
+        addresses_[i]->setAlignment(Qt::AlignCenter);
         fields_[i] = new QLineEdit(this);
         fields_[i]->setObjectName(QStringLiteral("byteField%1").arg(i));
         fields_[i]->setMaxLength(5);
+        fields_[i]->setAlignment(Qt::AlignCenter);
+        expertRow->addWidget(addresses_[i], 0, i);
         expertRow->addWidget(fields_[i], 1, i);
+        expertRow->setColumnStretch(i, 1);
         connect(fields_[i], &QLineEdit::textEdited, this, [this] { okButton_->setVisible(true); });
     }
     fillButton_ = Named(new QPushButton(QStringLiteral("Fill"), this), "fillButton");
@@ -97,10 +102,10 @@ void CContentPage::OnExpert(bool on) {
 
 void CContentPage::ShowExpertControls(bool on) {
     contentLabel_->setVisible(!on);
-    addressLine_->setVisible(on);
     fillButton_->setVisible(on);
-    for (QLineEdit* field : fields_) {
-        field->setVisible(on);
+    for (int i = 0; i < kBytesPerContentLine; ++i) {
+        addresses_[i]->setVisible(on);
+        fields_[i]->setVisible(on);
     }
     okButton_->setVisible(false);
 }
@@ -110,9 +115,9 @@ void CContentPage::LoadLine() {
     const int line = byteList_->currentRow();
     const bool hasLine = line >= 0 && expert_->isChecked();
     const int address = line * kBytesPerContentLine;
-    addressLine_->setText(hasLine ? QString::fromStdString(LineAddresses(address)) : QString());
     for (int i = 0; i < kBytesPerContentLine; ++i) {
         const int at = address + i;
+        addresses_[i]->setText(hasLine ? QString::number(at) : QString());
         fields_[i]->setText(hasLine && at < dataSet.imageSize ? QString::number(dataSet.image[at])
                                                               : QString());
         fields_[i]->setEnabled(hasLine && at < dataSet.imageSize);
@@ -131,10 +136,15 @@ void CContentPage::OnOk() {
     }
     Session& session = main().session();
     const std::string typeBefore = session.data.typeName;
-    const auto warning =
+    const LineStore stored =
         StoreLineBytes(session.data, session.catalogue, line * kBytesPerContentLine, typed);
-    if (warning) {
-        main().dialogs().Show(*warning);
+    if (!stored.status) {
+        // The fields keep what was typed, so it can be corrected.
+        main().dialogs().Show(stored.status.error());
+        return;
+    }
+    if (stored.warning) {
+        main().dialogs().Show(*stored.warning);
     }
     // A changed header can name another type: its pages replace those of the old one.
     if (session.data.typeName != typeBefore) {

@@ -32,7 +32,7 @@ class CContentPage : public CPage {
     QLabel* contentLabel_;
     QListWidget* byteList_;
     QCheckBox* expert_;
-    QLabel* addressLine_;
+    std::array<QLabel*, kBytesPerContentLine> addresses_{};
     std::array<QLineEdit*, kBytesPerContentLine> fields_{};
     QPushButton* fillButton_;
     QPushButton* okButton_;

@@ -15,3 +15,15 @@ class UserDialogs;
 Result<std::unique_ptr<CamPacConnection>> OpenConnection(const ProgramOptions& options,
                                                          const Settings& settings,
                                                          UserDialogs& dialogs);
+
+// The adapter of a run: the one of --adapter, else the one of the settings.
+AdapterKind ChosenAdapter(const ProgramOptions& options, const Settings& settings);
+
+// Where a run reaches its CamPac, as the status bar names it: the image file of the
+// simulated CamPac, the /dev/parportN of the LPT address (its address in hexadecimal when
+// the ports are reached directly), or the USB adapter's vendor and product number.
+struct PortInUse {
+    std::string name;
+    bool simulated = false;
+};
+PortInUse DescribePort(const ProgramOptions& options, const Settings& settings);
