@@ -8,6 +8,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTextOption>
+#include <cmath>
 
 #include "common/TextFormat.h"
 #include "pages/PageSupport.h"
@@ -27,14 +31,13 @@ CContentPage::CContentPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     CMainDialog& m = main();
     auto* layout = new QGridLayout(this);
     contentLabel_ = Named(new QLabel(PageText(m, txt::kLabelContent), this), "contentLabel");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(new QLabel(PageText(m, txt::kLabelAddress), this));
-    columns->addWidget(new QLabel(PageText(m, txt::kLabelDecimal), this), 1);
-    columns->addWidget(new QLabel(QString::fromUtf8(literal::kAscii), this));
     byteList_ = Named(new QListWidget(this), "byteList");
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPixelSize(15);
     byteList_->setFont(fixed);
+    QWidget* columns =
+        ColumnLabels({PageText(m, txt::kLabelAddress), PageText(m, txt::kLabelDecimal),
+                      QString::fromUtf8(literal::kAscii)});
     expert_ = Named(new QCheckBox(QString::fromUtf8(literal::kExpertMode), this), "expertCheck");
 
     // Each field has its address above it, in the same column.
@@ -56,10 +59,15 @@ CContentPage::CContentPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     okButton_ = Named(new QPushButton(QStringLiteral("OK"), this), "okButton");
     expertRow->addWidget(okButton_, 1, kBytesPerContentLine);
     expertRow->addWidget(fillButton_, 0, kBytesPerContentLine);
+    // Tab goes from the check box above the list into the list, then through the fields.
+    setTabOrder(expert_, byteList_);
+    setTabOrder(byteList_, fields_[0]);
+    setTabOrder(fields_[kBytesPerContentLine - 1], okButton_);
+    setTabOrder(okButton_, fillButton_);
 
     layout->addWidget(contentLabel_, 0, 0);
     layout->addWidget(expert_, 0, 1, Qt::AlignRight);
-    layout->addLayout(columns, 1, 0, 1, 2);
+    layout->addWidget(columns, 1, 0, 1, 2);
     layout->addWidget(byteList_, 2, 0, 1, 2);
     layout->addLayout(expertRow, 3, 0, 1, 2);
     layout->setRowStretch(2, 1);
@@ -70,6 +78,35 @@ CContentPage::CContentPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     connect(fillButton_, &QPushButton::clicked, this, [this] { OnFill(); });
     ShowExpertControls(false);
     FillList(0);
+}
+
+// The column labels stand above their columns of the byte list: the address, the first
+// byte's digits and the characters, which follow the tab at the next tab stop.
+QWidget* CContentPage::ColumnLabels(const std::array<QString, 3>& captions) {
+    auto* header = new QWidget(this);
+    const QFontMetricsF metrics(byteList_->font());
+    const qreal textStart =
+        byteList_->frameWidth() +
+        byteList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, byteList_) + 1;
+    CamPacData sample;
+    sample.imageSize = kBytesPerContentLine;
+    const QString line = QString::fromStdString(ContentLine(sample, 0));
+    const qsizetype firstByte = line.indexOf(QRegularExpression(QStringLiteral("\\d")), 8);
+    // Text without its own tab stops has one every 80 pixels.
+    const qreal tabStop =
+        QTextOption().tabStopDistance() > 0 ? QTextOption().tabStopDistance() : 80;
+    const qreal bytesEnd = metrics.horizontalAdvance(line.left(line.indexOf('\t')));
+    const std::array<qreal, 3> offsets{0, metrics.horizontalAdvance(line.left(firstByte)),
+                                       (std::floor(bytesEnd / tabStop) + 1) * tabStop};
+    int height = 0;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* label = new QLabel(captions[i], header);
+        label->move(static_cast<int>(textStart + offsets[i]), 0);
+        label->resize(label->sizeHint());
+        height = std::max(height, label->sizeHint().height());
+    }
+    header->setMinimumHeight(height);
+    return header;
 }
 
 void CContentPage::OnPageRefresh() {

@@ -148,6 +148,9 @@ CGetDataPage::CGetDataPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     readLayout->addWidget(Explanation(PageText(m, txt::kExplainCompare), readGroup), 3, 0, 1, 2);
     readLayout->addWidget(transfer_, 4, 0, 1, 2);
     readLayout->setRowStretch(4, 1);
+    // Tab follows the rows: the check box stands beside the read button.
+    setTabOrder(readButton_, keepComments_);
+    setTabOrder(keepComments_, compareButton_);
 
     layout->addWidget(newGroup, 0, 0);
     layout->addWidget(loadGroup, 1, 0);

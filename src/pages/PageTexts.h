@@ -40,7 +40,7 @@ inline constexpr NumberedText kPreviewType{128, ""};
 inline constexpr NumberedText kPreviewModelSize{130, ""};
 inline constexpr NumberedText kPreviewComment{131, ""};
 inline constexpr NumberedText kPreviewFileDate{132, ""};
-inline constexpr NumberedText kInfoModelName{138, ""};
+inline constexpr NumberedText kInfoModelName{580, ""};
 inline constexpr NumberedText kNoModelToLoadInto{134, ""};
 inline constexpr NumberedText kConfirmLoadModelFile{135, ""};
 inline constexpr NumberedText kPromptNumberingStart{141, ""};
