@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "shell/MainDialogFixture.h"
 #include "shell/Mnemonics.h"
 #include "shell/QtUserDialogs.h"
+#include "shell/ResultDialogs.h"
 #include "shell/ShellTexts.h"
 #include "shell/TabSets.h"
 
@@ -168,6 +170,36 @@ TEST_F(DesktopWindow, EveryMenuEntryHasItsOwnMnemonic) {
     EXPECT_EQ(WithMnemonic(QStringLiteral("Speichern"), taken), "S&peichern");
     EXPECT_EQ(WithMnemonic(QStringLiteral("&Laden"), taken), "&Laden");
     EXPECT_EQ(taken, "sdp");
+}
+
+// What the pages ask through the main window reaches the dialogs of the run: files,
+// folders, prompts and the printer set-up alike.
+TEST(ResultDialogsTest, PassEveryCallOnAndReportTheMessagesThatAreNoQuestion) {
+    struct Printing : ScriptedDialogs {
+        bool SetUpPage(QPrinter&) override { return ++calls > 0; }
+        bool ChoosePrinter(QPrinter&) override { return ++calls > 0; }
+        int calls = 0;
+    } inner;
+    LanguageTable language(LanguageSourceFolder());
+    ASSERT_TRUE(language.LoadLanguage(1));
+    ResultDialogs dialogs(inner, language);
+    std::vector<std::string> results;
+    dialogs.SetResultSink([&](const std::string& text) { results.push_back(text); });
+    inner.files = {"a.rom", "b.rom", "folder"};
+    inner.texts = {"7"};
+    EXPECT_EQ(dialogs.ChooseFileToOpen({}), "a.rom");
+    EXPECT_EQ(dialogs.ChooseFileToSave({}), "b.rom");
+    EXPECT_EQ(dialogs.ChooseFolder({}), "folder");
+    EXPECT_EQ(dialogs.PromptText("?"), "7");
+    QPrinter printer;
+    EXPECT_TRUE(dialogs.SetUpPage(printer));
+    EXPECT_TRUE(dialogs.ChoosePrinter(printer));
+    EXPECT_EQ(inner.calls, 2);
+    dialogs.Show(Message::Numbered(txt::kConfirmDiscardChanges)
+                     .WithButtons(MessageButtons::YesNo, MessageIcon::Question));
+    dialogs.Show(Message::Numbered(txt::kLanguageSwitchFailed));
+    EXPECT_EQ(inner.ShownNumbers(), (std::vector<int>{44, 526}));
+    EXPECT_EQ(results, std::vector<std::string>{language.GetText(526)});
 }
 
 TEST_F(DesktopWindow, TheInfoMenuHasOneAboutItem) {
