@@ -126,4 +126,7 @@ void EraseDataSet(CamPacData& data, const TransmitterCatalogue& catalogue) {
     data.typeName = kUnknownName;
     IdentifyFromName(data, catalogue);
     data.state = DataSetState::Editing;
+    // An erased image is no longer the file it was loaded from: a plain save must not
+    // overwrite that file with it, so it asks for a file.
+    data.filePath.clear();
 }

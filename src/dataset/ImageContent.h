@@ -41,5 +41,6 @@ std::optional<Message> FillImage(CamPacData& data, const TransmitterCatalogue& c
                                  int last, int value);
 
 // Erases the data set in memory: every byte of the image 0xFF at the same size, of unknown
-// type without models, in the state that asks before it is given up.
+// type without models, in the state that asks before it is given up, and no longer named
+// after the file it came from.
 void EraseDataSet(CamPacData& data, const TransmitterCatalogue& catalogue);

@@ -110,7 +110,9 @@ TEST(EraseDataSet, LeavesAnErasedImageOfTheSameSizeAndUnknownType) {
     TransmitterCatalogue catalogue;
     CamPacData data;
     ASSERT_TRUE(InitialiseImage(data, catalogue, "FC16      ", 2048));
+    data.filePath = "/archiv/fc16.rom";
     EraseDataSet(data, catalogue);
+    EXPECT_EQ(data.filePath, "");
     EXPECT_EQ(data.imageSize, 2048);
     EXPECT_EQ(data.typeName, "Unbekannt ");
     EXPECT_EQ(data.modelCount, 0);
