@@ -79,6 +79,21 @@ inline constexpr NumberedText kCompareSummary{112, "d"};
 inline constexpr NumberedText kUsbNoReadyAnswerSavePage{173, ""};
 // Caption of the write button when idle.
 inline constexpr NumberedText kWriteButtonIdle{159, ""};
+// The size of a detected CamPac, in kbit ("16k CamPac").
+inline constexpr NumberedText kCamPacSizeName{549, "d"};
+// The CamPac write.
+inline constexpr NumberedText kReadingBackup{550, ""};
+inline constexpr NumberedText kBackupSaved{551, "s"};
+inline constexpr NumberedText kBackupFailed{552, "s"};
+inline constexpr NumberedText kWriting{553, ""};
+inline constexpr NumberedText kVerifying{554, ""};
+inline constexpr NumberedText kDataNotAcknowledged{555, "d"};
+inline constexpr NumberedText kWriteCycleTimeout{556, "d"};
+inline constexpr NumberedText kUsbWriteRefused{557, "d"};
+inline constexpr NumberedText kUsbAnswerRefused{558, "dd"};
+inline constexpr NumberedText kWriteVerified{559, "d"};
+inline constexpr NumberedText kWriteVerifyFailed{560, "dd"};
+inline constexpr NumberedText kWriteStopped{561, "ds"};
 }  // namespace txt
 
 // Literal texts of the transfers.
@@ -88,26 +103,4 @@ inline constexpr const char* kCalibrationTitle = "Test Waitstates (%i)";
 inline constexpr const char* kUsbInfoWaiting = "Moment..";
 inline constexpr const char* kUsbClockLine = "\r\nTakt: %i Hz";
 inline constexpr const char* kAdapterLptLine = "\r\nAdapter: LPT h%X";
-// The CamPac write has no numbered texts yet: the program holds its texts itself.
-inline constexpr const char* kReadingBackup = "Sicherung des CamPac wird gelesen ...";
-inline constexpr const char* kBackupSaved = "Sicherung: %s";
-inline constexpr const char* kBackupFailed =
-    "Die Sicherung des CamPac konnte nicht gespeichert werden (%s).\r\n"
-    "Es wurde nichts geschrieben.";
-inline constexpr const char* kWriting = "Schreibe ...";
-inline constexpr const char* kVerifying = "Prüfe ...";
-inline constexpr const char* kDataNotAcknowledged =
-    "Der CamPac antwortet nicht (Daten an Adresse %d nicht bestätigt).";
-inline constexpr const char* kWriteCycleTimeout =
-    "Der CamPac beendet den Schreibvorgang nicht (Adresse %d).";
-inline constexpr const char* kUsbWriteRefused =
-    "Der USB-Adapter hat das Schreiben nicht bestätigt (Adresse %d).";
-inline constexpr const char* kUsbAnswerRefused =
-    "Der USB-Adapter hat eine ungültige Antwort gesendet (%d Bytes ab Adresse %d). "
-    "Sie wurde verworfen.";
-inline constexpr const char* kWriteVerified = "%d Bytes geschrieben, Prüfung bestanden.";
-inline constexpr const char* kWriteVerifyFailed =
-    "%d Bytes geschrieben, Prüfung fehlgeschlagen: %d Bytes falsch.";
-inline constexpr const char* kWriteStopped =
-    "Schreiben nach %d Bytes beendet. Die Sicherung %s stellt den CamPac wieder her.";
 }  // namespace literal

@@ -23,9 +23,8 @@ Message Error(NumberedText numbered) {
     return Message::Numbered(numbered, {}, MessageIcon::Stop);
 }
 
-Message Literal(const char* format, std::vector<MessageArgument> arguments,
-                MessageIcon icon = MessageIcon::Information) {
-    return Message::Literal(FormatText(format, arguments), icon);
+Message BackupLine(const std::filesystem::path& backup) {
+    return Message::Numbered(txt::kBackupSaved, {backup.string()});
 }
 
 Message ByteStatus(int address, Byte value) {
@@ -103,10 +102,10 @@ WriteReport TransferEngine::WriteEnd(TransferObserver& observer, WriteReport rep
     if (report.failure) {
         Message shown = *report.failure;
         if (!report.backupPath.empty()) {
-            shown.continuation.push_back(
-                Message::Literal("\r\n" + FormatText(literal::kWriteStopped,
-                                                     {static_cast<long long>(report.bytesWritten),
-                                                      report.backupPath.string()})));
+            shown.suffix += "\r\n";
+            shown.continuation.push_back(Message::Numbered(
+                txt::kWriteStopped,
+                {static_cast<long long>(report.bytesWritten), report.backupPath.string()}));
         }
         dialogs_.Show(shown);
     }
@@ -147,7 +146,7 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
     const auto checkpoint = [&](int progress) { return Checkpoint(observer, progress, timer); };
 
     // 1. The backup.
-    observer.ShowLine(TransferLine::Status1, Message::Literal(literal::kReadingBackup));
+    observer.ShowLine(TransferLine::Status1, Text(txt::kReadingBackup));
     observer.SetProgressRange(size);
     std::vector<Byte> module(static_cast<std::size_t>(size), kErasedByte);
     PassResult pass = module_.ReadPass(
@@ -168,16 +167,16 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
     std::string backupProblem;
     const std::optional<std::filesystem::path> backup = SaveBackup(module, options, backupProblem);
     if (!backup) {
-        report.failure = Literal(literal::kBackupFailed, {backupProblem}, MessageIcon::Stop);
+        report.failure = Message::Numbered(txt::kBackupFailed, {backupProblem}, MessageIcon::Stop);
         return WriteEnd(observer, report);
     }
     report.backupPath = *backup;
-    observer.ShowLine(TransferLine::Status2, Literal(literal::kBackupSaved, {backup->string()}));
+    observer.ShowLine(TransferLine::Status2, BackupLine(*backup));
 
     // 2. The pages.
     const std::span<const Byte> wanted(data_.image.data(), static_cast<std::size_t>(size));
     const std::vector<Run> runs = PlanRuns(wanted, module, options.onlyChanges, module_.RunLimit());
-    observer.ShowLine(TransferLine::Status1, Message::Literal(literal::kWriting));
+    observer.ShowLine(TransferLine::Status1, Text(txt::kWriting));
     std::vector<int> written;
     for (const Run& run : runs) {
         const Status status = module_.WriteRun(size, run.start,
@@ -203,7 +202,7 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
     }
 
     // 3. The verify: every written byte read back.
-    observer.ShowLine(TransferLine::Status1, Message::Literal(literal::kVerifying));
+    observer.ShowLine(TransferLine::Status1, Text(txt::kVerifying));
     std::vector<bool> isWritten(static_cast<std::size_t>(size), false);
     for (int a : written) {
         isWritten[static_cast<std::size_t>(a)] = true;
@@ -236,19 +235,22 @@ WriteReport TransferEngine::WriteCamPac(TransferObserver& observer, const WriteO
     }
     report.verifyFailures = failures;
     report.verified = failures == 0;
+    observer.SetProgress(size);
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));
     if (report.verified) {
         observer.AddListLine(
-            Literal(literal::kWriteVerified, {static_cast<long long>(report.bytesWritten)}));
+            Message::Numbered(txt::kWriteVerified, {static_cast<long long>(report.bytesWritten)}));
         report.outcome = TransferOutcome::Done;
     } else {
-        const Message summary =
-            Literal(literal::kWriteVerifyFailed,
-                    {static_cast<long long>(report.bytesWritten), static_cast<long long>(failures)},
-                    MessageIcon::Stop);
+        const Message summary = Message::Numbered(
+            txt::kWriteVerifyFailed,
+            {static_cast<long long>(report.bytesWritten), static_cast<long long>(failures)},
+            MessageIcon::Stop);
         observer.AddListLine(summary);
         report.failure = summary;
         report.outcome = TransferOutcome::Failed;
     }
+    // The result names the backup that restores the module as it was before.
+    observer.AddListLine(BackupLine(report.backupPath));
     return WriteEnd(observer, report);
 }

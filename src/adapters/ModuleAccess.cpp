@@ -4,7 +4,6 @@
 
 #include "adapters/AdapterTexts.h"
 #include "adapters/CamPacAddressing.h"
-#include "common/TextFormat.h"
 
 namespace {
 
@@ -18,14 +17,14 @@ Message Failure(NumberedText numbered) {
     return Message::Numbered(numbered, {}, MessageIcon::Stop);
 }
 
-Message LiteralFailure(const char* format, int value) {
-    return Message::Literal(FormatText(format, {static_cast<long long>(value)}), MessageIcon::Stop);
+Message AddressFailure(NumberedText numbered, int address) {
+    return Message::Numbered(numbered, {static_cast<long long>(address)}, MessageIcon::Stop);
 }
 
 Message RefusedAnswer(int count, int start) {
-    return Message::Literal(FormatText(literal::kUsbAnswerRefused, {static_cast<long long>(count),
-                                                                    static_cast<long long>(start)}),
-                            MessageIcon::Stop);
+    return Message::Numbered(txt::kUsbAnswerRefused,
+                             {static_cast<long long>(count), static_cast<long long>(start)},
+                             MessageIcon::Stop);
 }
 
 }  // namespace
@@ -169,7 +168,9 @@ PassResult ModuleAccess::ReadPass(int size, std::span<const int> addresses, bool
             return {PassEnd::Failed, PortFaultOr(value.error()), false};
         }
         sink(address, value.value());
-        if (!checkpoint(address)) {
+        // The end reached is the address after the byte just read, so the last byte of the
+        // module fills the progress.
+        if (!checkpoint(address + 1)) {
             if (!stopEach) {
                 lpt_->I2cStop();
             }
@@ -235,13 +236,13 @@ Status ModuleAccess::WriteRun(int size, int start, std::span<const Byte> bytes) 
         const UsbReport& answer = usb_->report();
         const bool repeated = BigEndian16(answer, usb::kCount) == static_cast<int>(bytes.size());
         if (!repeated) {
-            return LiteralFailure(literal::kUsbWriteRefused, start);
+            return AddressFailure(txt::kUsbWriteRefused, start);
         }
         if (answer[usb::kWriteStatus] != usb::kWriteOk) {
-            return LiteralFailure(literal::kUsbWriteRefused, BigEndian16(answer, usb::kStart));
+            return AddressFailure(txt::kUsbWriteRefused, BigEndian16(answer, usb::kStart));
         }
         if (BigEndian16(answer, usb::kStart) != start) {
-            return LiteralFailure(literal::kUsbWriteRefused, start);
+            return AddressFailure(txt::kUsbWriteRefused, start);
         }
         return Status::Ok();
     }
@@ -262,7 +263,7 @@ Status ModuleAccess::LptWriteRun(int size, int start, std::span<const Byte> byte
         }
         if (!lpt_->I2cCheckAck()) {
             lpt_->I2cStop();
-            return LiteralFailure(literal::kDataNotAcknowledged, start + static_cast<int>(i));
+            return AddressFailure(txt::kDataNotAcknowledged, start + static_cast<int>(i));
         }
     }
     lpt_->I2cStop();
@@ -281,7 +282,7 @@ Status ModuleAccess::LptWriteRun(int size, int start, std::span<const Byte> byte
             break;
         }
         if (lpt_->clock().NowMilliseconds() - begun > kWriteCycleLimitMs) {
-            return LiteralFailure(literal::kWriteCycleTimeout, start);
+            return AddressFailure(txt::kWriteCycleTimeout, start);
         }
     }
     if (!lpt_->access().on()) {

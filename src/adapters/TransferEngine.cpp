@@ -71,7 +71,6 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
 
     const int size = module_.DetectCamPacSize();
     data_.imageSize = size;
-    observer.ShowLine(TransferLine::Status1, Message::Literal(campac::SizeName(size)));
     if (!campac::IsSize(size)) {
         observer.ShowLine(TransferLine::Status1, Text(txt::kSizeNotRecognised));
         observer.ShowLine(TransferLine::Status2, Text(txt::kInsertCamPacAgain));
@@ -79,6 +78,9 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         ReadFailureEnding(observer, true);
         return TransferOutcome::Failed;
     }
+    observer.ShowLine(
+        TransferLine::Status1,
+        Message::Numbered(txt::kCamPacSizeName, {static_cast<long long>(size / 128)}));
     observer.SetCaption(Text(txt::kButtonRunning));
     observer.SetProgressRange(size);
     const Timer timer(clock_);
@@ -105,6 +107,7 @@ TransferOutcome TransferEngine::ReadCamPac(TransferObserver& observer, bool keep
         ReadFailureEnding(observer, IsBusError(*pass.failure) || !keepComments);
         return TransferOutcome::Failed;
     }
+    observer.SetProgress(size);
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));
 
     if (std::optional<Message> warning = IdentifyFromImage(data_, catalogue_)) {
@@ -201,6 +204,7 @@ CompareResult TransferEngine::CompareCamPac(TransferObserver& observer, Transfer
         stop();
         return result;
     }
+    observer.SetProgress(size);
     observer.ShowLine(TransferLine::Status2, Text(txt::kFinished));
     observer.AddListLine(
         Message::Numbered(txt::kCompareSummary, {static_cast<long long>(differences)}));

@@ -44,9 +44,9 @@ Result<UsbDataAnswer> ParseUsbDataAnswer(const UsbReport& report, int camPacSize
     answer.start = BigEndian16(report, usb::kStart);
     if (answer.count == 0 || answer.count > usb::kMaxData || answer.start >= camPacSize ||
         answer.count > camPacSize - answer.start) {
-        return Message::Literal(
-            FormatText(literal::kUsbAnswerRefused, {static_cast<long long>(answer.count),
-                                                    static_cast<long long>(answer.start)}),
+        return Message::Numbered(
+            txt::kUsbAnswerRefused,
+            {static_cast<long long>(answer.count), static_cast<long long>(answer.start)},
             MessageIcon::Stop);
     }
     answer.data =

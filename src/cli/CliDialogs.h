@@ -22,7 +22,7 @@ class CliDialogs : public UserDialogs {
     Answer Show(const Message& message) override;
     std::optional<std::string> ChooseFileToOpen(const FileRequest&) override { return {}; }
     std::optional<std::string> ChooseFileToSave(const FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseFolder(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseFolder(const FileRequest&) override { return {}; }
     std::optional<std::string> PromptText(const std::string&) override { return {}; }
 
     const std::vector<ShownMessage>& shown() const { return shown_; }

@@ -42,7 +42,7 @@ class CliProgress : public TransferObserver {
         if (maximum_ <= 0) {
             return;
         }
-        const int done = std::min(value + 1, maximum_);
+        const int done = std::min(value, maximum_);
         if (terminal_) {
             const int percent = done * 100 / maximum_;
             if (percent == shownPercent_ && seconds_ == shownSeconds_) {

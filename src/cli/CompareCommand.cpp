@@ -51,7 +51,12 @@ int RunCompareCommand(const std::vector<std::string>& words,
         for (const std::string& line : lines) {
             out << line << "\n";
         }
-        out << result.differences << " differences\n";
+        out << transfer.cli()
+                   .dialogs
+                   .Render(Message::Numbered(txt::kCompareSummary,
+                                             {static_cast<long long>(result.differences)}))
+                   .message
+            << "\n";
     }
     return result.differences == 0 ? 0 : 1;
 }

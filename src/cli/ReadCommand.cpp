@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/CliTexts.h"
 #include "cli/Json.h"
 #include "cli/TransferCli.h"
 #include "dataset/DataSetFiles.h"
@@ -46,8 +47,13 @@ int RunReadCommand(const std::vector<std::string>& words,
         w.EndObject();
         out << w.Text() << "\n";
     } else {
-        out << "Read " << data.imageSize << " bytes (" << data.typeName << ") into "
-            << transfer.file() << "\n";
+        out << transfer.cli()
+                   .dialogs
+                   .Render(Message::Numbered(
+                       txt::kCliReadSummary,
+                       {static_cast<long long>(data.imageSize), data.typeName, transfer.file()}))
+                   .message
+            << "\n";
     }
     return 0;
 }

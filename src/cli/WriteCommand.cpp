@@ -49,8 +49,15 @@ int RunWriteCommand(const std::vector<std::string>& words,
         w.EndObject();
         out << w.Text() << "\n";
     } else {
-        out << report.bytesWritten
-            << " bytes written, verify passed. Backup: " << report.backupPath.string() << "\n";
+        const CliDialogs& dialogs = transfer.cli().dialogs;
+        out << dialogs
+                   .Render(Message::Numbered(txt::kWriteVerified,
+                                             {static_cast<long long>(report.bytesWritten)}))
+                   .message
+            << " "
+            << dialogs.Render(Message::Numbered(txt::kBackupSaved, {report.backupPath.string()}))
+                   .message
+            << "\n";
     }
     return 0;
 }

@@ -8,12 +8,14 @@
 // The printer of the windowed program; the dialogs only pass it on to what sets it up.
 class QPrinter;
 
-// What a file dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||" form.
+// What a file or folder dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||"
+// form; `title` is the number of the text that says what the dialog does (-1: none).
 struct FileRequest {
     std::string filter;
     std::string defaultExtension;
     std::string proposedName;
     std::string folder;
+    int title = -1;
 };
 
 // The answer that leaves everything as it was: No to a yes/no question, Cancel to an
@@ -39,7 +41,8 @@ class UserDialogs {
     virtual Answer Show(const Message& message) = 0;
     virtual std::optional<std::string> ChooseFileToOpen(const FileRequest& request) = 0;
     virtual std::optional<std::string> ChooseFileToSave(const FileRequest& request) = 0;
-    virtual std::optional<std::string> ChooseFolder(const std::string& startFolder) = 0;
+    // Uses the request's folder (where it starts) and title.
+    virtual std::optional<std::string> ChooseFolder(const FileRequest& request) = 0;
     // The input dialog: a prompt line and one edit field; nullopt when cancelled.
     virtual std::optional<std::string> PromptText(const std::string& prompt) = 0;
     // The page-setup dialog (paper and margins) and the print dialog (a printer or a PDF

@@ -88,6 +88,7 @@ void ResetDataSet(CamPacData& data, const TransmitterCatalogue& catalogue, bool 
     data.imageSize = 0;
     data.state = DataSetState::None;
     data.displayPath.clear();
+    data.filePath.clear();
     data.fileName = "noname";
     IdentifyFromName(data, catalogue);
 }

@@ -58,6 +58,9 @@ struct CamPacData {
     DataSetState state = DataSetState::None;
     std::string fileName = "noname";
     std::string displayPath;
+    // The CamPac file the data set was loaded from or last saved to; empty for a data set
+    // that came from elsewhere (read, new, import), which no plain save may overwrite.
+    std::string filePath;
 
     CamPacData() { image.fill(kErasedByte); }
 

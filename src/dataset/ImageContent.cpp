@@ -11,11 +11,30 @@ namespace {
 
 constexpr const char* kAddressFormat = "[%04d]: ";
 constexpr const char* kByteFormat = "   %03d";
-constexpr const char* kAddressesFormat = "%i\t %i\t %i\t %i\t %i\t %i\t %i\t %i";
 constexpr std::string_view kUnknownName = "Unbekannt ";
 
 Message OutOfRange() {
     return Message::Numbered(txt::kOutOfRange, {}, MessageIcon::Warning);
+}
+
+// A byte as a field holds it: decimal digits (blanks around them allowed) of 0 to 255.
+std::optional<Byte> ByteValue(std::string_view typed) {
+    const std::size_t first = typed.find_first_not_of(' ');
+    const std::size_t last = typed.find_last_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : typed.substr(first, last - first + 1)) {
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0) {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > 255) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<Byte>(value);
 }
 
 }  // namespace
@@ -42,25 +61,27 @@ std::vector<std::string> ContentLines(const CamPacData& data) {
     return lines;
 }
 
-std::string LineAddresses(int a) {
-    char text[128];
-    std::snprintf(text, sizeof text, kAddressesFormat, a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6,
-                  a + 7);
-    return text;
-}
-
-std::optional<Message> StoreLineBytes(CamPacData& data, const TransmitterCatalogue& catalogue,
-                                      int address,
-                                      const std::array<std::string, kBytesPerContentLine>& typed) {
+LineStore StoreLineBytes(CamPacData& data, const TransmitterCatalogue& catalogue, int address,
+                         const std::array<std::string, kBytesPerContentLine>& typed) {
+    std::array<Byte, kBytesPerContentLine> values{};
+    for (int i = 0; i < kBytesPerContentLine; ++i) {
+        const std::optional<Byte> value = ByteValue(typed[i]);
+        const int at = address + i;
+        if (at >= 0 && at < data.imageSize && !value) {
+            return {OutOfRange(), std::nullopt};
+        }
+        values[i] = value.value_or(0);
+    }
     for (int i = 0; i < kBytesPerContentLine; ++i) {
         const int at = address + i;
         if (at >= 0 && at < data.imageSize) {
-            data.image[at] = static_cast<Byte>(TextToInt(typed[i]) & 0xFF);
+            data.image[at] = values[i];
         }
     }
-    auto warning = IdentifyFromImage(data, catalogue);
+    LineStore stored;
+    stored.warning = IdentifyFromImage(data, catalogue);
     data.state = DataSetState::Changed;
-    return warning;
+    return stored;
 }
 
 Result<int> FillFirstAddress(const CamPacData& data, std::string_view typed) {
@@ -92,8 +113,8 @@ std::optional<Message> FillImage(CamPacData& data, const TransmitterCatalogue& c
     for (int i = std::max(first, 0); i <= last && i < data.imageSize; ++i) {
         data.image[i] = static_cast<Byte>(value);
     }
-    data.typeName = kUnknownName;
     auto warning = IdentifyFromImage(data, catalogue);
+    data.typeName = kUnknownName;
     data.state = DataSetState::Changed;
     return warning;
 }
@@ -105,4 +126,7 @@ void EraseDataSet(CamPacData& data, const TransmitterCatalogue& catalogue) {
     data.typeName = kUnknownName;
     IdentifyFromName(data, catalogue);
     data.state = DataSetState::Editing;
+    // An erased image is no longer the file it was loaded from: a plain save must not
+    // overwrite that file with it, so it asks for a file.
+    data.filePath.clear();
 }

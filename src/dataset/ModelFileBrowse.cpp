@@ -143,6 +143,17 @@ std::string ModelFileName(const CamPacData& data, int model) {
     return number + name + std::string(kModelFileExtension);
 }
 
+int ExistingModelFiles(const std::filesystem::path& folder, const CamPacData& data) {
+    int existing = 0;
+    for (int i = 0; i < data.modelCount; ++i) {
+        std::error_code error;
+        if (std::filesystem::exists(folder / ModelFileName(data, i), error)) {
+            ++existing;
+        }
+    }
+    return existing;
+}
+
 Status SaveAllModels(const std::filesystem::path& folder, const CamPacData& data) {
     for (int i = 0; i < data.modelCount; ++i) {
         if (const Status written = WriteModelFile(folder / ModelFileName(data, i), i, data);

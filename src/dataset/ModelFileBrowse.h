@@ -35,5 +35,7 @@ std::vector<BrowseEntry> BrowseFolder(const std::filesystem::path& folder);
 // model) in three digits, a blank and its name, so the files sort by number and show the
 // name. Characters a file name cannot hold become "_".
 std::string ModelFileName(const CamPacData& data, int model);
+// How many of the files "Alle Speichern" would write into the folder exist there already.
+int ExistingModelFiles(const std::filesystem::path& folder, const CamPacData& data);
 // Saves every model of the data set into the folder; stops at the first failure.
 Status SaveAllModels(const std::filesystem::path& folder, const CamPacData& data);

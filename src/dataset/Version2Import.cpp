@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -143,21 +144,25 @@ Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
     return {};
 }
 
-// The file is chosen before the data set is touched: cancelling the dialog keeps it.
+// The file is read into a data set of its own: cancelling the dialog or a file that cannot
+// be imported leaves the data set that was open as it was.
 CommandOutcome ImportVersion2File(Session& session, UserDialogs& dialogs) {
     if (!ConfirmDiscardChanges(session, dialogs)) {
         return CommandOutcome::Cancelled;
     }
-    const auto chosen = dialogs.ChooseFileToOpen(
-        {kDataSetFilter, "rom", "noname", session.FolderOrProgram(session.dataSetFolder)});
+    const auto chosen = dialogs.ChooseFileToOpen({kDataSetFilter, "rom", "noname",
+                                                  session.FolderOrStart(session.dataSetFolder),
+                                                  txt::kTitleImport.number});
     if (!chosen) {
         return CommandOutcome::Cancelled;
     }
     session.dataSetFolder = std::filesystem::path(*chosen).parent_path().string();
-    if (const Status read = ReadVersion2File(*chosen, session.data, session.catalogue); !read) {
+    auto imported = std::make_unique<CamPacData>();
+    if (const Status read = ReadVersion2File(*chosen, *imported, session.catalogue); !read) {
         dialogs.Show(read.error());
         return CommandOutcome::Failed;
     }
+    session.data = std::move(*imported);
     session.data.displayPath = DisplayPathOf(std::filesystem::absolute(*chosen).string());
     return CommandOutcome::Done;
 }

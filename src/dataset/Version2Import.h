@@ -15,5 +15,5 @@ Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
                         const TransmitterCatalogue& catalogue);
 
 // Import: the confirmation, the file dialog, then the read; on success the data set is
-// unchanged (state 1) and named after the file.
+// unchanged (state 1) and named after the file, on failure the one open stays as it was.
 CommandOutcome ImportVersion2File(Session& session, UserDialogs& dialogs);

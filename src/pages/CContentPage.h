@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 #include "dataset/ImageContent.h"
@@ -21,6 +22,7 @@ class CContentPage : public CPage {
     void OnPageRefresh() override;
 
   private:
+    QWidget* ColumnLabels(const std::array<QString, 3>& captions);
     void FillList(int line);
     void OnExpert(bool on);
     void ShowExpertControls(bool on);
@@ -32,7 +34,7 @@ class CContentPage : public CPage {
     QLabel* contentLabel_;
     QListWidget* byteList_;
     QCheckBox* expert_;
-    QLabel* addressLine_;
+    std::array<QLabel*, kBytesPerContentLine> addresses_{};
     std::array<QLineEdit*, kBytesPerContentLine> fields_{};
     QPushButton* fillButton_;
     QPushButton* okButton_;

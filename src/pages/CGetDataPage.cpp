@@ -19,7 +19,9 @@
 #include "pages/TransferLock.h"
 #include "pages/TransferPanel.h"
 #include "shell/CMainDialog.h"
+#include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
+#include "shell/ShellTexts.h"
 #include "shell/TabSets.h"
 
 namespace {
@@ -36,8 +38,8 @@ constexpr std::array<Choice, 5> kTypes{{{"FC16", "FC16      "},
                                         {"FF9", "FF9       "},
                                         {"FF10", "FF10      "}}};
 constexpr int kPreselectedType = 1;
-constexpr std::array<const char*, 4> kSizeNames{"4 k Modul", "8 k Modul", "16 k Modul",
-                                                "64 k Modul"};
+constexpr std::array<NumberedText, 4> kSizeNames{txt::kSize4k, txt::kSize8k, txt::kSize16k,
+                                                 txt::kSize64k};
 constexpr std::array<int, 4> kSizes{512, 1024, 2048, 8192};
 constexpr int kPreselectedSize = 2;
 
@@ -46,6 +48,40 @@ QLabel* Explanation(const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     return label;
 }
+
+std::string TrimmedTypeName(const std::string& typeName) {
+    return typeName.substr(0, typeName.find_last_not_of(' ') + 1);
+}
+
+// The compare after a read runs on the compare button: from its start the compare button
+// (its cancel) reacts and the read button waits until the read is over.
+class CompareAfterRead : public QtTransferObserver {
+  public:
+    CompareAfterRead(TransferPanel& panel, QPushButton& compare, QPushButton& read,
+                     const LanguageTable& language)
+        : QtTransferObserver(panel, compare, language), compare_(compare), read_(read) {}
+    ~CompareAfterRead() override {
+        if (readWaits_) {
+            read_.setEnabled(true);
+        }
+    }
+    CompareAfterRead(const CompareAfterRead&) = delete;
+    CompareAfterRead& operator=(const CompareAfterRead&) = delete;
+
+    void SetRunning(bool running) override {
+        if (running && !readWaits_) {
+            readWaits_ = true;
+            read_.setEnabled(false);
+            compare_.setEnabled(true);
+        }
+        QtTransferObserver::SetRunning(running);
+    }
+
+  private:
+    QPushButton& compare_;
+    QPushButton& read_;
+    bool readWaits_ = false;
+};
 
 }  // namespace
 
@@ -61,8 +97,8 @@ CGetDataPage::CGetDataPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     }
     typeList_->setCurrentIndex(kPreselectedType);
     sizeList_ = Named(new QComboBox(newGroup), "sizeList");
-    for (const char* size : kSizeNames) {
-        sizeList_->addItem(QString::fromLatin1(size));
+    for (const NumberedText size : kSizeNames) {
+        sizeList_->addItem(PageText(m, size));
     }
     sizeList_->setCurrentIndex(kPreselectedSize);
     auto* typeLabel = new QLabel(PageText(m, txt::kLabelChooseType), newGroup);
@@ -112,6 +148,9 @@ CGetDataPage::CGetDataPage(CMainDialog& mainDialog, QWidget* parent) : CPage(mai
     readLayout->addWidget(Explanation(PageText(m, txt::kExplainCompare), readGroup), 3, 0, 1, 2);
     readLayout->addWidget(transfer_, 4, 0, 1, 2);
     readLayout->setRowStretch(4, 1);
+    // Tab follows the rows: the check box stands beside the read button.
+    setTabOrder(readButton_, keepComments_);
+    setTabOrder(keepComments_, compareButton_);
 
     layout->addWidget(newGroup, 0, 0);
     layout->addWidget(loadGroup, 1, 0);
@@ -150,13 +189,6 @@ void CGetDataPage::OnRead() {
         engine->ReadCamPac(observer, keepComments_->isChecked());
         return;
     }
-    if (reading_) {
-        // Pressed while the compare after the read runs on the compare button: it stops
-        // that compare instead of starting a read inside it.
-        readButton_->setChecked(false);
-        compareButton_->setChecked(false);
-        return;
-    }
     // Reading replaces the data set: unsaved changes are only given up on Yes.
     if (!ConfirmDiscardChanges(main().session(), main().dialogs())) {
         readButton_->setChecked(false);
@@ -166,12 +198,15 @@ void CGetDataPage::OnRead() {
     {
         TransferLock lock(main(), *this, *readButton_);
         // With "Immer Vergleichen" the compare after the read runs on the compare button.
-        QtTransferObserver comparer(*transfer_, *compareButton_, main().session().language);
-        reading_ = true;
+        CompareAfterRead comparer(*transfer_, *compareButton_, *readButton_,
+                                  main().session().language);
         outcome = engine->ReadCamPac(observer, keepComments_->isChecked(), &comparer);
-        reading_ = false;
     }
     if (outcome == TransferOutcome::Done) {
+        const CamPacData& dataSet = main().session().data;
+        main().ShowResult(DisplayText(PageFormat(
+            main(), txt::kResultRead,
+            {static_cast<long long>(dataSet.imageSize), TrimmedTypeName(dataSet.typeName)})));
         main().ChooseTypeTabs();
     } else if (main().session().data.state == DataSetState::None) {
         main().BuildTabs(tabset::kNoDataSet);
@@ -189,9 +224,13 @@ void CGetDataPage::OnCompare() {
         // Released: a running compare sees it and stops.
         return;
     }
-    TransferLock lock(main(), *this, *compareButton_);
-    QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
-    engine->CompareCamPac(observer, TransferPage::GetData);
+    CompareResult compared;
+    {
+        TransferLock lock(main(), *this, *compareButton_);
+        QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
+        compared = engine->CompareCamPac(observer, TransferPage::GetData);
+    }
+    ShowCompareResult(main(), compared);
 }
 
 void CGetDataPage::OnNewImage() {
@@ -209,6 +248,8 @@ void CGetDataPage::OnNewImage() {
         main().SelectTab(0);
     } else {
         main().ChooseTypeTabs();  // the base editor page of the type
+        main().ShowResult(DisplayText(
+            PageFormat(main(), txt::kResultNew, {typeList_->currentText().toStdString()})));
     }
     main().UpdateHeader();
 }

@@ -27,6 +27,4 @@ class CGetDataPage : public CPage {
     QPushButton* compareButton_;
     QCheckBox* keepComments_;
     TransferPanel* transfer_;
-    // Set while a read (and the compare after it) runs inside the read button's handler.
-    bool reading_ = false;
 };

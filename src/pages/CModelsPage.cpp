@@ -3,27 +3,32 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <ctime>
 
 #include "common/Cp1252.h"
 #include "common/MessageText.h"
 #include "common/TextToInt.h"
+#include "dataset/DataSetCommands.h"
 #include "dataset/DataSetFiles.h"
+#include "dataset/DataSetTexts.h"
 #include "dataset/ModelDirectory.h"
 #include "dataset/ModelFileBrowse.h"
 #include "dataset/ModelTexts.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
+#include "pages/TransmitterPicture.h"
 #include "pages/printing/PrintCommands.h"
 #include "shell/CMainDialog.h"
+#include "shell/QtTranslation.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
 
@@ -31,14 +36,12 @@ namespace {
 
 constexpr int kEntryKindRole = Qt::UserRole;
 
-std::string FileDate(const std::filesystem::path& path) {
-    const QDateTime modified = QFileInfo(QString::fromStdString(path.string())).lastModified();
-    const std::time_t seconds = static_cast<std::time_t>(modified.toSecsSinceEpoch());
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[64];
-    std::strftime(text, sizeof text, literal::kFileDateFormat, &local);
-    return text;
+// "%d. %B %Y" with the month named in the program's language.
+QString FileDate(const std::filesystem::path& path, int language) {
+    const QDate modified = QFileInfo(QString::fromStdString(path.string())).lastModified().date();
+    const QString locale = QtTranslation::LocaleName(language);
+    return QLocale(locale.isEmpty() ? QStringLiteral("en") : locale)
+        .toString(modified, QStringLiteral("dd. MMMM yyyy"));
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ std::string FileDate(const std::filesystem::path& path) {
 CModelsPage::CModelsPage(CMainDialog& mainDialog, QWidget* parent)
     : CPage(mainDialog, parent), numberingStart_(kDefaultNumberingStart) {
     const Session& session = main().session();
-    folder_ = session.FolderOrProgram(session.modelFolder);
+    folder_ = session.FolderOrStart(session.modelFolder);
     BuildControls();
     ConnectControls();
     OnExplorer(false);
@@ -102,11 +105,6 @@ void CModelsPage::BuildControls() {
     saveAllButton_->setToolTip(PageText(m, txt::kTooltipSaveAll));
     printButton_ = button(txt::kButtonPrint, "printButton");
     buttonColumn->addStretch();
-    picture_ = Named(new QLabel(this), "transmitterPicture");
-    picture_->setFrameShape(QFrame::StyledPanel);
-    picture_->setAlignment(Qt::AlignCenter);
-    picture_->setMinimumHeight(60);
-    buttonColumn->addWidget(picture_);
 
     auto* explorerColumn = new QVBoxLayout;
     explorer_ = Named(new QCheckBox(QString::fromUtf8(literal::kExplorer), this), "explorerCheck");
@@ -123,13 +121,60 @@ void CModelsPage::BuildControls() {
     explorerColumn->addWidget(pathField_);
     explorerColumn->addWidget(browser_, 1);
     explorerColumn->addWidget(preview_);
-    explorerColumn->addStretch();
+    explorerColumn->addWidget(BuildModelInfo(), 1);
 
     layout->addLayout(listColumn, 0, 0);
     layout->addLayout(buttonColumn, 0, 1);
     layout->addLayout(explorerColumn, 0, 2);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(2, 2);
+}
+
+// While the explorer is off, the right side shows the transmitter and the selected model.
+QWidget* CModelsPage::BuildModelInfo() {
+    CMainDialog& m = main();
+    modelInfo_ = Named(new QWidget(this), "modelInfo");
+    auto* layout = new QVBoxLayout(modelInfo_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    picture_ = Named(new TransmitterPicture(modelInfo_), "transmitterPicture");
+    typeCaption_ = Named(new QLabel(modelInfo_), "typeCaption");
+    typeCaption_->setAlignment(Qt::AlignCenter);
+    QFont bold = typeCaption_->font();
+    bold.setBold(true);
+    typeCaption_->setFont(bold);
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto value = [&](const char* name) {
+        auto* label = Named(new QLabel(modelInfo_), name);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    infoName_ = value("infoName");
+    infoComment_ = value("infoComment");
+    infoSize_ = value("infoSize");
+    form->addRow(PageText(m, txt::kInfoModelName), infoName_);
+    form->addRow(PageText(m, txt::kPreviewComment), infoComment_);
+    form->addRow(PageText(m, txt::kPreviewModelSize), infoSize_);
+    layout->addWidget(picture_, 3);
+    layout->addWidget(typeCaption_);
+    layout->addSpacing(8);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    return modelInfo_;
+}
+
+void CModelsPage::ShowModelInfo(int model) {
+    const CamPacData& dataSet = main().session().data;
+    const TransmitterType& type = main().session().catalogue.Entry(dataSet.typeIndex);
+    const std::string shownType(dataSet.typeName.empty() ? type.typeName : dataSet.typeName);
+    picture_->Show(PictureOfType(shownType));
+    typeCaption_->setText(QString::fromStdString(shownType).trimmed());
+    const bool selected = model >= 0;
+    infoName_->setText(selected ? modelList_->item(model)->text() : QString());
+    infoComment_->setText(
+        selected ? QString::fromStdString(Cp1252ToUtf8(dataSet.modelComments[model])) : QString());
+    infoSize_->setText(selected ? QString::number(dataSet.modelSize) : QString());
 }
 
 void CModelsPage::ConnectControls() {
@@ -167,9 +212,6 @@ void CModelsPage::FillList(int selected) {
                                   : modelList_->count() > 0                       ? 0
                                                                                   : -1);
     }
-    const TransmitterType& type = main().session().catalogue.Entry(dataSet.typeIndex);
-    picture_->setText(QString::fromStdString(std::string(type.typeName)).trimmed());
-    picture_->setToolTip(QString::number(type.pictureId));
     OnSelectionChanged();
 }
 
@@ -196,6 +238,7 @@ void CModelsPage::OnSelectionChanged() {
     } else {
         commentField_->clear();
     }
+    ShowModelInfo(model);
     EnableButtons();
 }
 
@@ -212,6 +255,7 @@ void CModelsPage::TakeComment() {
             QString::fromStdString(Cp1252ToUtf8(dataSet.modelComments[commentModel_])));
         main().dialogs().Show(taken.error());
     }
+    ShowModelInfo(commentModel_);
 }
 
 void CModelsPage::EnableButtons() {
@@ -298,19 +342,30 @@ void CModelsPage::OnCopy() {
     FillList(model);
 }
 
+// The model is replaced only after the same question a double click in the file tree asks.
 void CModelsPage::OnLoad() {
     TakeComment();
     if (SelectedModel() < 0) {
         return;
     }
     Session& session = main().session();
-    const auto chosen = main().dialogs().ChooseFileToOpen(
-        {literal::kModelFilter, "mdl", "noname", session.FolderOrProgram(session.modelFolder)});
+    UserDialogs& dialogs = main().dialogs();
+    const auto chosen = dialogs.ChooseFileToOpen({literal::kModelFilter, "mdl", "noname",
+                                                  session.FolderOrStart(session.modelFolder),
+                                                  txt::kTitleLoadModel.number});
     if (!chosen) {
         return;
     }
     session.modelFolder = std::filesystem::path(*chosen).parent_path().string();
-    LoadModelFrom(*chosen);
+    if (ConfirmLoadModel()) {
+        LoadModelFrom(*chosen);
+    }
+}
+
+bool CModelsPage::ConfirmLoadModel() {
+    return main().dialogs().Show(Message::Numbered(txt::kConfirmLoadModelFile)
+                                     .WithButtons(MessageButtons::YesNo, MessageIcon::Question)) ==
+           Answer::Yes;
 }
 
 void CModelsPage::LoadModelFrom(const std::string& path) {
@@ -329,27 +384,40 @@ void CModelsPage::OnSave() {
         return;
     }
     Session& session = main().session();
-    const auto chosen = main().dialogs().ChooseFileToSave(
+    UserDialogs& dialogs = main().dialogs();
+    const auto chosen = dialogs.ChooseFileToSave(
         {literal::kModelFilter, "mdl", ModelFileName(session.data, model),
-         session.FolderOrProgram(session.modelFolder)});
+         session.FolderOrStart(session.modelFolder), txt::kTitleSaveModel.number});
     if (!chosen) {
         return;
     }
     session.modelFolder = std::filesystem::path(*chosen).parent_path().string();
-    ShowSaved(WriteModelFile(*chosen, model, session.data));
+    if (ConfirmReplace(dialogs, *chosen)) {
+        ShowSaved(WriteModelFile(*chosen, model, session.data));
+    }
 }
 
+// One question for all model files the folder already holds, not one per file.
 void CModelsPage::OnSaveAll() {
     TakeComment();
     Session& session = main().session();
     if (session.data.modelCount == 0) {
         return;
     }
-    const auto chosen = main().dialogs().ChooseFolder(session.FolderOrProgram(session.modelFolder));
+    UserDialogs& dialogs = main().dialogs();
+    const auto chosen = dialogs.ChooseFolder(
+        {{}, {}, {}, session.FolderOrStart(session.modelFolder), txt::kTitleSaveAllModels.number});
     if (!chosen) {
         return;
     }
     session.modelFolder = *chosen;
+    const int existing = ExistingModelFiles(*chosen, session.data);
+    if (existing > 0 &&
+        dialogs.Show(
+            Message::Numbered(txt::kConfirmReplaceModelFiles, {static_cast<long long>(existing)})
+                .WithButtons(MessageButtons::YesNo, MessageIcon::Question)) != Answer::Yes) {
+        return;
+    }
     ShowSaved(SaveAllModels(*chosen, session.data));
 }
 
@@ -373,6 +441,7 @@ void CModelsPage::OnExplorer(bool on) {
          std::initializer_list<QWidget*>{pathLabel_, pathField_, browser_, preview_}) {
         control->setVisible(on);
     }
+    modelInfo_->setVisible(!on);
     if (on) {
         ShowFolder(folder_);
     }
@@ -419,7 +488,7 @@ void CModelsPage::OnBrowseSelection() {
         PageText(main(), txt::kPreviewComment) + QLatin1Char(' ') +
             QString::fromStdString(head.value().comment),
         PageText(main(), txt::kPreviewFileDate) + QLatin1Char(' ') +
-            QString::fromStdString(FileDate(path)),
+            FileDate(path, session.settings.language),
     };
     preview_->setText(QStringList(std::begin(lines), std::end(lines)).join(QLatin1Char('\n')));
 }
@@ -435,15 +504,11 @@ void CModelsPage::OnBrowseActivated(QListWidgetItem* item) {
         ShowFolder(folder_ / name);
         return;
     }
-    UserDialogs& dialogs = main().dialogs();
     if (SelectedModel() < 0) {
-        dialogs.Show(Message::Numbered(txt::kNoModelToLoadInto, {}, MessageIcon::Warning));
+        main().dialogs().Show(Message::Numbered(txt::kNoModelToLoadInto, {}, MessageIcon::Warning));
         return;
     }
-    if (dialogs.Show(Message::Numbered(txt::kConfirmLoadModelFile)
-                         .WithButtons(MessageButtons::YesNo, MessageIcon::Question)) !=
-        Answer::Yes) {
-        return;
+    if (ConfirmLoadModel()) {
+        LoadModelFrom((folder_ / name).string());
     }
-    LoadModelFrom((folder_ / name).string());
 }

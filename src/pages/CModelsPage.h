@@ -13,6 +13,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QToolButton;
+class TransmitterPicture;
 
 // The models page: the models of the data set by number and name, the comment of the
 // selected model, the operations on single models and a browser of model files.
@@ -25,7 +26,10 @@ class CModelsPage : public CPage {
 
   private:
     void BuildControls();
+    QWidget* BuildModelInfo();
     void ConnectControls();
+    // The transmitter picture and the name, comment and size of a model (none: -1).
+    void ShowModelInfo(int model);
     // Rebuilds the list and selects a model (none when the data set has no models).
     void FillList(int selected);
     int SelectedModel();
@@ -46,6 +50,8 @@ class CModelsPage : public CPage {
     void OnSaveAll();
     void OnPrint();
     void LoadModelFrom(const std::string& path);
+    // Asks whether the selected model may be replaced by a model file.
+    bool ConfirmLoadModel();
     // Shows a failed save; the explorer, when open, lists the files saved.
     void ShowSaved(const Status& written);
 
@@ -75,5 +81,10 @@ class CModelsPage : public CPage {
     QLabel* pathField_ = nullptr;
     QListWidget* browser_ = nullptr;
     QLabel* preview_ = nullptr;
-    QLabel* picture_ = nullptr;
+    QWidget* modelInfo_ = nullptr;
+    TransmitterPicture* picture_ = nullptr;
+    QLabel* typeCaption_ = nullptr;
+    QLabel* infoName_ = nullptr;
+    QLabel* infoComment_ = nullptr;
+    QLabel* infoSize_ = nullptr;
 };

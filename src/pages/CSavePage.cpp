@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "common/UserDialogs.h"
+#include "dataset/DataSetCommands.h"
+#include "dataset/DataSetTexts.h"
 #include "dataset/ImageContent.h"
 #include "dataset/TextExport.h"
 #include "pages/PageSupport.h"
@@ -21,6 +23,7 @@
 #include "pages/TransferLock.h"
 #include "pages/TransferPanel.h"
 #include "shell/CMainDialog.h"
+#include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
 
 namespace {
@@ -31,8 +34,8 @@ QLabel* Explanation(const QString& text, QWidget* parent) {
     return label;
 }
 
-std::string ExportName(const std::string& fileName) {
-    return std::filesystem::path(fileName).stem().string() + ".txt";
+std::string ExportName(const CamPacData& data) {
+    return std::filesystem::path(ProposedDataSetName(data)).stem().string() + ".txt";
 }
 
 }  // namespace
@@ -96,7 +99,7 @@ CSavePage::CSavePage(CMainDialog& mainDialog, QWidget* parent) : CPage(mainDialo
     layout->setColumnStretch(1, 1);
 
     connect(eraseButton, &QPushButton::clicked, this, [this] { OnErase(); });
-    connect(saveButton, &QPushButton::clicked, this, [this] { main().RunSave(); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { main().RunSaveAs(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { OnExport(); });
     connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
     connect(compareButton_, &QPushButton::clicked, this, [this] { OnCompare(); });
@@ -122,10 +125,16 @@ void CSavePage::OnWrite() {
     options.onlyChanges = changesOnly_->isChecked();
     options.backupFolder = DefaultBackupFolder(main().session().programFolder);
     options.timestamp = BackupTimestamp();
+    WriteReport report;
     {
         TransferLock lock(main(), *this, *writeButton_);
         QtTransferObserver observer(*transfer_, *writeButton_, main().session().language);
-        engine->WriteCamPac(observer, options);
+        report = engine->WriteCamPac(observer, options);
+    }
+    if (report.outcome == TransferOutcome::Done) {
+        main().ShowResult(DisplayText(
+            PageFormat(main(), txt::kWriteVerified, {static_cast<long long>(report.bytesWritten)}) +
+            " " + PageFormat(main(), txt::kBackupSaved, {report.backupPath.string()})));
     }
     if (const Status kept = main().connection()->AfterTransfer(); !kept) {
         main().dialogs().Show(kept.error());
@@ -137,9 +146,13 @@ void CSavePage::OnCompare() {
     if (engine == nullptr || !compareButton_->isChecked()) {
         return;
     }
-    TransferLock lock(main(), *this, *compareButton_);
-    QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
-    engine->CompareCamPac(observer, TransferPage::Save);
+    CompareResult compared;
+    {
+        TransferLock lock(main(), *this, *compareButton_);
+        QtTransferObserver observer(*transfer_, *compareButton_, main().session().language);
+        compared = engine->CompareCamPac(observer, TransferPage::Save);
+    }
+    ShowCompareResult(main(), compared);
 }
 
 void CSavePage::OnErase() {
@@ -157,10 +170,10 @@ void CSavePage::OnErase() {
 void CSavePage::OnExport() {
     Session& session = main().session();
     UserDialogs& dialogs = main().dialogs();
-    const auto chosen =
-        dialogs.ChooseFileToSave({literal::kTextFilter, "txt", ExportName(session.data.fileName),
-                                  session.FolderOrProgram(session.dataSetFolder)});
-    if (!chosen) {
+    const auto chosen = dialogs.ChooseFileToSave(
+        {literal::kTextFilter, "txt", ExportName(session.data),
+         session.FolderOrStart(session.dataSetFolder), txt::kTitleExport.number});
+    if (!chosen || !ConfirmReplace(dialogs, *chosen)) {
         return;
     }
     const ExportFormat format =

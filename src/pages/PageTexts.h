@@ -23,6 +23,11 @@ inline constexpr NumberedText kExplainRead{34, ""};
 inline constexpr NumberedText kExplainCompare{35, ""};
 inline constexpr NumberedText kStatusChoose{36, ""};
 inline constexpr NumberedText kTooltipKeepComments{84, ""};
+// The CamPac sizes a new image is offered in.
+inline constexpr NumberedText kSize4k{545, ""};
+inline constexpr NumberedText kSize8k{546, ""};
+inline constexpr NumberedText kSize16k{547, ""};
+inline constexpr NumberedText kSize64k{548, ""};
 // Models page.
 inline constexpr NumberedText kTooltipModelComment{114, ""};
 inline constexpr NumberedText kTooltipMoveUp{115, ""};
@@ -35,6 +40,7 @@ inline constexpr NumberedText kPreviewType{128, ""};
 inline constexpr NumberedText kPreviewModelSize{130, ""};
 inline constexpr NumberedText kPreviewComment{131, ""};
 inline constexpr NumberedText kPreviewFileDate{132, ""};
+inline constexpr NumberedText kInfoModelName{580, ""};
 inline constexpr NumberedText kNoModelToLoadInto{134, ""};
 inline constexpr NumberedText kConfirmLoadModelFile{135, ""};
 inline constexpr NumberedText kPromptNumberingStart{141, ""};
@@ -84,5 +90,4 @@ inline constexpr const char* kExpertMode = "Edit / Expert";
 inline constexpr const char* kExplorer = "Explorer";
 inline constexpr const char* kPath = "Pfad";
 inline constexpr const char* kAscii = "ASCII";
-inline constexpr const char* kFileDateFormat = "%d. %B %Y";
 }  // namespace literal

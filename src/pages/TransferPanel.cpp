@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 
+#include "adapters/AdapterTexts.h"
+#include "adapters/TransferEngine.h"
 #include "common/TextFormat.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
@@ -45,4 +47,11 @@ void TransferPanel::ShowAdapter() {
             ? std::string(literal::kAdapterUsb)
             : FormatText(literal::kAdapterLpt, {static_cast<long long>(settings.waitStates)});
     adapter_->setText(DisplayText(text));
+}
+
+void ShowCompareResult(CMainDialog& main, const CompareResult& compared) {
+    if (compared.outcome == TransferOutcome::Done) {
+        main.ShowResult(DisplayText(PageFormat(main, txt::kCompareSummary,
+                                               {static_cast<long long>(compared.differences)})));
+    }
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CMainDialog;
+struct CompareResult;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -33,3 +34,6 @@ class TransferPanel : public QWidget {
     QListWidget* differences_;
     QLabel* adapter_;
 };
+
+// A finished compare's summary as the status bar's last result.
+void ShowCompareResult(CMainDialog& main, const CompareResult& compared);

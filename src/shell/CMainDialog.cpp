@@ -1,5 +1,6 @@
 #include "shell/CMainDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -7,7 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -16,6 +19,7 @@
 #include "adapters/TransferEngine.h"
 #include "adapters/ui/CAdapterDialog.h"
 #include "common/Cp1252.h"
+#include "common/TextFormat.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
 #include "editors/EditorPages.h"
@@ -23,18 +27,23 @@
 #include "pages/CGetDataPage.h"
 #include "pages/CModelsPage.h"
 #include "pages/CSavePage.h"
+#include "pages/PageSupport.h"
 #include "shell/AboutBox.h"
 #include "shell/LiteralTexts.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
+#include "shell/Settings.h"
 #include "shell/ShellTexts.h"
 #include "shell/StartUp.h"
 #include "shell/StepLabels.h"
 #include "shell/TabSets.h"
 
 CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
-    : session_(session), dialogs_(dialogs), endProcess_([](int code) { std::exit(code); }) {
-    setWindowTitle(QString::fromUtf8(literal::kWindowTitle));
+    : session_(session),
+      dialogs_(dialogs, session.language),
+      endProcess_([](int code) { std::exit(code); }) {
+    qtTranslation_.Apply(session_.settings.language);
+    dialogs_.SetResultSink([this](const std::string& text) { ShowResult(DisplayText(text)); });
     auto text = [&](NumberedText numbered) {
         return DisplayText(session_.language.GetText(numbered));
     };
@@ -69,17 +78,106 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
     });
     BuildTabs(tabset::kNoDataSet);
     SelectTab(0);
+    BuildStatusBar();
     UpdateHeader();
-    // 960 x 720, or less on a smaller screen, leaving room for the frame and title bar.
-    QSize opening(960, 720);
-    if (const QScreen* shownOn = screen()) {
-        opening = opening.boundedTo(shownOn->availableGeometry().size() - QSize(16, 48));
-    }
-    resize(opening);
+    PlaceWindow();
+    // The title follows the data set's state, which every page and editor may change: it
+    // is brought up to date after each click and key, and when the window is active again.
+    qApp->installEventFilter(this);
 }
 
 CMainDialog::~CMainDialog() {
     FinishRun();
+}
+
+std::filesystem::path CMainDialog::WindowStateFile() const {
+    return LocateSettings(session_.programFolder).writeTo.parent_path() / "Keplund-window.ini";
+}
+
+// The size and place of the last run; at first a size that fits the screen, at most
+// 1200 x 860, leaving room for the frame and title bar.
+void CMainDialog::PlaceWindow() {
+    const QSettings state(QString::fromStdString(WindowStateFile().string()), QSettings::IniFormat);
+    if (restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray())) {
+        return;
+    }
+    QSize opening(1200, 860);
+    if (const QScreen* shownOn = screen()) {
+        const QRect available = shownOn->availableGeometry();
+        opening = opening.boundedTo(available.size() - QSize(16, 48));
+        resize(opening);
+        move(available.center() - rect().center());
+        return;
+    }
+    resize(opening);
+}
+
+void CMainDialog::SaveWindowState() {
+    QSettings state(QString::fromStdString(WindowStateFile().string()), QSettings::IniFormat);
+    state.setValue(QStringLiteral("geometry"), saveGeometry());
+}
+
+void CMainDialog::BuildStatusBar() {
+    resultLabel_ = Named(new QLabel(statusBar()), "resultStatus");
+    adapterStatus_ = Named(new QLabel(statusBar()), "adapterStatus");
+    portStatus_ = Named(new QLabel(statusBar()), "portStatus");
+    statusBar()->addWidget(resultLabel_, 1);
+    statusBar()->addPermanentWidget(adapterStatus_);
+    statusBar()->addPermanentWidget(portStatus_);
+    SetPortName(QString());
+    ShowAdapterStatus();
+}
+
+void CMainDialog::ShowResult(const QString& text) {
+    // The first line stands in the bar; the whole text is its tooltip.
+    resultLabel_->setText(text.section('\n', 0, 0).trimmed());
+    resultLabel_->setToolTip(text);
+}
+
+void CMainDialog::ShowAdapterStatus() {
+    adapterStatus_->setText(
+        DisplayText(session_.language.GetText(UsesUsb() ? txt::kUsbAdapter : txt::kLptAdapter)));
+}
+
+void CMainDialog::SetPortName(const QString& name) {
+    portStatus_->setText(
+        name.isEmpty() ? DisplayText(session_.language.GetText(txt::kPortNotAvailable)) : name);
+}
+
+void CMainDialog::SetPortNamer(std::function<QString()> namer) {
+    portNamer_ = std::move(namer);
+    SetPortName(portNamer_());
+}
+
+void CMainDialog::SetChosenAdapter(AdapterKind kind) {
+    chosenAdapter_ = kind;
+    ShowAdapterStatus();
+    ShowAdapterOnPages();
+}
+
+void CMainDialog::RefreshTitle() {
+    titlePending_ = false;
+    const QString program = QString::fromUtf8(literal::kWindowTitle);
+    const CamPacData& dataSet = session_.data;
+    if (dataSet.state == DataSetState::None) {
+        setWindowTitle(program);
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(QString::fromStdString(dataSet.fileName) + QStringLiteral("[*] - ") + program);
+    setWindowModified(static_cast<int>(dataSet.state) >= static_cast<int>(DataSetState::Changed));
+}
+
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool afterInput = type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease ||
+                            type == QEvent::ShortcutOverride ||
+                            (watched == this && type == QEvent::WindowActivate);
+    if (afterInput && !titlePending_) {
+        titlePending_ = true;
+        QMetaObject::invokeMethod(this, &CMainDialog::RefreshTitle, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainDialog::BuildHeader(QWidget* area) {
@@ -132,12 +230,13 @@ void CMainDialog::ConnectMenu() {
     connect(menu_.load, &QAction::triggered, this, &CMainDialog::RunLoad);
     connect(menu_.lastFile, &QAction::triggered, this, &CMainDialog::RunLastFile);
     connect(menu_.save, &QAction::triggered, this, &CMainDialog::RunSave);
-    // Without a data set there is nothing to save.
+    connect(menu_.saveAs, &QAction::triggered, this, &CMainDialog::RunSaveAs);
     // Saving needs a data set, and waits while an edit is open: the file would not hold
     // the edit, yet the data set would count as saved.
     connect(menu_.fileMenu, &QMenu::aboutToShow, this, [this] {
-        menu_.save->setEnabled(session_.data.state != DataSetState::None &&
-                               !IsEditingTabSet(tabSet_));
+        const bool canSave = session_.data.state != DataSetState::None && !IsEditingTabSet(tabSet_);
+        menu_.save->setEnabled(canSave);
+        menu_.saveAs->setEnabled(canSave);
     });
     connect(menu_.exit, &QAction::triggered, this, &CMainDialog::RunExit);
     connect(menu_.import, &QAction::triggered, this, &CMainDialog::RunImport);
@@ -152,9 +251,7 @@ void CMainDialog::ConnectMenu() {
         connect(menu_.languages[language], &QAction::triggered, this,
                 [this, language] { OnLanguageChosen(language); });
     }
-    auto showAbout = [this] { AboutBox(this).exec(); };
-    connect(menu_.about, &QAction::triggered, this, showAbout);
-    connect(menu_.aboutKeplund, &QAction::triggered, this, showAbout);
+    connect(menu_.about, &QAction::triggered, this, [this] { AboutBox(this).exec(); });
 }
 
 void CMainDialog::AddPage(int number, CPage* page) {
@@ -221,6 +318,10 @@ void CMainDialog::SelectTab(int position) {
 }
 
 void CMainDialog::CreateTypePages() {
+    CreateTypePages(session_.data.typeName);
+}
+
+void CMainDialog::CreateTypePages(const std::string& typeName) {
     for (auto it = pages_.begin(); it != pages_.end();) {
         if (it->first >= page::kFc18v3Base) {
             pageArea_->removeWidget(it->second);
@@ -230,7 +331,7 @@ void CMainDialog::CreateTypePages() {
             ++it;
         }
     }
-    for (const auto& [number, page] : CreateEditorPages(session_.data.typeName, *this, pageArea_)) {
+    for (const auto& [number, page] : CreateEditorPages(typeName, *this, pageArea_)) {
         AddPage(number, page);
     }
 }
@@ -252,8 +353,10 @@ void CMainDialog::ShowTypeTabsAt(int position) {
     SelectTab(position);
 }
 
+// The pages are those of the type the image was identified as: a filled image whose type
+// name became "Unbekannt " keeps the pages of the type its header names.
 void CMainDialog::ShowWithoutEditorTabs() {
-    CreateTypePages();
+    CreateTypePages(std::string(session_.catalogue.Entry(session_.data.typeIndex).typeName));
     BuildTabs(tabset::kWithoutEditor);
     SelectTab(kModelsTab);
 }
@@ -265,15 +368,16 @@ void CMainDialog::UpdateHeader() {
                             QString::fromStdString(SizeLabel(dataSet.imageSize)));
     fileNameField_->setText(QStringLiteral(" ") + QString::fromStdString(dataSet.displayPath));
     commentField_->setText(QString::fromStdString(Cp1252ToUtf8(dataSet.dataSetComment)));
+    RefreshTitle();
 }
 
+// A failed load has left the data set that was open as it was, and its pages with it.
 void CMainDialog::AfterLoad(int outcome) {
     if (outcome == static_cast<int>(CommandOutcome::Done)) {
         ChooseTypeTabs();
         ShowLastFileInMenu();
-    } else if (outcome == static_cast<int>(CommandOutcome::Failed)) {
-        BuildTabs(tabset::kNoDataSet);
-        SelectTab(0);
+        ShowResult(DisplayText(
+            FormatText(session_.language.GetText(txt::kResultLoaded), {session_.data.filePath})));
     }
     UpdateHeader();
 }
@@ -284,12 +388,10 @@ void CMainDialog::RunLoad() {
 
 // An imported data set opens on the models page.
 void CMainDialog::RunImport() {
-    const CommandOutcome outcome = ImportVersion2File(session_, dialogs_);
-    if (outcome == CommandOutcome::Done) {
+    if (ImportVersion2File(session_, dialogs_) == CommandOutcome::Done) {
         ShowTypeTabsAt(kModelsTab);
-    } else if (outcome == CommandOutcome::Failed) {
-        BuildTabs(tabset::kNoDataSet);
-        SelectTab(0);
+        ShowResult(DisplayText(
+            FormatText(session_.language.GetText(txt::kResultImported), {session_.data.fileName})));
     }
     UpdateHeader();
 }
@@ -299,8 +401,23 @@ void CMainDialog::RunLastFile() {
 }
 
 void CMainDialog::RunSave() {
-    if (SaveCommand(session_, dialogs_) == CommandOutcome::Done) {
+    RunSaveTo(static_cast<int>(SaveTarget::KnownFile));
+}
+
+void CMainDialog::RunSaveAs() {
+    RunSaveTo(static_cast<int>(SaveTarget::Choose));
+}
+
+// The shortcuts reach the save while the menu would not offer it: it waits for an open
+// edit as the menu does.
+void CMainDialog::RunSaveTo(int target) {
+    if (IsEditingTabSet(tabSet_)) {
+        return;
+    }
+    if (SaveCommand(session_, dialogs_, static_cast<SaveTarget>(target)) == CommandOutcome::Done) {
         ShowLastFileInMenu();
+        ShowResult(DisplayText(
+            FormatText(session_.language.GetText(txt::kResultSaved), {session_.data.filePath})));
     }
     UpdateHeader();
 }
@@ -310,16 +427,19 @@ void CMainDialog::ShowLastFileInMenu() {
 }
 
 void CMainDialog::RunExit() {
-    if (!ConfirmDiscardChanges(session_, dialogs_)) {
+    if (transferRunning_ || !ConfirmDiscardChanges(session_, dialogs_)) {
         return;
     }
+    exitConfirmed_ = true;
     close();
+    exitConfirmed_ = false;
 }
 
 void CMainDialog::OnLanguageChosen(int language) {
     const int before = session_.settings.language;
     switch (SwitchLanguage(session_, dialogs_, language)) {
         case LanguageSwitch::Switched:
+            qtTranslation_.Apply(language);
             break;
         case LanguageSwitch::KeptOld:
             menu_.languages[before]->setChecked(true);
@@ -330,7 +450,13 @@ void CMainDialog::OnLanguageChosen(int language) {
     }
 }
 
+// The window's close button ends the run as "Beenden" does: not while a transfer runs, and
+// with unsaved changes only after the user agrees to lose them.
 void CMainDialog::closeEvent(QCloseEvent* event) {
+    if (transferRunning_ || (!exitConfirmed_ && !ConfirmDiscardChanges(session_, dialogs_))) {
+        event->ignore();
+        return;
+    }
     FinishRun();
     event->accept();
 }
@@ -345,6 +471,7 @@ void CMainDialog::FinishRun() {
         return;
     }
     finished_ = true;
+    SaveWindowState();
     ShutDown(session_);
 }
 
@@ -360,11 +487,28 @@ void CMainDialog::ConnectionChanged() {
         access->SetSwitchedOffHandler([this] { PostTransfersEnabled(false); });
     }
     PostTransfersEnabled(connection_ != nullptr && (access == nullptr || access->on()));
+    ShowAdapterStatus();
+    if (portNamer_) {
+        SetPortName(portNamer_());
+    }
+    ShowAdapterOnPages();
+}
+
+// The adapter labels of the transfer pages name the adapter of the connection.
+void CMainDialog::ShowAdapterOnPages() {
+    for (const int number : {page::kGetData, page::kSave}) {
+        if (CPage* page = Page(number)) {
+            page->OnPageRefresh();
+        }
+    }
 }
 
 bool CMainDialog::UsesUsb() const {
     if (connection_ != nullptr) {
         return connection_->kind() == AdapterKind::Usb;
+    }
+    if (chosenAdapter_) {
+        return *chosenAdapter_ == AdapterKind::Usb;
     }
     return session_.settings.useUsb != 0;
 }
@@ -376,7 +520,7 @@ std::unique_ptr<TransferEngine> CMainDialog::MakeTransferEngine() {
     const TransferEngine::Options options{session_.settings.clockFor64k,
                                           session_.settings.alwaysCompare};
     return std::make_unique<TransferEngine>(session_.data, session_.catalogue, dialogs_,
-                                            connection_->clock(), connection_->module(), options);
+                                            elapsedClock_, connection_->module(), options);
 }
 
 void CMainDialog::PostTransfersEnabled(bool enabled) {
@@ -388,7 +532,16 @@ void CMainDialog::PostTransfersEnabled(bool enabled) {
 }
 
 void CMainDialog::SetTransferRunning(bool running) {
+    transferRunning_ = running;
     menuBar()->setEnabled(!running);
+    // The menu's shortcuts would reach its commands past the disabled bar.
+    for (QAction* title : menuBar()->actions()) {
+        if (QMenu* menu = title->menu()) {
+            for (QAction* item : menu->actions()) {
+                item->setShortcutContext(running ? Qt::WidgetShortcut : Qt::WindowShortcut);
+            }
+        }
+    }
     tabs_->setEnabled(!running);
     commentField_->setEnabled(!running);
 }

@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "adapters/Clock.h"
+#include "adapters/ModuleAccess.h"
 #include "shell/MainMenu.h"
+#include "shell/QtTranslation.h"
+#include "shell/ResultDialogs.h"
 
 class CPage;
 class CamPacConnection;
@@ -32,6 +38,7 @@ class CMainDialog : public QMainWindow {
     ~CMainDialog() override;
 
     Session& session() { return session_; }
+    // The dialogs of the run; what they report also becomes the status bar's last result.
     UserDialogs& dialogs() { return dialogs_; }
     const MainMenu& menu() const { return menu_; }
 
@@ -42,6 +49,7 @@ class CMainDialog : public QMainWindow {
     // After a data set arrived: its editor pages, its tab set and its first page.
     void ChooseTypeTabs();
     void CreateTypePages();
+    void CreateTypePages(const std::string& typeName);
     void UpdateHeader();
 
     // After the data set changed its type: the type's editor pages and tab set, showing the
@@ -53,8 +61,21 @@ class CMainDialog : public QMainWindow {
     void RunLoad();
     void RunImport();
     void RunLastFile();
+    // Save: to the file the data set came from, else (and always from the save page) to a
+    // file the user chooses.
     void RunSave();
+    void RunSaveAs();
     void RunExit();
+
+    // The status bar's last result.
+    void ShowResult(const QString& text);
+    QLabel* resultLabel() const { return resultLabel_; }
+    QLabel* adapterStatus() const { return adapterStatus_; }
+    QLabel* portStatus() const { return portStatus_; }
+    // The title: the data set's file name, marked while it holds unsaved changes.
+    void RefreshTitle();
+    // The file that keeps the window's size and place between runs.
+    std::filesystem::path WindowStateFile() const;
 
     // The tab-to-page map: the page a tab position shows. The editor pages rewrite the entry
     // of the tab that follows the base page so that it shows the model's mixing page.
@@ -74,14 +95,21 @@ class CMainDialog : public QMainWindow {
     CamPacConnection* connection() const { return connection_.get(); }
     // After the connection's adapter changed: the transfer buttons follow its port access.
     void ConnectionChanged();
-    // Whether the USB adapter is the adapter of this run.
+    // Whether the USB adapter is the adapter of this run: the connection's, else the one
+    // chosen for the run, else the one of the settings.
     bool UsesUsb() const;
+    void SetChosenAdapter(AdapterKind kind);
+    // Where the run reaches its CamPac, for the status bar.
+    void SetPortName(const QString& name);
+    // Names the port anew whenever the connection's adapter changes (the adapter dialog).
+    void SetPortNamer(std::function<QString()> namer);
     // The engine for one transfer on the data set through the connection; nothing while
     // there is no connection.
     std::unique_ptr<TransferEngine> MakeTransferEngine();
     // Posts "transfer on" or "transfer off" to the get-data and save pages.
     void PostTransfersEnabled(bool enabled);
-    // While a transfer runs the menu, the tabs and the header comment wait.
+    // While a transfer runs the menu (with its shortcuts), the tabs and the header comment
+    // wait, and the window does not close.
     void SetTransferRunning(bool running);
 
     // What ends the process when not even the old language file can be opened again.
@@ -90,10 +118,17 @@ class CMainDialog : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildHeader(QWidget* area);
+    void BuildStatusBar();
+    void PlaceWindow();
+    void SaveWindowState();
     void ConnectMenu();
+    void ShowAdapterStatus();
+    void ShowAdapterOnPages();
+    void RunSaveTo(int target);
     void AfterLoad(int outcome);
     void ShowLastFileInMenu();
     void OnLanguageChosen(int language);
@@ -101,20 +136,32 @@ class CMainDialog : public QMainWindow {
     void FinishRun();
 
     Session& session_;
-    UserDialogs& dialogs_;
+    ResultDialogs dialogs_;
     MainMenu menu_;
+    QtTranslation qtTranslation_;
     StepLabels* steps_ = nullptr;
     QLabel* rcSystemField_ = nullptr;
     QLabel* fileNameField_ = nullptr;
     QLineEdit* commentField_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* pageArea_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
+    QLabel* adapterStatus_ = nullptr;
+    QLabel* portStatus_ = nullptr;
     std::map<int, CPage*> pages_;
     std::vector<int> tabPages_;
     int currentPage_ = 0;
     int tabSet_ = 0;
     bool buildingTabs_ = false;
     bool finished_ = false;
+    bool exitConfirmed_ = false;
+    bool transferRunning_ = false;
+    bool titlePending_ = false;
     std::function<void(int)> endProcess_;
     std::unique_ptr<CamPacConnection> connection_;
+    std::optional<AdapterKind> chosenAdapter_;
+    std::function<QString()> portNamer_;
+    // The elapsed time a transfer shows is the time the user waits, even on a simulated
+    // CamPac whose clock models the module's timing.
+    SteadyClock elapsedClock_;
 };

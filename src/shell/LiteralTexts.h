@@ -13,5 +13,4 @@ inline constexpr const char* kLanguageFileMissing =
     "Can not open languagefile. Program will stoped.\r\n\r\n";
 inline constexpr const char* kLanguageFileFaulty = "Language-Datei fehlerhaft (Text Nr.: %i).";
 inline constexpr const char* kLanguageSwitchFailed = "Fehler Sprachdatei";
-inline constexpr const char* kAboutMenuItem = "Inf&o über Keplund...";
 }  // namespace literal

@@ -1,11 +1,12 @@
 #include "shell/MainMenu.h"
 
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "shell/LanguageTable.h"
-#include "shell/LiteralTexts.h"
+#include "shell/Mnemonics.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Settings.h"
 #include "shell/ShellTexts.h"
@@ -15,6 +16,12 @@ namespace {
 // The language items in menu order, with their language numbers.
 constexpr std::array<std::pair<const char*, int>, 5> kLanguageItems{
     {{"Deutsch", 1}, {"Dutch", 4}, {"English", 2}, {"French", 5}, {"Italian", 3}}};
+
+// The desktop's key for a command, or the usual one where the desktop defines none.
+void SetShortcut(QAction* action, QKeySequence::StandardKey key, const QKeySequence& usual) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    action->setShortcuts(keys.isEmpty() ? QList<QKeySequence>{usual} : keys);
+}
 
 QAction* Checkable(QMenu* menu, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -30,12 +37,17 @@ void MainMenu::Build(QMenuBar& bar, const LanguageTable& language, QObject* owne
     QMenu* file = bar.addMenu(text(txt::kMenuFile));
     fileMenu = file;
     load = file->addAction(text(txt::kMenuLoad));
+    SetShortcut(load, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
     import = file->addAction(text(txt::kMenuImport));
     save = file->addAction(text(txt::kMenuSave));
+    SetShortcut(save, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs = file->addAction(text(txt::kMenuSaveAs));
+    SetShortcut(saveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     lastFile = file->addAction(QString::fromUtf8("zuletzt geöffnet..."));
     lastFile->setEnabled(false);
     file->addSeparator();
     exit = file->addAction(text(txt::kMenuExit));
+    SetShortcut(exit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* settings = bar.addMenu(text(txt::kMenuSettings));
     adapter = settings->addAction(text(txt::kMenuAdapter));
@@ -52,9 +64,9 @@ void MainMenu::Build(QMenuBar& bar, const LanguageTable& language, QObject* owne
 
     QMenu* info = bar.addMenu(text(txt::kMenuInfo));
     about = info->addAction(text(txt::kMenuAbout));
-    // Linux desktops have no window menu of the program's own, so its item lives here.
-    info->addSeparator();
-    aboutKeplund = info->addAction(QString::fromUtf8(literal::kAboutMenuItem));
+    SetShortcut(about, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+
+    AddMnemonics(bar);
 }
 
 void MainMenu::ShowSettings(const Settings& settings) {

@@ -10,12 +10,14 @@ class QMenuBar;
 class QObject;
 struct Settings;
 
-// The menu of the main window, captioned from the language file.
+// The menu of the main window, captioned from the language file, with mnemonics and the
+// desktop's standard shortcuts.
 struct MainMenu {
     QMenu* fileMenu = nullptr;
     QAction* load = nullptr;
     QAction* import = nullptr;
     QAction* save = nullptr;
+    QAction* saveAs = nullptr;
     QAction* lastFile = nullptr;
     QAction* exit = nullptr;
     QAction* adapter = nullptr;
@@ -25,7 +27,6 @@ struct MainMenu {
     // Indexed by language number 1 to 5; entry 0 is unused.
     std::array<QAction*, 6> languages{};
     QAction* about = nullptr;
-    QAction* aboutKeplund = nullptr;  // "Inf&o über Keplund..." of the window menu
 
     void Build(QMenuBar& bar, const LanguageTable& language, QObject* owner);
     // The check marks of the three options and of the language, and the last-file item.

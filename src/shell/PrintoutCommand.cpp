@@ -36,7 +36,7 @@ class StreamDialogs : public UserDialogs {
     }
     std::optional<std::string> ChooseFileToOpen(const FileRequest&) override { return {}; }
     std::optional<std::string> ChooseFileToSave(const FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseFolder(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseFolder(const FileRequest&) override { return {}; }
     std::optional<std::string> PromptText(const std::string&) override { return {}; }
     // The file the messages that follow are about, or none.
     void SetSubject(std::string subject) { subject_ = std::move(subject); }

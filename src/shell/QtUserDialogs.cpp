@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "common/MessageText.h"
+#include "shell/LanguageTable.h"
 
 namespace {
 
@@ -27,6 +28,21 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The answer that keeps everything as it was is the default button of every question, so
+// Enter never throws work away.
+QMessageBox::StandardButton DefaultOf(MessageButtons buttons) {
+    switch (DecliningAnswer(buttons)) {
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Answer::Ok:
+        case Answer::Yes:
+            break;
+    }
+    return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
@@ -59,10 +75,17 @@ QString StartPath(const FileRequest& request) {
            QString::fromStdString(request.proposedName);
 }
 
+QString TitleOf(const FileRequest& request, const LanguageTable& language) {
+    return request.title < 0 ? kTitle : DisplayText(language.GetText(request.title));
+}
+
+// A save asks before it replaces a file itself (once, with No as the default), so the
+// dialog does not ask as well.
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileRequest& request,
-                                         QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, kTitle, StartPath(request), QtFileFilter(request.filter));
+                                         const QString& title, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, StartPath(request), QtFileFilter(request.filter));
     dialog.setAcceptMode(mode);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
@@ -93,20 +116,22 @@ QString QtFileFilter(const std::string& filter) {
 Answer QtUserDialogs::Show(const Message& message) {
     QMessageBox box(IconOf(message.icon), kTitle, DisplayText(MessageText(message, language_)),
                     ButtonsOf(message.buttons), parent_);
+    box.setDefaultButton(DefaultOf(message.buttons));
+    box.setEscapeButton(DefaultOf(message.buttons));
     return AnswerOf(box.exec());
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFileToOpen(const FileRequest& request) {
-    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+    return RunFileDialog(parent_, request, TitleOf(request, language_), QFileDialog::AcceptOpen);
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFileToSave(const FileRequest& request) {
-    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+    return RunFileDialog(parent_, request, TitleOf(request, language_), QFileDialog::AcceptSave);
 }
 
-std::optional<std::string> QtUserDialogs::ChooseFolder(const std::string& startFolder) {
-    const QString folder =
-        QFileDialog::getExistingDirectory(parent_, kTitle, QString::fromStdString(startFolder));
+std::optional<std::string> QtUserDialogs::ChooseFolder(const FileRequest& request) {
+    const QString folder = QFileDialog::getExistingDirectory(
+        parent_, TitleOf(request, language_), QString::fromStdString(request.folder));
     if (folder.isEmpty()) {
         return std::nullopt;
     }

@@ -17,7 +17,7 @@ class QtUserDialogs : public UserDialogs {
     Answer Show(const Message& message) override;
     std::optional<std::string> ChooseFileToOpen(const FileRequest& request) override;
     std::optional<std::string> ChooseFileToSave(const FileRequest& request) override;
-    std::optional<std::string> ChooseFolder(const std::string& startFolder) override;
+    std::optional<std::string> ChooseFolder(const FileRequest& request) override;
     std::optional<std::string> PromptText(const std::string& prompt) override;
     bool SetUpPage(QPrinter& printer) override;
     bool ChoosePrinter(QPrinter& printer) override;

@@ -33,4 +33,16 @@ inline constexpr NumberedText kTabMixers{56, ""};
 inline constexpr NumberedText kTabMixingProgram{57, ""};
 inline constexpr NumberedText kTabSave{58, ""};
 inline constexpr NumberedText kLanguageSwitchFailed{526, ""};
+// The adapter names of the status bar.
+inline constexpr NumberedText kLptAdapter{178, ""};
+inline constexpr NumberedText kUsbAdapter{179, ""};
+// The last result and the port in the status bar.
+inline constexpr NumberedText kResultLoaded{563, "s"};
+inline constexpr NumberedText kResultSaved{564, "s"};
+inline constexpr NumberedText kStatusSimulatedCamPac{565, "s"};
+inline constexpr NumberedText kPortNotAvailable{566, ""};
+inline constexpr NumberedText kResultNew{567, "s"};
+inline constexpr NumberedText kResultImported{568, "s"};
+inline constexpr NumberedText kResultRead{569, "ds"};
+inline constexpr NumberedText kMenuSaveAs{572, ""};
 }  // namespace txt

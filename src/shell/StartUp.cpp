@@ -20,6 +20,17 @@ bool StartUp(Session& session, UserDialogs& dialogs) {
     return true;
 }
 
+void ChooseStartFolders(Session& session, const std::filesystem::path& documents) {
+    std::error_code error;
+    if (!documents.empty() && std::filesystem::is_directory(documents, error)) {
+        session.startFolder = documents;
+    }
+    const std::filesystem::path last = session.settings.lastFilePath;
+    if (!last.empty() && std::filesystem::is_directory(last.parent_path(), error)) {
+        session.dataSetFolder = last.parent_path().string();
+    }
+}
+
 void ShutDown(Session& session) {
     session.language.Close();
     SaveSettings(LocateSettings(session.programFolder).writeTo, session.settings);

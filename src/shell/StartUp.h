@@ -8,6 +8,10 @@
 // ends, since it has no texts to show.
 bool StartUp(Session& session, UserDialogs& dialogs);
 
+// Where the file dialogs of a run start: the data set dialogs in the folder of the last file
+// while it exists, every dialog else in the documents folder (while it exists).
+void ChooseStartFolders(Session& session, const std::filesystem::path& documents);
+
 // The end of a run: closes the language file and writes the settings file.
 void ShutDown(Session& session);
 

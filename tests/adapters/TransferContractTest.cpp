@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -66,6 +67,10 @@ TEST_P(Contract, ReadFillsTheDataSetWithEveryByte) {
     EXPECT_EQ(observer.progressMaximum, size());
     EXPECT_EQ(observer.Line(TransferLine::Status2).text, txt::kFinished.number);
     EXPECT_FALSE(rig.sim.usb.IsOpen());
+    // The progress only grows, never beyond the size, and ends full.
+    ASSERT_FALSE(observer.progress.empty());
+    EXPECT_TRUE(std::is_sorted(observer.progress.begin(), observer.progress.end()));
+    EXPECT_EQ(observer.progress.back(), size());
     // A 256-byte image has no size code, which identification reports.
     EXPECT_EQ(rig.dialogs.shown.size(), size() == 256 ? 1u : 0u);
 }
@@ -195,11 +200,13 @@ TEST_P(Contract, FlippedBitIsFoundByCompareAndByVerify) {
     EXPECT_FALSE(report.verified);
     EXPECT_EQ(report.verifyFailures, 1);
     ASSERT_FALSE(rig.dialogs.shown.empty());
-    const std::string said = rig.dialogs.shown.back().literal;
-    EXPECT_NE(said.find("1 Bytes falsch"), std::string::npos) << said;
-    ASSERT_EQ(rig.dialogs.shown.back().continuation.size(), 1u);
-    EXPECT_NE(rig.dialogs.shown.back().continuation[0].literal.find(report.backupPath.string()),
-              std::string::npos);
+    const Message& said = rig.dialogs.shown.back();
+    EXPECT_EQ(said.text, txt::kWriteVerifyFailed.number);
+    EXPECT_EQ(said.arguments,
+              (std::vector<MessageArgument>{static_cast<long long>(report.bytesWritten), 1LL}));
+    ASSERT_EQ(said.continuation.size(), 1u);
+    EXPECT_EQ(said.continuation[0].text, txt::kWriteStopped.number);
+    EXPECT_EQ(std::get<std::string>(said.continuation[0].arguments[1]), report.backupPath.string());
 }
 
 TEST_P(Contract, CancelMidwayLeavesTheDataSetNotValid) {

@@ -161,7 +161,7 @@ TEST(TransferFaults, OversizedOutOfRangeOrSkippingUsbAnswersAreRefusedNeverCopie
         rig.sim.hid.firmware().faults().*fault = 0;
         EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
         ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-        EXPECT_NE(rig.dialogs.shown[0].literal.find("verworfen"), std::string::npos);
+        EXPECT_EQ(rig.dialogs.shown[0].text, txt::kUsbAnswerRefused.number);
         ExpectReset(rig.data);
         for (int i = 0; i < 200; ++i) {
             EXPECT_EQ(rig.data.image[static_cast<std::size_t>(i)], 0xFF);
@@ -253,8 +253,12 @@ TEST(TransferFaults, WriteProtectedModuleFailsTheVerifyAndNamesTheBytes) {
         rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
     EXPECT_EQ(report.outcome, TransferOutcome::Failed);
     EXPECT_GE(report.verifyFailures, 2);
-    ASSERT_EQ(rig.observer.list.size(), static_cast<std::size_t>(report.verifyFailures) + 1);
+    // One line per wrong byte, the summary, and the backup that restores the module.
+    ASSERT_EQ(rig.observer.list.size(), static_cast<std::size_t>(report.verifyFailures) + 2);
     EXPECT_EQ(rig.observer.list[0].literal.rfind("1. Byte ", 0), 0u);
+    EXPECT_EQ(rig.observer.list.back().text, txt::kBackupSaved.number);
+    EXPECT_EQ(rig.observer.list.back().arguments,
+              std::vector<MessageArgument>{report.backupPath.string()});
 }
 
 TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
@@ -268,7 +272,7 @@ TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
             explicit Breaking(SimulatedEeprom& e) : eeprom(e) {}
             void ShowLine(TransferLine line, const Message& text) override {
                 RecordingObserver::ShowLine(line, text);
-                if (line == TransferLine::Status2 && text.literal.rfind("Sicherung", 0) == 0) {
+                if (line == TransferLine::Status2 && text.text == txt::kBackupSaved.number) {
                     eeprom.faults().noAck = AckFault::WriteData;
                 }
             }
@@ -280,9 +284,13 @@ TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
         EXPECT_EQ(report.bytesWritten, 0);
         ASSERT_FALSE(rig.dialogs.shown.empty());
         const Message& said = rig.dialogs.shown.back();
-        EXPECT_NE(said.literal.find("Adresse 0"), std::string::npos) << said.literal;
+        EXPECT_EQ(said.text, kind == AdapterKind::Lpt ? txt::kDataNotAcknowledged.number
+                                                      : txt::kUsbWriteRefused.number);
+        EXPECT_EQ(said.arguments, std::vector<MessageArgument>{0LL});
         ASSERT_EQ(said.continuation.size(), 1u);
-        EXPECT_NE(said.continuation[0].literal.find(report.backupPath.string()), std::string::npos);
+        EXPECT_EQ(said.continuation[0].text, txt::kWriteStopped.number);
+        EXPECT_EQ(said.continuation[0].arguments,
+                  (std::vector<MessageArgument>{0LL, report.backupPath.string()}));
     }
 }
 
@@ -321,8 +329,7 @@ TEST(TransferFaults, UsbAnswerThatIsNotTheWriteAnswerStopsTheWrite) {
     EXPECT_EQ(report.outcome, TransferOutcome::Failed);
     EXPECT_EQ(report.bytesWritten, 0);
     ASSERT_FALSE(rig.dialogs.shown.empty());
-    EXPECT_NE(rig.dialogs.shown.back().literal.find("nicht best"), std::string::npos)
-        << rig.dialogs.shown.back().literal;
+    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kUsbWriteRefused.number);
     EXPECT_EQ(rig.sim.eeprom.memory(), before);
 }
 
@@ -335,7 +342,7 @@ TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {
     const WriteReport report =
         rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
     EXPECT_EQ(report.outcome, TransferOutcome::Failed);
-    EXPECT_NE(rig.dialogs.shown.back().literal.find("Schreibvorgang"), std::string::npos);
+    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kWriteCycleTimeout.number);
 }
 
 TEST(TransferFaults, ExtraClockOnlyFor64kReadsOnTheParallelPort) {

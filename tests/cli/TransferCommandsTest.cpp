@@ -57,6 +57,37 @@ TEST_P(TransferCommands, ReadCompareWriteRoundTripOnEverySize) {
     }
 }
 
+// Progress and summary speak one language: the one of --lang.
+TEST_P(TransferCommands, ProgressAndSummarySpeakOneLanguage) {
+    WriteBytes(image, HeaderedImage(512, 1, 0x0701));
+    const auto rom = (work / "read.rom").string();
+    const struct {
+        const char* language;
+        const char* read;
+        const char* writing;
+        const char* written;
+        const char* compared;
+    } cases[] = {
+        {"English", "Read 512 bytes (FF9       ) into ", "Writing ...",
+         "512 bytes written, verify passed. Backup: ", "Comparison finished: 0 differences."},
+        {"Deutsch", "512 Bytes (FF9       ) gelesen und in ", "Schreibe ...",
+         "512 Bytes geschrieben, Prüfung bestanden. Sicherung: ",
+         "Vergleich beendet: 0 Unterschiede."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        const CommandRun read = Command(RunReadCommand, {rom, "--lang", c.language});
+        ASSERT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(read.out.rfind(c.read, 0), 0u) << read.out;
+        const CommandRun write = Command(RunWriteCommand, {rom, "--lang", c.language});
+        ASSERT_EQ(write.status, 0) << write.err;
+        EXPECT_NE(write.err.find(c.writing), std::string::npos) << write.err;
+        EXPECT_EQ(write.out.rfind(c.written, 0), 0u) << write.out;
+        const CommandRun compare = Command(RunCompareCommand, {rom, "--lang", c.language});
+        EXPECT_EQ(compare.out, std::string(c.compared) + "\n");
+    }
+}
+
 TEST_P(TransferCommands, FailuresExitWithTheirText) {
     WriteBytes(image, std::vector<Byte>(300, 0));
     EXPECT_EQ(Command(RunReadCommand, {(work / "x.rom").string()}).status, 1);

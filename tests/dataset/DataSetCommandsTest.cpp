@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dataset/DataSetCommands.h"
+#include "dataset/DataSetFiles.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -81,6 +82,95 @@ TEST_F(DataSetCommandsTest, AFailedLoadShowsItsMessageAndLeavesNoDataSet) {
     EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{46});
     EXPECT_EQ(session.data.state, DataSetState::None);
     EXPECT_EQ(session.settings.lastFilePath, "");
+}
+
+// The file is read into a data set of its own: one that fails part of the way (here in its
+// image) leaves the open data set, unsaved changes and comments included, as it was.
+TEST_F(DataSetCommandsTest, AFailedLoadKeepsTheOpenDataSet) {
+    dialogs.files.push_back(romFile.string());
+    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    session.data.image[100] = 0x11;
+    session.data.modelComments[2] = "Hangflug";
+    session.data.state = DataSetState::Changed;
+    std::vector<Byte> cut = ReadBytes(romFile);
+    cut.resize(400);
+    WriteBytes(folder / "cut.rom", cut);
+    dialogs.answers.push_back(Answer::Yes);
+    dialogs.files.push_back((folder / "cut.rom").string());
+    EXPECT_EQ(LoadCommand(session, dialogs), CommandOutcome::Failed);
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{44, 46}));
+    EXPECT_EQ(session.data.image[100], 0x11);
+    EXPECT_EQ(session.data.modelComments[2], "Hangflug");
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(session.data.fileName, "fc18.rom");
+    EXPECT_EQ(session.settings.lastFilePath, romFile.string());
+}
+
+// Save writes the file the data set came from without a dialog; a data set from elsewhere
+// (here a new one) asks for its file, proposing its type and the day.
+TEST_F(DataSetCommandsTest, SaveWritesTheKnownFileAndAsksOnlyForANewOne) {
+    dialogs.files.push_back(romFile.string());
+    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    session.data.image[100] = 0x22;
+    session.data.state = DataSetState::Changed;
+    EXPECT_EQ(SaveCommand(session, dialogs, SaveTarget::KnownFile), CommandOutcome::Done);
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(ReadBytes(romFile), EncodeDataSetFile(session.data));
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+
+    ResetDataSet(session.data, session.catalogue, true);
+    session.data.typeName = "FX18V1/2  ";
+    IdentifyFromName(session.data, session.catalogue);
+    session.data.imageSize = 2048;
+    session.data.state = DataSetState::Changed;
+    EXPECT_EQ(SaveCommand(session, dialogs, SaveTarget::KnownFile), CommandOutcome::Cancelled);
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.fileRequests[1].title, 574);
+    EXPECT_EQ(dialogs.fileRequests[1].proposedName.substr(0, 9), "FX18V1-2_");
+}
+
+// A chosen file that exists is replaced only after Yes.
+TEST_F(DataSetCommandsTest, SavingOverAnotherFileAsksFirst) {
+    dialogs.files.push_back(romFile.string());
+    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    WriteBytes(folder / "other.rom", {1, 2, 3});
+    session.data.state = DataSetState::Changed;
+    dialogs.files.push_back((folder / "other.rom").string());
+    EXPECT_EQ(SaveCommand(session, dialogs), CommandOutcome::Cancelled);
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{570});
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ReadBytes(folder / "other.rom"), (std::vector<Byte>{1, 2, 3}));
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(session.data.fileName, "fc18.rom");
+
+    dialogs.files.push_back((folder / "other.rom").string());
+    dialogs.answers.push_back(Answer::Yes);
+    EXPECT_EQ(SaveCommand(session, dialogs), CommandOutcome::Done);
+    EXPECT_EQ(ReadBytes(folder / "other.rom"), ReadBytes(romFile));
+    EXPECT_EQ(session.data.fileName, "other.rom");
+}
+
+TEST(ProposedDataSetName, IsTheTypeAndTheDay) {
+    std::tm day{};
+    day.tm_year = 2026 - 1900;
+    day.tm_mon = 2;
+    day.tm_mday = 9;
+    const std::pair<const char*, const char*> cases[] = {
+        {"FC18V3    ", "FC18V3_2026-03-09.rom"},
+        {"FX18V1/2  ", "FX18V1-2_2026-03-09.rom"},
+        {"FF9 Super ", "FF9-Super_2026-03-09.rom"},
+        {"Unbekannt ", "CamPac_2026-03-09.rom"},
+        {"", "CamPac_2026-03-09.rom"},
+    };
+    for (const auto& [type, name] : cases) {
+        CamPacData data;
+        data.typeName = type;
+        EXPECT_EQ(ProposedDataSetName(data, day), name) << type;
+    }
+    CamPacData loaded;
+    loaded.typeName = "FC16      ";
+    loaded.filePath = "/archiv/Verein/fc16.rom";
+    EXPECT_EQ(ProposedDataSetName(loaded, day), "fc16.rom");
 }
 
 TEST_F(DataSetCommandsTest, SavingLeavesAnUnchangedDataSetNamedAfterTheNewFile) {

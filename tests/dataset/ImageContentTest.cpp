@@ -30,21 +30,36 @@ TEST(ContentLines, OneLinePerEightBytesInTheFixedFormat) {
               "[0024]:    076   045   048   051   128   000   000   000\tL-03....");
 }
 
-TEST(ContentLines, AddressRowNamesTheEightAddresses) {
-    EXPECT_EQ(LineAddresses(16), "16\t 17\t 18\t 19\t 20\t 21\t 22\t 23");
-}
-
-TEST(StoreLineBytes, KeepsTheLowEightBitsAndIdentifiesTheTypeAnew) {
+TEST(StoreLineBytes, StoresTheBytesAndIdentifiesTheTypeAnew) {
     CamPacData data = Erased(512);
     TransmitterCatalogue catalogue;
-    const auto warning =
-        StoreLineBytes(data, catalogue, 0, {"0", "1", "7", "1", "300", "-1", "x", ""});
-    EXPECT_FALSE(warning.has_value());
+    const LineStore stored =
+        StoreLineBytes(data, catalogue, 0, {"0", "1", "7", "1", " 255", "0", "17 ", "200"});
+    ASSERT_TRUE(stored.status.ok());
+    EXPECT_FALSE(stored.warning.has_value());
     EXPECT_EQ(data.typeName, "FF9       ");
     EXPECT_EQ(data.modelCount, 1);
     EXPECT_EQ(data.state, DataSetState::Changed);
     const std::vector<Byte> bytes(data.image.begin(), data.image.begin() + 8);
-    EXPECT_EQ(bytes, (std::vector<Byte>{0, 1, 7, 1, 44, 255, 0, 0}));
+    EXPECT_EQ(bytes, (std::vector<Byte>{0, 1, 7, 1, 255, 0, 17, 200}));
+}
+
+// A field that holds no byte value (above 255, negative, no number, empty) is refused with
+// text 120 and no byte of the line changes: 300 must never be stored as 44.
+TEST(StoreLineBytes, RefusesAFieldThatHoldsNoByteValue) {
+    TransmitterCatalogue catalogue;
+    for (const char* wrong : {"300", "256", "-1", "x", "", "1 2", "0x10"}) {
+        CamPacData data = Erased(512);
+        data.state = DataSetState::Unchanged;
+        const LineStore stored =
+            StoreLineBytes(data, catalogue, 8, {"1", "2", "3", wrong, "5", "6", "7", "8"});
+        ASSERT_FALSE(stored.status.ok()) << wrong;
+        EXPECT_EQ(stored.status.error().text, 120) << wrong;
+        for (int i = 8; i < 16; ++i) {
+            EXPECT_EQ(data.image[i], 0xFF) << wrong;
+        }
+        EXPECT_EQ(data.state, DataSetState::Unchanged) << wrong;
+    }
 }
 
 TEST(Fill, ChecksEachAnswer) {
@@ -83,14 +98,21 @@ TEST(Fill, FillsBothEndsIncludedAndNothingBeyond) {
     for (int i = 0; i < kImageCapacity; ++i) {
         ASSERT_EQ(data.image[i], (i >= 100 && i <= 103) ? 7 : before[i]) << i;
     }
-    EXPECT_EQ(data.typeName, "FF9       ");  // the header still names the type
+    // Any fill leaves the type name "Unbekannt ", even one that leaves the header alone;
+    // the geometry still follows the FF9 the header names.
+    EXPECT_EQ(data.typeName, "Unbekannt ");
+    EXPECT_EQ(data.typeIndex, 7);
+    EXPECT_EQ(data.modelCount, 6);
+    EXPECT_EQ(data.modelSize, 330);
 }
 
 TEST(EraseDataSet, LeavesAnErasedImageOfTheSameSizeAndUnknownType) {
     TransmitterCatalogue catalogue;
     CamPacData data;
     ASSERT_TRUE(InitialiseImage(data, catalogue, "FC16      ", 2048));
+    data.filePath = "/archiv/fc16.rom";
     EraseDataSet(data, catalogue);
+    EXPECT_EQ(data.filePath, "");
     EXPECT_EQ(data.imageSize, 2048);
     EXPECT_EQ(data.typeName, "Unbekannt ");
     EXPECT_EQ(data.modelCount, 0);

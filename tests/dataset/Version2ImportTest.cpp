@@ -181,12 +181,22 @@ TEST_F(ImportCommand, ReplacesTheDataSetAndRemembersTheFolder) {
     EXPECT_EQ(session.dataSetFolder, folder.path().string());
 }
 
-TEST_F(ImportCommand, AFailedReadShowsItsTextAndLeavesTheDataSetReset) {
+// The file is read into a data set of its own: a failed import leaves the open data set,
+// unsaved changes included, as it was.
+TEST_F(ImportCommand, AFailedReadShowsItsTextAndLeavesTheOpenDataSet) {
+    dialogs.files.push_back((folder / "old.txt").string());
+    ASSERT_EQ(ImportVersion2File(session, dialogs), CommandOutcome::Done);
+    session.data.image[300] = 0x5A;
+    session.data.state = DataSetState::Changed;
     WriteText(folder / "bad.txt", "31\r\n");
+    dialogs.answers.push_back(Answer::Yes);
     dialogs.files.push_back((folder / "bad.txt").string());
     EXPECT_EQ(ImportVersion2File(session, dialogs), CommandOutcome::Failed);
-    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{46});
-    EXPECT_EQ(session.data.state, DataSetState::None);
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{44, 46}));
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(session.data.typeName, "FC16      ");
+    EXPECT_EQ(session.data.image[300], 0x5A);
+    EXPECT_EQ(dialogs.fileRequests.back().title, 575);
 }
 
 }  // namespace

@@ -26,6 +26,9 @@ class ContentPage : public PageTest {
     QLineEdit* Field(int i) {
         return Find<QLineEdit>(page::kContent, ("byteField" + std::to_string(i)).c_str());
     }
+    QLabel* Address(int i) {
+        return Find<QLabel>(page::kContent, ("address" + std::to_string(i)).c_str());
+    }
     QListWidget* list = nullptr;
     QCheckBox* expert = nullptr;
 };
@@ -62,14 +65,15 @@ TEST_F(ContentPage, ChangedFieldsAreStoredWithOk) {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(Find<QLabel>(page::kContent, "addressLine")->text(),
-              "16\t 17\t 18\t 19\t 20\t 21\t 22\t 23");
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Address(i)->text(), QString::number(16 + i));
+    }
     EXPECT_EQ(Field(0)->text(), QString::number(session.data.image[16]));
     auto* ok = Find<QPushButton>(page::kContent, "okButton");
     EXPECT_FALSE(ok->isVisibleTo(Window().Page(page::kContent)));
     Field(2)->setFocus();
     Field(2)->selectAll();
-    QTest::keyClicks(Field(2), "300");
+    QTest::keyClicks(Field(2), "44");
     EXPECT_TRUE(ok->isVisibleTo(Window().Page(page::kContent)));
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Space);
@@ -79,6 +83,44 @@ TEST_F(ContentPage, ChangedFieldsAreStoredWithOk) {
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_TRUE(list->item(2)->text().contains("044"));
     EXPECT_EQ(session.data.modelSlots.Slot(0)[8], 44);  // model 0 starts at 10
+    EXPECT_TRUE(dialogs.ShownNumbers() == std::vector<int>{536});
+}
+
+// 300 is no byte: OK refuses it with text 120 and the line stays as it was, with the typed
+// value left in its field to be corrected.
+TEST_F(ContentPage, ExpertModeRefusesValuesAbove255) {
+    Open("FF9       ", 2048);
+    SwitchExpertOn();
+    list->setCurrentRow(2);
+    const auto before = session.data.image;
+    Field(2)->setFocus();
+    Field(2)->selectAll();
+    QTest::keyClicks(Field(2), "300");
+    auto* ok = Find<QPushButton>(page::kContent, "okButton");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Space);
+    ProcessEvents();
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{536, 120}));
+    EXPECT_EQ(session.data.image, before);
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+    EXPECT_EQ(Field(2)->text(), "300");
+}
+
+// Each address stands in the column of its field.
+TEST_F(ContentPage, EachAddressStandsAboveItsField) {
+    Open("FC16      ", 8192);
+    SwitchExpertOn();
+    list->setCurrentRow(1000);
+    ProcessEvents();
+    for (int i = 0; i < 8; ++i) {
+        const QRect address = Address(i)->geometry();
+        const QRect field = Field(i)->geometry();
+        EXPECT_EQ(address.left(), field.left()) << i;
+        EXPECT_EQ(address.width(), field.width()) << i;
+        EXPECT_LT(address.bottom(), field.top()) << i;
+        EXPECT_TRUE(Address(i)->alignment() & Qt::AlignHCenter);
+        EXPECT_EQ(Address(i)->text(), QString::number(8000 + i));
+    }
 }
 
 TEST_F(ContentPage, FillOverTheHeaderLeavesAnUnknownType) {
@@ -94,6 +136,23 @@ TEST_F(ContentPage, FillOverTheHeaderLeavesAnUnknownType) {
     EXPECT_EQ(Window().currentPage(), page::kModels);
     EXPECT_EQ(std::vector<Byte>(session.data.image.begin(), session.data.image.begin() + 5),
               (std::vector<Byte>{0, 0, 0, 0, 0xFF}));
+}
+
+// A fill that leaves the header alone still leaves the type name "Unbekannt " (the type of
+// the image can no longer be vouched for); the pages are those of the type the header names.
+TEST_F(ContentPage, AnyFillLeavesAnUnknownTypeName) {
+    Open("FF9       ", 2048);
+    SwitchExpertOn();
+    dialogs.texts = {"100", "110", "0"};
+    QTest::mouseClick(Find<QPushButton>(page::kContent, "fillButton"), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{536});
+    EXPECT_EQ(session.data.typeName, "Unbekannt ");
+    EXPECT_EQ(Window().rcSystemField()->text(), " Unbekannt \n 16k");
+    EXPECT_EQ(session.data.modelCount, 6);
+    EXPECT_EQ(TabCount(), 4);
+    EXPECT_EQ(Window().currentPage(), page::kModels);
+    EXPECT_NE(Window().Page(page::kFf9Base), nullptr);
 }
 
 TEST_F(ContentPage, FillChecksItsAnswersAndStopsOnCancel) {

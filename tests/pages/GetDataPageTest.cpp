@@ -29,6 +29,22 @@ TEST_F(GetDataPage, StartsWithThePreselectionsAndTransfersOffWithoutACamPac) {
     EXPECT_EQ(Find<QLabel>(page::kGetData, "statusLine1")->text().toStdString(), Text(36));
 }
 
+// The CamPac sizes speak the program's language; the German ones are the resource texts.
+TEST_F(GetDataPage, TheSizesAreNamedInTheChosenLanguage) {
+    const auto sizeNames = [this] {
+        auto* sizes = Find<QComboBox>(page::kGetData, "sizeList");
+        QStringList names;
+        for (int i = 0; i < sizes->count(); ++i) {
+            names << sizes->itemText(i);
+        }
+        return names;
+    };
+    EXPECT_EQ(sizeNames(), (QStringList{"4 k Modul", "8 k Modul", "16 k Modul", "64 k Modul"}));
+    window.reset();
+    session.language.LoadLanguage(2);
+    EXPECT_EQ(sizeNames(), (QStringList{"4 k module", "8 k module", "16 k module", "64 k module"}));
+}
+
 TEST_F(GetDataPage, AdapterLabelNamesTheAdapterInUse) {
     ShowPage(page::kGetData);
     auto* adapter = Find<QLabel>(page::kGetData, "adapterLabel");

@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "dataset/DataSetFiles.h"
 #include "dataset/ModelDirectory.h"
 #include "dataset/ModelFileBrowse.h"
 #include "pages/CModelsPage.h"
 #include "pages/PageFixture.h"
+#include "pages/TransmitterPicture.h"
 #include "shell/TabSets.h"
 
 namespace {
@@ -173,7 +175,9 @@ TEST_F(ModelsPage, SavedModelLoadsBackIntoAnotherModel) {
 
     SelectByKeyboard(3);
     dialogs.files.push_back((folder / "first.mdl").string());
+    dialogs.answers.push_back(Answer::Yes);
     Click("loadModelButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{135});
     EXPECT_EQ(Model(3)[300], 0x11);
     EXPECT_EQ(session.data.modelComments[3], "erstes");
     EXPECT_EQ(Find<QLineEdit>(page::kModels, "modelComment")->text(), "erstes");
@@ -189,6 +193,109 @@ TEST_F(ModelsPage, SaveAllWritesOneFilePerModel) {
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(ReadBytes(folder / "all" / ModelFileName(session.data, i)),
                   EncodeModelFile(i, session.data));
+    }
+}
+
+// "Laden" replaces the selected model only after the question the file tree asks too; a
+// file that cannot be loaded changes nothing.
+TEST_F(ModelsPage, LoadAsksBeforeReplacingTheModel) {
+    Open("FF10      ", 2048);
+    session.data.modelSlots.Slot(0)[300] = 0x11;
+    ASSERT_TRUE(WriteModelFile(folder / "first.mdl", 0, session.data));
+    SelectByKeyboard(2);
+    const auto before = Model(2);
+    dialogs.files.push_back((folder / "first.mdl").string());
+    Click("loadModelButton");  // answered No
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{135});
+    EXPECT_EQ(dialogs.fileRequests.back().title, 576);
+    EXPECT_EQ(Model(2), before);
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+
+    WriteBytes(folder / "broken.mdl", {'[', 'K'});
+    dialogs.files.push_back((folder / "broken.mdl").string());
+    dialogs.answers.push_back(Answer::Yes);
+    Click("loadModelButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{135, 135, 46}));
+    EXPECT_EQ(Model(2), before);
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+}
+
+TEST_F(ModelsPage, SavingAModelAsksOnceBeforeReplacingAFile) {
+    Open("FF9       ", 2048);
+    WriteBytes(folder / "kept.mdl", {1, 2, 3});
+    dialogs.files.push_back((folder / "kept.mdl").string());
+    Click("saveModelButton");  // answered No
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{570});
+    EXPECT_EQ(dialogs.shown[0].arguments, std::vector<MessageArgument>{std::string("kept.mdl")});
+    EXPECT_EQ(ReadBytes(folder / "kept.mdl"), (std::vector<Byte>{1, 2, 3}));
+    EXPECT_EQ(dialogs.fileRequests.back().title, 577);
+
+    dialogs.files.push_back((folder / "kept.mdl").string());
+    dialogs.answers.push_back(Answer::Yes);
+    Click("saveModelButton");
+    EXPECT_EQ(ReadBytes(folder / "kept.mdl"), EncodeModelFile(0, session.data));
+}
+
+// One question for all the model files a folder already holds, not one per file; No
+// leaves every file as it was.
+TEST_F(ModelsPage, SaveAllAsksOnceBeforeReplacingFiles) {
+    Open("FF9       ", 2048);
+    std::filesystem::create_directory(folder / "all");
+    WriteBytes(folder / "all" / ModelFileName(session.data, 0), {1});
+    WriteBytes(folder / "all" / ModelFileName(session.data, 4), {2});
+    dialogs.files.push_back((folder / "all").string());
+    Click("saveAllButton");  // answered No
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{571});
+    EXPECT_EQ(dialogs.shown[0].arguments, std::vector<MessageArgument>{2LL});
+    EXPECT_EQ(dialogs.fileRequests.back().title, 578);
+    EXPECT_EQ(ReadBytes(folder / "all" / ModelFileName(session.data, 0)), std::vector<Byte>{1});
+    EXPECT_FALSE(std::filesystem::exists(folder / "all" / ModelFileName(session.data, 1)));
+
+    dialogs.files.push_back((folder / "all").string());
+    dialogs.answers.push_back(Answer::Yes);
+    Click("saveAllButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{571, 571}));
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(ReadBytes(folder / "all" / ModelFileName(session.data, i)),
+                  EncodeModelFile(i, session.data));
+    }
+}
+
+// Beside the list: the picture of the transmitter's family and what the selected model
+// holds; the explorer takes that place while it is on.
+TEST_F(ModelsPage, ShowsTheTransmitterAndTheSelectedModel) {
+    Open("FF10      ", 2048);
+    session.data.modelComments[1] = "Segler vom Hang";
+    SelectByKeyboard(1);
+    auto* picture = Find<TransmitterPicture>(page::kModels, "transmitterPicture");
+    EXPECT_EQ(picture->picture(), ":/pictures/ff.svg");
+    const QImage drawn = picture->Rendered();
+    EXPECT_GT(std::count_if(
+                  reinterpret_cast<const QRgb*>(drawn.constBits()),
+                  reinterpret_cast<const QRgb*>(drawn.constBits()) + drawn.width() * drawn.height(),
+                  [](QRgb pixel) { return qAlpha(pixel) != 0; }),
+              drawn.width() * drawn.height() / 10)
+        << "the picture is drawn";
+    EXPECT_EQ(Find<QLabel>(page::kModels, "typeCaption")->text(), "FF10");
+    EXPECT_EQ(Find<QLabel>(page::kModels, "infoName")->text(), list->item(1)->text());
+    EXPECT_EQ(Find<QLabel>(page::kModels, "infoComment")->text(), "Segler vom Hang");
+    EXPECT_EQ(Find<QLabel>(page::kModels, "infoSize")->text(), "488");
+
+    auto* info = Find<QWidget>(page::kModels, "modelInfo");
+    EXPECT_TRUE(info->isVisibleTo(Window().Page(page::kModels)));
+    auto* explorer = Find<QCheckBox>(page::kModels, "explorerCheck");
+    explorer->setFocus();
+    QTest::keyClick(explorer, Qt::Key_Space);
+    EXPECT_FALSE(info->isVisibleTo(Window().Page(page::kModels)));
+}
+
+TEST(TransmitterPictures, OnePerTypeFamily) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"FC18V3    ", "fc"}, {"FC16      ", "fc"},   {"FC28V2    ", "fc"},
+        {"FF9 Super ", "ff"}, {"FF3       ", "ff"},   {"FX14      ", "fx"},
+        {"FX18V1/2  ", "fx"}, {"T3PK      ", "t3pk"}, {"Unbekannt ", "campac"}};
+    for (const auto& [type, family] : cases) {
+        EXPECT_EQ(PictureOfType(type), QStringLiteral(":/pictures/%1.svg").arg(family)) << type;
     }
 }
 

@@ -1,8 +1,12 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QTest>
+#include <string>
+#include <vector>
 
 #include "pages/PageFixture.h"
 #include "shell/TabSets.h"
@@ -39,6 +43,58 @@ TEST_P(FixedPages, FitA1024By768Window) {
     Window().resize(1024, 768);
     EXPECT_LE(Window().Page(GetParam())->minimumSizeHint().height(),
               Window().Page(GetParam())->height());
+}
+
+// The names of the controls Tab visits on a page, from its first control on, until the
+// focus leaves the page.
+std::vector<std::string> TabWalk(QWidget* page, QWidget* first) {
+    std::vector<std::string> visited;
+    first->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 60 && page->isAncestorOf(QApplication::focusWidget()); ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        visited.push_back(focused->objectName().toStdString());
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    return visited;
+}
+
+// Tab goes through a page as it reads: down each column, the columns from left to right;
+// within a row from left to right.
+TEST_F(PageTest, TabWalksEveryPageInReadingOrder) {
+    NewDataSet("FF9       ", 2048);
+    Window().Page(page::kGetData)->SetTransfersEnabled(true);
+    Window().Page(page::kSave)->SetTransfersEnabled(true);
+    const auto walk = [this](int number, const char* first) {
+        ShowPage(number);
+        QWidget* shown = Window().Page(number);
+        auto names = TabWalk(shown, shown->findChild<QWidget*>(QString::fromLatin1(first)));
+        std::erase(names, "printButton");  // printing comes with its own work
+        return names;
+    };
+    EXPECT_EQ(walk(page::kGetData, "typeList"),
+              (std::vector<std::string>{"typeList", "sizeList", "newButton", "loadButton",
+                                        "lastFileButton", "importButton", "readButton",
+                                        "keepComments", "compareButton", "differenceList"}));
+    EXPECT_EQ(walk(page::kModels, "modelList"),
+              (std::vector<std::string>{"modelList", "modelComment", "moveUpButton",
+                                        "moveDownButton", "numberingButton", "resetButton",
+                                        "compareButton", "copyButton", "loadModelButton",
+                                        "saveModelButton", "saveAllButton", "explorerCheck"}));
+    EXPECT_EQ(walk(page::kContent, "expertCheck"),
+              (std::vector<std::string>{"expertCheck", "byteList"}));
+    dialogs.answers.push_back(Answer::Ok);
+    Window()
+        .Page(page::kContent)
+        ->findChild<QAbstractButton*>(QStringLiteral("expertCheck"))
+        ->click();
+    EXPECT_EQ(walk(page::kContent, "expertCheck"),
+              (std::vector<std::string>{"expertCheck", "byteList", "byteField0", "byteField1",
+                                        "byteField2", "byteField3", "byteField4", "byteField5",
+                                        "byteField6", "byteField7", "fillButton"}));
+    EXPECT_EQ(walk(page::kSave, "eraseButton"),
+              (std::vector<std::string>{"eraseButton", "saveButton", "exportButton",
+                                        "decimalOption", "writeButton", "changesOnly",
+                                        "compareButton", "differenceList"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(GetDataModelsContentSave, FixedPages,

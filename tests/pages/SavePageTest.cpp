@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "dataset/DataSetFiles.h"
@@ -57,12 +58,20 @@ TEST_F(SavePage, ExportWritesTheChosenFormat) {
         radio->setFocus();
         QTest::keyClick(radio, Qt::Key_Space);
         dialogs.files.push_back((folder / "out.txt").string());
+        // The second export replaces the first file: it asks once, and goes on after Yes.
+        dialogs.answers.push_back(Answer::Yes);
         Click("exportButton");
         const auto written = ReadBytes(folder / "out.txt");
         EXPECT_EQ(std::string(written.begin(), written.end()), ExportedText(session.data, format));
     }
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{570});
     EXPECT_EQ(dialogs.fileRequests.back().defaultExtension, "txt");
-    EXPECT_EQ(dialogs.fileRequests.back().proposedName, "noname.txt");
+    EXPECT_EQ(dialogs.fileRequests.back().title, 579);
+    // Named after the type and the day.
+    EXPECT_TRUE(
+        QString::fromStdString(dialogs.fileRequests.back().proposedName)
+            .contains(QRegularExpression(QStringLiteral("^FF9_\\d{4}-\\d\\d-\\d\\d\\.txt$"))))
+        << dialogs.fileRequests.back().proposedName;
 }
 
 TEST_F(SavePage, SaveWritesTheDataSetFile) {

@@ -4,8 +4,10 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 
 #include "adapters/SimulatedConnection.h"
@@ -90,6 +92,71 @@ TEST_P(TransferPages, CompareAfterReadRunsOnTheCompareButton) {
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
 }
 
+// While the compare after a read runs, only its own button (the cancel) reacts: the read
+// button waits until the read is over.
+TEST_P(TransferPages, TheReadButtonWaitsWhileTheCompareAfterReadRuns) {
+    session.settings.alwaysCompare = true;
+    Connect();
+    auto* read = Find<QPushButton>(page::kGetData, "readButton");
+    auto* compare = Find<QPushButton>(page::kGetData, "compareButton");
+    int seen = 0;
+    int readEnabled = 0;
+    int compareEnabled = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (compare->isChecked()) {
+            ++seen;
+            readEnabled += read->isEnabled() ? 1 : 0;
+            compareEnabled += compare->isEnabled() ? 1 : 0;
+        }
+    });
+    sampler.start(0);
+    Click(page::kGetData, "readButton");
+    sampler.stop();
+    ASSERT_EQ(session.data.state, DataSetState::Unchanged);
+    ASSERT_GT(seen, 0) << "the compare ran";
+    EXPECT_EQ(readEnabled, 0);
+    EXPECT_EQ(compareEnabled, seen);
+    EXPECT_TRUE(read->isEnabled()) << "afterwards both buttons work again";
+    EXPECT_TRUE(compare->isEnabled());
+}
+
+// The progress bar stands full at the end of each transfer, whichever adapter served it
+// and however few pages the write changed.
+TEST_P(TransferPages, TheProgressBarEndsFull) {
+    Connect();
+    auto* readProgress = Find<QProgressBar>(page::kGetData, "progressBar");
+    Click(page::kGetData, "readButton");
+    EXPECT_EQ(readProgress->value(), readProgress->maximum());
+    session.data.image[17] = 0x42;
+    ShowPage(page::kSave);
+    auto* writeProgress = Find<QProgressBar>(page::kSave, "progressBar");
+    Click(page::kSave, "writeButton");
+    EXPECT_EQ(writeProgress->maximum(), 2048);
+    EXPECT_EQ(writeProgress->value(), 2048);
+}
+
+// The elapsed time is the time the user waited: a simulated module's modelled clock, here
+// moved on by a thousand seconds while the write runs, does not show.
+TEST_P(TransferPages, TheElapsedTimeIsTheTimeTheUserWaits) {
+    Connect();
+    NewDataSet("FC18V3    ", 2048);
+    auto* simulated = dynamic_cast<SimulatedConnection*>(Window().connection());
+    ASSERT_NE(simulated, nullptr);
+    QTimer clockJump;
+    QObject::connect(&clockJump, &QTimer::timeout,
+                     [&] { simulated->camPac().clock.Advance(1000LL * 1000 * 1000); });
+    clockJump.start(0);
+    ShowPage(page::kSave);
+    Click(page::kSave, "writeButton");
+    clockJump.stop();
+    const QString elapsed = Find<QLabel>(page::kSave, "elapsedLine")->text();
+    const QRegularExpressionMatch seconds =
+        QRegularExpression(QStringLiteral("(\\d+)")).match(elapsed);
+    ASSERT_TRUE(seconds.hasMatch()) << elapsed.toStdString();
+    EXPECT_LT(seconds.captured(1).toInt(), 1000) << elapsed.toStdString();
+}
+
 TEST_P(TransferPages, ReadingAsksBeforeGivingUpUnsavedChanges) {
     Connect();
     NewDataSet("FF9       ", 2048);
@@ -140,6 +207,13 @@ TEST_P(TransferPages, WritingChangesTheModuleAndKeepsABackup) {
     EXPECT_EQ(files, 1);
     EXPECT_FALSE(Find<QPushButton>(page::kSave, "writeButton")->isChecked());
     EXPECT_TRUE(Window().tabBar()->isEnabled());
+    // The result names the backup that was made.
+    QListWidget* result = List(page::kSave);
+    ASSERT_EQ(result->count(), 2);
+    const std::filesystem::path backup = std::filesystem::directory_iterator(backups)->path();
+    EXPECT_EQ(result->item(1)->text().toStdString(), "Sicherung: " + backup.string());
+    EXPECT_EQ(Window().resultLabel()->text().toStdString(),
+              "8 Bytes geschrieben, Prüfung bestanden. Sicherung: " + backup.string());
 
     Click(page::kSave, "compareButton");
     EXPECT_EQ(List(page::kSave)->count(), 1) << "only the summary: no differences";

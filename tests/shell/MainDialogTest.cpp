@@ -9,73 +9,24 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dataset/DataSetFiles.h"
 #include "pages/CPage.h"
-#include "shell/CMainDialog.h"
-#include "shell/StartUp.h"
-#include "shell/StepLabels.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "shell/MainDialogFixture.h"
 
 namespace {
 
-class MainDialogTest : public testing::Test {
-  protected:
-    MainDialogTest() {
-        CopyLanguageFiles(folder.path());
-        EXPECT_TRUE(StartUp(session, dialogs));
-        dialogs.shown.clear();
-        window = std::make_unique<CMainDialog>(session, dialogs);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    std::vector<int> TabCaptions() const {
-        std::vector<int> captions;
-        for (int i = 0; i < window->tabBar()->count(); ++i) {
-            captions.push_back(TextNumberOf(window->tabBar()->tabText(i)));
-        }
-        return captions;
-    }
-
-    int TextNumberOf(const QString& caption) const {
-        for (int n : {52, 53, 54, 55, 56, 57, 58}) {
-            if (caption.toStdString() == session.language.GetText(n)) {
-                return n;
-            }
-        }
-        return -1;
-    }
-
-    void LoadFile(const std::string& typeName, int typeCode) {
-        RomFileFields fields;
-        fields.typeName = typeName;
-        fields.image = HeaderedImage(2048, 3, typeCode);
-        fields.comment = "Vereinsabend";
-        WriteBytes(folder / "set.rom", BuildRomFile(fields));
-        dialogs.files.push_back((folder / "set.rom").string());
-        window->menu().load->trigger();
-    }
-
-    QColor StepColour(int step) const {
-        return window->stepLabels()->Label(step)->palette().color(QPalette::WindowText);
-    }
-
-    TempFolder folder;
-    Session session{folder.path()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainDialog> window;
-};
+// A menu caption as it reads, without the "&" of its mnemonic.
+QString Caption(const QAction* action) {
+    return action->text().remove('&');
+}
 
 TEST_F(MainDialogTest, StartsWithGermanCaptionsAndOnlyTheGetDataTab) {
     EXPECT_EQ(window->windowTitle(), "KeplundV3 - Futaba CamPacs");
     const auto menus = window->menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[0]->text(), "Datei");
-    EXPECT_EQ(menus[1]->text(), "Einstellungen");
-    EXPECT_EQ(menus[2]->text(), "Info");
-    EXPECT_EQ(window->menu().exit->text(), "Beenden");
+    EXPECT_EQ(Caption(menus[0]), "Datei");
+    EXPECT_EQ(Caption(menus[1]), "Einstellungen");
+    EXPECT_EQ(Caption(menus[2]), "Info");
+    EXPECT_EQ(Caption(window->menu().exit), "Beenden");
     EXPECT_EQ(window->stepLabels()->Label(0)->text(), "Daten holen");
     EXPECT_EQ(window->stepLabels()->Label(0)->font().weight(), QFont::Bold);
     EXPECT_EQ(window->commentField()->toolTip().toStdString(), session.language.GetText(19));
@@ -143,14 +94,23 @@ TEST_F(MainDialogTest, TheWindowFitsTheScreen) {
     EXPECT_LE(window->minimumSizeHint().height(), screen.height());
 }
 
-TEST_F(MainDialogTest, AFailedLoadFallsBackToTheGetDataTab) {
+// A file that cannot be loaded leaves the data set that was open, with its unsaved changes,
+// its tabs and its header.
+TEST_F(MainDialogTest, AFailedLoadKeepsTheOpenDataSet) {
     LoadFile("FC28V3    ", 0x0103);
+    session.data.image[100] = 0x42;
+    session.data.state = DataSetState::Changed;
     WriteBytes(folder / "bad.rom", {1, 2, 3});
+    dialogs.answers.push_back(Answer::Yes);
     dialogs.files.push_back((folder / "bad.rom").string());
     window->menu().load->trigger();
-    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{46});
-    EXPECT_EQ(TabCaptions(), std::vector<int>{52});
-    EXPECT_EQ(window->rcSystemField()->text(), " \n ");
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{44, 46}));
+    EXPECT_EQ(TabCaptions(), (std::vector<int>{52, 53, 54, 58}));
+    EXPECT_EQ(window->rcSystemField()->text(), " FC28V3    \n 16k");
+    EXPECT_EQ(session.data.image[100], 0x42);
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_EQ(session.data.fileName, "set.rom");
+    EXPECT_EQ(session.settings.lastFilePath, (folder / "set.rom").string());
 }
 
 TEST_F(MainDialogTest, TheHeaderCommentIsTakenWhenTheFieldIsLeft) {
@@ -188,16 +148,54 @@ TEST_F(MainDialogTest, ExitAsksWhileChangesAreUnsavedAndNoKeepsEverything) {
     EXPECT_TRUE(std::filesystem::exists(folder / "Keplund.ini"));
 }
 
-TEST_F(MainDialogTest, TheCloseButtonEndsAtOnceAndStillWritesTheSettings) {
+// The window's close button asks like "Beenden" while changes are unsaved: No keeps the
+// window and the data set, Yes ends the run and writes the settings.
+TEST_F(MainDialogTest, TheCloseButtonAsksBeforeUnsavedChangesAreLost) {
     LoadFile("FC28V3    ", 0x0103);
     session.data.state = DataSetState::Changed;
     window->menu().alwaysCompare->trigger();
-    window->close();
-    EXPECT_TRUE(dialogs.shown.empty());
+    dialogs.answers.push_back(Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{44});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Keplund.ini"));
+
+    dialogs.answers.push_back(Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
     Settings written;
     ASSERT_TRUE(LoadSettings(folder / "Keplund.ini", written).loaded);
     EXPECT_FALSE(written.alwaysCompare);
     EXPECT_EQ(written.lastFilePath, (folder / "set.rom").string());
+}
+
+TEST_F(MainDialogTest, TheCloseButtonEndsAtOnceWithoutUnsavedChanges) {
+    LoadFile("FC28V3    ", 0x0103);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(std::filesystem::exists(folder / "Keplund.ini"));
+}
+
+// "Beenden" asks once; the close it leads to does not ask again.
+TEST_F(MainDialogTest, ExitAsksOnlyOnce) {
+    LoadFile("FC28V3    ", 0x0103);
+    session.data.state = DataSetState::Changed;
+    dialogs.answers.push_back(Answer::Yes);
+    window->menu().exit->trigger();
+    EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{44});
+    EXPECT_FALSE(window->isVisible());
+}
+
+// While a transfer runs inside its button's handler, the window stays: closing it would end
+// the run under the transfer.
+TEST_F(MainDialogTest, TheWindowDoesNotCloseWhileATransferRuns) {
+    window->SetTransferRunning(true);
+    EXPECT_FALSE(window->close());
+    window->menu().exit->trigger();
+    EXPECT_TRUE(window->isVisible());
+    window->SetTransferRunning(false);
+    EXPECT_TRUE(window->close());
 }
 
 TEST_F(MainDialogTest, EnterAndEscapeNeverCloseTheWindow) {
@@ -214,7 +212,7 @@ TEST_F(MainDialogTest, SwitchingToEnglishSaysSoAndKeepsTheOpenWindowsCaptions) {
     EXPECT_EQ(session.settings.language, 2);
     EXPECT_TRUE(window->menu().languages[2]->isChecked());
     EXPECT_FALSE(window->menu().languages[1]->isChecked());
-    EXPECT_EQ(window->menu().exit->text(), "Beenden");
+    EXPECT_EQ(Caption(window->menu().exit), "Beenden");
     EXPECT_EQ(session.language.GetText(4), "Exit");
 }
 

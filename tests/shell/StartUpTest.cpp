@@ -84,3 +84,26 @@ TEST_F(StartUpTest, SwitchingLanguageFallsBackToTheOldOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// The file dialogs start in the documents folder, the data set dialogs in the folder of the
+// last file while it is still there; a folder that does not exist is not used.
+TEST(StartFolders, DocumentsAtFirstAndTheLastFilesFolderForDataSets) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "Dokumente");
+    std::filesystem::create_directories(folder / "archiv");
+    Session session{folder.path()};
+    session.settings.lastFilePath = (folder / "archiv" / "verein.rom").string();
+    ChooseStartFolders(session, folder / "Dokumente");
+    EXPECT_EQ(session.startFolder, folder / "Dokumente");
+    EXPECT_EQ(session.FolderOrStart(session.modelFolder), (folder / "Dokumente").string());
+    EXPECT_EQ(session.FolderOrStart(session.dataSetFolder), (folder / "archiv").string());
+
+    Session gone{folder.path()};
+    gone.settings.lastFilePath = (folder / "weg" / "verein.rom").string();
+    ChooseStartFolders(gone, folder / "fehlt");
+    EXPECT_EQ(gone.FolderOrStart(gone.dataSetFolder), folder.path().string());
+}
+
+}  // namespace

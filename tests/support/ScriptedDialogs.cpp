@@ -42,7 +42,8 @@ std::optional<std::string> ScriptedDialogs::ChooseFileToSave(const FileRequest& 
     return Next(files);
 }
 
-std::optional<std::string> ScriptedDialogs::ChooseFolder(const std::string&) {
+std::optional<std::string> ScriptedDialogs::ChooseFolder(const FileRequest& request) {
+    fileRequests.push_back(request);
     return Next(files);
 }
 

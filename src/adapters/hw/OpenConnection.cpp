@@ -1,6 +1,9 @@
 #include "adapters/hw/OpenConnection.h"
 
+#include <cstdio>
+
 #include "adapters/SimulatedConnection.h"
+#include "adapters/hw/PpdevPort.h"
 #include "shell/Settings.h"
 
 AdapterChoice ChooseAdapter(const ProgramOptions& options, const Settings& settings) {
@@ -41,4 +44,20 @@ OpenedConnection OpenConnection(const ProgramOptions& options, const Settings& s
         opened.problem = used.error();
     }
     return opened;
+}
+
+PortInUse DescribePort(const ProgramOptions& options, const AdapterChoice& choice) {
+    if (options.simulate) {
+        return {options.simulate->string(), true};
+    }
+    char name[32];
+    if (choice.kind == AdapterKind::Usb) {
+        std::snprintf(name, sizeof name, "USB %04X:%04X", choice.usbVendor, choice.usbProduct);
+        return {name, false};
+    }
+    if (const auto device = PpdevPort::DeviceFor(choice.lptAddress)) {
+        return {device->string(), false};
+    }
+    std::snprintf(name, sizeof name, "0x%03X", static_cast<unsigned>(choice.lptAddress));
+    return {name, false};
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "adapters/CamPacConnection.h"
 #include "adapters/hw/HardwareAdapters.h"
@@ -28,3 +29,12 @@ struct OpenedConnection {
 // parallel port is opened here, and its lines released.
 OpenedConnection OpenConnection(const ProgramOptions& options, const Settings& settings,
                                 UserDialogs& dialogs, const HardwareMachine& machine = {});
+
+// Where a run reaches its CamPac, as the status bar names it: the image file of the
+// simulated CamPac, the /dev/parportN of the LPT address (its address in hexadecimal when
+// the ports are reached directly), or the USB adapter's vendor and product number.
+struct PortInUse {
+    std::string name;
+    bool simulated = false;
+};
+PortInUse DescribePort(const ProgramOptions& options, const AdapterChoice& choice);

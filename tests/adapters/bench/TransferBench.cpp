@@ -38,7 +38,7 @@ class SilentDialogs : public UserDialogs {
     Answer Show(const Message&) override { return Answer::Ok; }
     std::optional<std::string> ChooseFileToOpen(const FileRequest&) override { return {}; }
     std::optional<std::string> ChooseFileToSave(const FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseFolder(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseFolder(const FileRequest&) override { return {}; }
     std::optional<std::string> PromptText(const std::string&) override { return {}; }
 };
 
