@@ -15,10 +15,10 @@ void PrintJson(const CamPacData& data, int model, const std::vector<ShownField>&
     std::string disabled;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const ShownField& field = fields[i];
-        out << (i == 0 ? "" : ", ") << JsonQuoted(field.field->name) << ": "
+        out << (i == 0 ? "" : ", ") << JsonQuoted(field.field->key) << ": "
             << JsonFieldValue(*field.field, field.shown);
         if (!field.enabled) {
-            disabled += (disabled.empty() ? "" : ", ") + JsonQuoted(field.field->name);
+            disabled += (disabled.empty() ? "" : ", ") + JsonQuoted(field.field->key);
         }
     }
     out << "}, \"disabled\": [" << disabled << "]}\n";
@@ -34,7 +34,7 @@ void PrintLines(const CamPacData& data, int model, const std::vector<ShownField>
             page = field.page;
             out << "\n[" << page->caption << "]\n";
         }
-        out << "  " << field.field->name << " = " << field.shown
+        out << "  " << field.field->key << " = " << field.shown
             << (field.enabled ? "" : "   (disabled)")
             << (field.field->IsShownOnly() ? "   (shown only)" : "") << "\n";
     }

@@ -31,7 +31,7 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
     for (const ShownField& field :
          DescribeModel(*model.family, data.modelSlots.Slot(model.index))) {
         for (const FieldAssignment& assignment : assignments) {
-            if (assignment.name == field.field->name) {
+            if (assignment.key == field.field->key) {
                 changed.push_back(field);
                 break;
             }
@@ -41,14 +41,14 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
         out << "{\"out\": " << JsonQuoted(outPath) << ", \"model\": " << model.index + 1
             << ", \"fields\": {";
         for (std::size_t i = 0; i < changed.size(); ++i) {
-            out << (i == 0 ? "" : ", ") << JsonQuoted(changed[i].field->name) << ": "
+            out << (i == 0 ? "" : ", ") << JsonQuoted(changed[i].field->key) << ": "
                 << JsonFieldValue(*changed[i].field, changed[i].shown);
         }
         out << "}}\n";
         return;
     }
     for (const ShownField& field : changed) {
-        out << field.field->name << " = " << field.shown << "\n";
+        out << field.field->key << " = " << field.shown << "\n";
     }
     out << "Written: " << outPath << "\n";
 }

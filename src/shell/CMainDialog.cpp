@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "adapters/CamPacConnection.h"
@@ -17,7 +18,9 @@
 #include "common/Cp1252.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
+#include "editors/EditorFamilies.h"
 #include "editors/EditorPages.h"
+#include "editors/MixingTab.h"
 #include "pages/CContentPage.h"
 #include "pages/CGetDataPage.h"
 #include "pages/CModelsPage.h"
@@ -181,6 +184,22 @@ void CMainDialog::SetTabPage(int position, int pageNumber) {
     }
 }
 
+CamPacData& CMainDialog::data() {
+    return session_.data;
+}
+
+const TransmitterCatalogue& CMainDialog::catalogue() const {
+    return session_.catalogue;
+}
+
+const LanguageTable& CMainDialog::language() const {
+    return session_.language;
+}
+
+int CMainDialog::CurrentTab() const {
+    return tabs_->currentIndex();
+}
+
 void CMainDialog::BuildTabs(int set) {
     tabSet_ = set;
     buildingTabs_ = true;
@@ -189,10 +208,27 @@ void CMainDialog::BuildTabs(int set) {
         tabs_->removeTab(0);
     }
     tabPages_.clear();
+    const EditorFamily* family =
+        EditorFamilyFor(session_.data.typeName, session_.settings.ff9SuperAsFf9);
+    const auto exists = [this](int number) { return Page(number) != nullptr; };
     const auto entries = TabSet(set);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         int number = entries[i].page;
-        if (number == page::kUnchanged) {
+        const bool mixingTab =
+            family != nullptr && i > 0 && entries[i - 1].page == family->basePage->pageNumber;
+        if (mixingTab) {
+            // The mixing page the base page chose before, whatever position it had.
+            const auto base =
+                std::find(previous.begin(), previous.end(), family->basePage->pageNumber);
+            const int before = base != previous.end() && base + 1 != previous.end()
+                                   ? *(base + 1)
+                                   : entries[i].page;
+            const std::optional<int> start = MixingTabStart(*family, before, exists);
+            if (!start) {
+                continue;  // no mixing page of this family exists yet
+            }
+            number = *start;
+        } else if (number == page::kUnchanged) {
             number = i < previous.size() ? previous[i] : page::kGetData;
         }
         if (Page(number) == nullptr) {
@@ -230,7 +266,8 @@ void CMainDialog::CreateTypePages() {
             ++it;
         }
     }
-    for (const auto& [number, page] : CreateEditorPages(session_.data.typeName, *this, pageArea_)) {
+    for (const auto& [number, page] : CreateEditorPages(
+             session_.data.typeName, session_.settings.ff9SuperAsFf9, *this, pageArea_)) {
         AddPage(number, page);
     }
 }

@@ -63,7 +63,7 @@ GroupInput InputWith(const Record& record, const std::string& group,
     GroupInput input = CurrentGroupInput(Page(), group, record);
     for (const auto& [name, number] : numbers) {
         for (auto& [field, value] : input) {
-            if (field->name == name) {
+            if (field->key == name) {
                 value.number = number;
             }
         }
@@ -271,7 +271,7 @@ TEST_F(EditorFixture, DescribeShowsEveryFieldWithItsState) {
     const std::vector<ShownField> shown = DescribeModel(family, data.modelSlots.Slot(0));
     ASSERT_EQ(shown.size(), Page().fields.size());
     for (const ShownField& field : shown) {
-        EXPECT_EQ(field.enabled, field.field->name != "disabled") << field.field->name;
+        EXPECT_EQ(field.enabled, field.field->key != "disabled") << field.field->key;
     }
     EXPECT_EQ(shown.front().shown, "10");
     EXPECT_EQ(shown.back().shown, "24");
