@@ -91,3 +91,15 @@ JsonWriter& JsonWriter::Bool(bool value) {
     text_ += value ? "true" : "false";
     return *this;
 }
+
+JsonWriter& JsonWriter::Null() {
+    BeforeValue();
+    text_ += "null";
+    return *this;
+}
+
+JsonWriter& JsonWriter::NumberText(std::string_view number) {
+    BeforeValue();
+    text_ += number;
+    return *this;
+}

@@ -14,6 +14,9 @@ class JsonWriter {
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value);
     JsonWriter& Bool(bool value);
+    JsonWriter& Null();
+    // A number already written as JSON text ("37.5").
+    JsonWriter& NumberText(std::string_view number);
     const std::string& Text() const { return text_; }
 
   private:

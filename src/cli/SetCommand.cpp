@@ -12,10 +12,39 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: keplund-cli set FILE MODEL \"NAME=VALUE\" ... --out OUT.rom [--json] "
+    "usage: keplund-cli set FILE MODEL \"KEY=VALUE\" ... --out OUT.rom [--json] "
     "[--lang NAME]\n";
 
-// "NAME=VALUE" split at the first '='; nothing when there is none or the name is empty.
+// A refusal of the pages: exit status 1 with the text number (null for the program's own
+// texts), the key of the field that failed and the message.
+int ReportRefusal(DataCommandRun& run, const Message& refusal, std::ostream& out,
+                  std::ostream& err) {
+    const ShownMessage shown = run.cli().dialogs.Render(refusal);
+    if (!run.json()) {
+        err << "keplund-cli: " << (refusal.subject.empty() ? "" : refusal.subject + ": ")
+            << shown.message << "\n";
+        return 1;
+    }
+    JsonWriter w;
+    w.BeginObject().Key("error").BeginObject().Key("text");
+    if (shown.text < 0) {
+        w.Null();
+    } else {
+        w.Number(shown.text);
+    }
+    w.Key("field");
+    if (refusal.subject.empty()) {
+        w.Null();
+    } else {
+        w.String(refusal.subject);
+    }
+    w.Key("message").String(shown.message);
+    w.EndObject().EndObject();
+    out << w.Text() << "\n";
+    return 1;
+}
+
+// "KEY=VALUE" split at the first '='; nothing when there is none or the key is empty.
 std::optional<FieldAssignment> SplitAssignment(const std::string& word) {
     const std::size_t equals = word.find('=');
     if (equals == std::string::npos || equals == 0) {
@@ -66,7 +95,7 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     for (std::size_t i = 2; i < run.positionalCount(); ++i) {
         const auto assignment = SplitAssignment(run.positional(i));
         if (!assignment) {
-            err << "keplund-cli: \"" << run.positional(i) << "\" is not NAME=VALUE\n";
+            err << "keplund-cli: \"" << run.positional(i) << "\" is not KEY=VALUE\n";
             return 2;
         }
         assignments.push_back(*assignment);
@@ -81,8 +110,8 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     CamPacData& data = run.data();
     ModelEditor editor(data, *model->family);
     editor.StartEditing();
-    if (const auto failed = run.FailureOf(AssignFields(editor, model->index, assignments))) {
-        return *failed;
+    if (const Status assigned = AssignFields(editor, model->index, assignments); !assigned) {
+        return ReportRefusal(run, assigned.error(), out, err);
     }
     if (const auto failed = run.FailureOf(editor.Apply())) {
         return *failed;

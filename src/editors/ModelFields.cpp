@@ -79,7 +79,12 @@ Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssig
             }
         }
         if (Status committed = editor.Commit(*page, model, field->group, input); !committed) {
-            return committed;
+            // a refusal of the group's own rules is about the field the user gave
+            Message refusal = committed.error();
+            if (refusal.subject.empty()) {
+                refusal.subject = assignment.key;
+            }
+            return refusal;
         }
     }
     return Status::Ok();

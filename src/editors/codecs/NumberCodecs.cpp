@@ -49,11 +49,11 @@ long long FloorDivide(long long value, long long divisor) {
 class ByteCodec : public FieldCodec {
   public:
     explicit ByteCodec(ByteFormat format)
-        : format_(format), shift_(std::countr_zero(static_cast<unsigned>(format.mask))) {}
+        : format_(format),
+          shift_(std::countr_zero(static_cast<unsigned>(format.mask))),
+          kind_(KindName(format)) {}
 
-    std::string_view Kind() const override {
-        return format_.halves ? "half-percent" : format_.isSigned ? "signed" : "unsigned";
-    }
+    std::string_view Kind() const override { return kind_; }
     ShownKind Shown() const override { return ShownKind::Number; }
 
     FieldValue Decode(const Field& field, ConstModelRecord record) const override {
@@ -114,8 +114,27 @@ class ByteCodec : public FieldCodec {
     }
 
   private:
+    // "signed", "unsigned", "half-percent", and the scaling where there is one: "signed x4",
+    // "unsigned +1", "signed 100-x", "unsigned -100".
+    static std::string KindName(const ByteFormat& format) {
+        if (format.halves) {
+            return "half-percent";
+        }
+        std::string name = format.isSigned ? "signed" : "unsigned";
+        if (format.scale != 1) {
+            name += " x" + std::to_string(format.scale);
+        }
+        if (format.negate) {
+            name += " " + std::to_string(format.bias) + "-x";
+        } else if (format.bias != 0) {
+            name += (format.bias > 0 ? " +" : " ") + std::to_string(format.bias);
+        }
+        return name;
+    }
+
     ByteFormat format_;
     int shift_;
+    std::string kind_;
 };
 
 class SignMagnitudeCodec : public FieldCodec {
