@@ -177,7 +177,7 @@ std::vector<std::pair<int, int>> CurvePoints(const CurveGraph& graph, const Curv
         const auto at = static_cast<std::size_t>(curve.firstOffset + n * curve.stride);
         const Byte stored = at < record.size() ? record[at] : 0;
         const int value = graph.isSigned ? static_cast<std::int8_t>(stored) : stored;
-        const float product = static_cast<float>(value + graph.valueOffset) * graph.scale;
+        const double product = (value + graph.valueOffset) * static_cast<double>(graph.scale);
         points.emplace_back(graph.firstX + n * graph.step, graph.baseY - static_cast<int>(product));
     }
     return points;

@@ -142,7 +142,8 @@ struct GroupHooks {
 // A page element that is not a field: a graph of five-point curves, each drawn while its
 // check box is ticked. In page pixels: the graph covers the frame (left, top, width,
 // height); point n (0 to 4) of a curve lies at x = firstX + n * step and
-// y = baseY - trunc((value + valueOffset) * scale), the product taken in single precision.
+// y = baseY - trunc((value + valueOffset) * scale), with the factor held in single
+// precision (1.65 is 1.6499999761...) and the product truncated toward zero.
 struct CurveOfGraph {
     std::string label;    // the caption of its check box
     std::string group;    // the field group whose caption takes the curve's colour

@@ -109,6 +109,14 @@ ModelEditorPage::ModelEditorPage(EditorHost& host, QWidget* parent, const PageTa
     });
 }
 
+// A field that loses the focus while the page goes away (the window closes) must not
+// commit into a page that is half gone.
+ModelEditorPage::~ModelEditorPage() {
+    for (const FieldControl& control : controls_) {
+        control.widget->disconnect(this);
+    }
+}
+
 bool ModelEditorPage::IsBasePage() const {
     return &table_ == editor_->family().basePage;
 }

@@ -29,6 +29,7 @@ class ModelEditorPage : public CPage {
   public:
     ModelEditorPage(EditorHost& host, QWidget* parent, const PageTable& table,
                     std::shared_ptr<ModelEditor> editor);
+    ~ModelEditorPage() override;
 
     void OnPageRefresh() override;
 
