@@ -123,4 +123,26 @@ TEST(EditorFamilyRegistry, OneRowPerFamily) {
     }
 }
 
+// The model lists of a family decode names as the model directory does for its type.
+TEST(EditorFamilyRegistry, ModelListsUseTheTypesNameDecoding) {
+    std::vector<Byte> record(489, 0);
+    record[0] = 14;  // FX18: positions in "0123456789 +-/ABC..."
+    record[1] = 39;
+    record[2] = 40;
+    record[3] = 10;
+    EXPECT_EQ(EditorFamilyRowFor("FX18V1/2  ", false)->ModelName(record), "AZ. ");
+    const std::vector<Byte> fc16 = [] {
+        std::vector<Byte> bytes(489, 0);
+        bytes[32] = 0xC1;
+        bytes[33] = 0xC2;
+        bytes[34] = 0xBA;
+        bytes[35] = 0xBA;
+        return bytes;
+    }();
+    EXPECT_EQ(EditorFamilyRowFor("FC16      ", false)->ModelName(fc16), "AB::");
+    record[0] = 0x81;  // the FF10's ü
+    record[1] = 'x';
+    EXPECT_EQ(EditorFamilyRowFor("FF10      ", false)->ModelName(record).substr(0, 3), "üx");
+}
+
 }  // namespace

@@ -7,12 +7,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <memory>
 
 #include "Fc18v3DataSet.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/fc18v3/Fc18v3Pages.h"
+#include "shell/CMainDialog.h"
+#include "shell/Session.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -201,6 +204,36 @@ TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
     EXPECT_EQ(SlotByte(96), host.data().image[20 + 96]);
     EXPECT_EQ(Edit("Kanalschalter")->text(), "0");
     EXPECT_TRUE(page->editToggle()->isEnabled());
+}
+
+// In the main window: while the FC18V3 mixing pages are still to come, the tab after the
+// base page is the save page, and neither a model's program nor edit mode takes it over.
+TEST(Fc18v3MainWindow, TheTabsStaySafeWithoutMixingPages) {
+    TempFolder folder;
+    CopyLanguageFiles(folder.path());
+    Session session{folder.path()};
+    session.language.LoadLanguage(1);
+    session.data = Fc18v3DataSet();
+    session.data.modelSlots.Slot(1)[115] = 9;  // model 2: Heli 1
+    ScriptedDialogs dialogs;
+    CMainDialog window(session, dialogs);
+    window.ChooseTypeTabs();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kBasePage));
+    ASSERT_NE(base, nullptr);
+    base->modelList()->setCurrentRow(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    base->editToggle()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), std::vector<int>{10});
+    EXPECT_EQ(window.tabBar()->count(), 1);
+    base->revertButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
 }
 
 }  // namespace
