@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "common/Cp1252.h"
 #include "editors/CurveGraphWidget.h"
@@ -135,9 +136,20 @@ void ModelEditorPage::BuildControls(QWidget* area) {
         label->setWordWrap(true);
         grid->addWidget(label, row++, 0, 1, kGroupColumns);
     }
+    // The group boxes fill three columns, each box going to the column that is shortest so
+    // far, so that tall groups (sixteen servo travels) leave no gaps beside them.
+    auto* columnsRow = new QHBoxLayout();
+    columnsRow->setSpacing(kGroupSpacing);
+    std::vector<QVBoxLayout*> columns;
+    std::vector<int> heights(kGroupColumns, 0);
+    for (int c = 0; c < kGroupColumns; ++c) {
+        columns.push_back(new QVBoxLayout());
+        columnsRow->addLayout(columns.back(), 1);
+    }
+    grid->addLayout(columnsRow, row++, 0, 1, kGroupColumns);
     QFormLayout* form = nullptr;
     std::string currentGroup;
-    int boxes = 0;
+    std::size_t column = 0;
     for (const Field& field : table_.fields) {
         if (form == nullptr || (!field.IsShownOnly() && field.group != currentGroup)) {
             currentGroup = field.group;
@@ -146,16 +158,22 @@ void ModelEditorPage::BuildControls(QWidget* area) {
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
             form->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
-            grid->addWidget(box, row + boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
+            column = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) -
+                                              heights.begin());
+            columns[column]->addWidget(box);
+            heights[column] += 2;  // caption and margins
             boxes_.emplace_back(field.group, box);
-            ++boxes;
         }
         auto* label = new QLabel(QString::fromStdString(field.Label()), area);
+        label->setWordWrap(true);  // long labels wrap rather than widen the page
         QWidget* control = CreateControl(field, area);
         form->addRow(label, control);
         controls_.push_back({&field, control, label});
+        ++heights[column];
     }
-    row += (boxes + kGroupColumns - 1) / kGroupColumns;
+    for (QVBoxLayout* each : columns) {
+        each->addStretch(1);
+    }
     if (table_.graph) {
         BuildGraph(area, grid, row++);
     }
