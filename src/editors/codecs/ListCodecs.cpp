@@ -41,13 +41,39 @@ class FlagCodec : public FieldCodec {
     bool tickedWhenClear_;
 };
 
-class ChoiceCodec : public FieldCodec {
+// A list shows its entry's text (or "Code N" for a stored code no entry has) and takes an
+// entry by its exact text: an entry that reads "8" is that entry, never entry number 8.
+class ListCodec : public FieldCodec {
+  public:
+    ShownKind Shown() const override { return ShownKind::Text; }
+
+    std::string Show(const Field&, const FieldValue& value) const override {
+        const std::vector<std::string> texts = Entries();
+        if (value.number >= 0 && static_cast<std::size_t>(value.number) < texts.size()) {
+            return texts[static_cast<std::size_t>(value.number)];
+        }
+        return value.text;
+    }
+
+    Result<FieldValue> Parse(const Field& field, std::string_view text) const override {
+        const std::vector<std::string> texts = Entries();
+        std::string listed;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i] == text) {
+                return FieldValue{static_cast<long long>(i), {}};
+            }
+            listed += (i == 0 ? "" : ", ") + texts[i];
+        }
+        return WrongEntry(RefusalName(field), std::string(literal::kNotInListTail) + listed);
+    }
+};
+
+class ChoiceCodec : public ListCodec {
   public:
     ChoiceCodec(const ChoiceList& list, int secondOffset)
         : list_(list), secondOffset_(secondOffset) {}
 
     std::string_view Kind() const override { return "list"; }
-    ShownKind Shown() const override { return ShownKind::Text; }
 
     std::vector<std::string> Entries() const override {
         std::vector<std::string> texts;
@@ -88,24 +114,6 @@ class ChoiceCodec : public FieldCodec {
             value.text = std::string(literal::kUnlistedCodePrefix) + std::to_string(bits);
         }
         return value;
-    }
-
-    std::string Show(const Field&, const FieldValue& value) const override {
-        if (value.number >= 0 && static_cast<std::size_t>(value.number) < list_.entries.size()) {
-            return list_.entries[static_cast<std::size_t>(value.number)].text;
-        }
-        return value.text;
-    }
-
-    Result<FieldValue> Parse(const Field& field, std::string_view text) const override {
-        std::string listed;
-        for (std::size_t i = 0; i < list_.entries.size(); ++i) {
-            if (list_.entries[i].text == text) {
-                return FieldValue{static_cast<long long>(i), {}};
-            }
-            listed += (i == 0 ? "" : ", ") + list_.entries[i].text;
-        }
-        return WrongEntry(RefusalName(field), std::string(literal::kNotInListTail) + listed);
     }
 
     void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
@@ -156,12 +164,11 @@ class ChoiceCodec : public FieldCodec {
     int secondOffset_;
 };
 
-class ModelTypeCodec : public FieldCodec {
+class ModelTypeCodec : public ListCodec {
   public:
     explicit ModelTypeCodec(const ModelTypeTable& table) : table_(table) {}
 
     std::string_view Kind() const override { return "model-type"; }
-    ShownKind Shown() const override { return ShownKind::Text; }
 
     std::vector<std::string> Entries() const override {
         std::vector<std::string> texts;
@@ -185,22 +192,6 @@ class ModelTypeCodec : public FieldCodec {
                             std::to_string(ByteAt(record, table_.offset) & table_.mask)};
         }
         return {entry - table_.entries.data(), {}};
-    }
-    std::string Show(const Field&, const FieldValue& value) const override {
-        if (value.number >= 0 && static_cast<std::size_t>(value.number) < table_.entries.size()) {
-            return table_.entries[static_cast<std::size_t>(value.number)].text;
-        }
-        return value.text;
-    }
-    Result<FieldValue> Parse(const Field& field, std::string_view text) const override {
-        std::string listed;
-        for (std::size_t i = 0; i < table_.entries.size(); ++i) {
-            if (table_.entries[i].text == text) {
-                return FieldValue{static_cast<long long>(i), {}};
-            }
-            listed += (i == 0 ? "" : ", ") + table_.entries[i].text;
-        }
-        return WrongEntry(RefusalName(field), std::string(literal::kNotInListTail) + listed);
     }
     // Choosing the type the model already has keeps its mixing program: the defaults
     // would throw the user's settings away for nothing.

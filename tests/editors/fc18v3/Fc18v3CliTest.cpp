@@ -8,6 +8,7 @@
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
+#include "support/CommandCall.h"
 #include "support/TestFiles.h"
 
 // describe --layout and set on an FC18V3 data set: the record map and the keys.
@@ -22,24 +23,23 @@ struct Fc18v3Cli : testing::Test {
         data.image[20 + 69] = 0x76;  // mixer 1: function 8 onto 7
         EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
     }
-    int Run(int (*command)(const std::vector<std::string>&, const std::filesystem::path&,
-                           std::ostream&, std::ostream&),
-            const std::vector<std::string>& words) {
-        out.str("");
-        err.str("");
-        return command(words, folder.path(), out, err);
+    int Run(CliCommand command, const std::vector<std::string>& words) {
+        const CommandRun run = CallCommand(command, words, folder.path());
+        out = run.out;
+        err = run.err;
+        return run.status;
     }
 
     TempFolder folder;
     std::filesystem::path rom = folder / "fc.rom";
     std::filesystem::path written = folder / "out.rom";
-    std::ostringstream out;
-    std::ostringstream err;
+    std::string out;
+    std::string err;
 };
 
 TEST_F(Fc18v3Cli, LayoutGivesTheRecordMap) {
-    ASSERT_EQ(Run(RunDescribeCommand, {rom.string(), "1", "--json", "--layout"}), 0) << err.str();
-    const std::string json = out.str();
+    ASSERT_EQ(Run(RunDescribeCommand, {rom.string(), "1", "--json", "--layout"}), 0) << err;
+    const std::string json = out;
     for (const char* expected : {
              "\"Expo Quer Ein\": 48",
              "\"Mischprogramm\": \"Heli R3\"",
@@ -67,11 +67,11 @@ TEST_F(Fc18v3Cli, SetTakesKeysAndEntryTexts) {
     ASSERT_EQ(Run(RunSetCommand, {rom.string(), "2", "Mischer 2 Steuer Funkt.=8", "Umpolung 3=true",
                                   "Expo Höhe Aus=-22", "--out", written.string(), "--json"}),
               0)
-        << out.str() << err.str();
-    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err.str();
+        << out << err;
+    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err;
     for (const char* expected :
          {"\"Mischer 2 Steuer Funkt.\": \"8\"", "\"Umpolung 3\": true", "\"Expo Höhe Aus\": -24"}) {
-        EXPECT_NE(out.str().find(expected), std::string::npos) << expected << "\n" << out.str();
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
     }
 }
 
@@ -79,17 +79,16 @@ TEST_F(Fc18v3Cli, ARefusalNamesTheField) {
     EXPECT_EQ(Run(RunSetCommand,
                   {rom.string(), "1", "Steuerfunktion 2=9", "--out", written.string(), "--json"}),
               1);
-    EXPECT_EQ(out.str().rfind("{\"error\": {\"text\": 219, \"field\": \"Steuerfunktion 2\", "
-                              "\"message\": ",
-                              0),
+    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 219, \"field\": \"Steuerfunktion 2\", "
+                        "\"message\": ",
+                        0),
               0u)
-        << out.str();
-    EXPECT_NE(out.str().find("Steuerfunktionen 2"), std::string::npos);
+        << out;
+    EXPECT_NE(out.find("Steuerfunktionen 2"), std::string::npos);
     EXPECT_EQ(
         Run(RunSetCommand, {rom.string(), "1", "Uhr 1=75", "--out", written.string(), "--json"}),
         1);
-    EXPECT_EQ(out.str().rfind("{\"error\": {\"text\": null, \"field\": \"Uhr 1\"", 0), 0u)
-        << out.str();
+    EXPECT_EQ(out.rfind("{\"error\": {\"text\": null, \"field\": \"Uhr 1\"", 0), 0u) << out;
     EXPECT_FALSE(std::filesystem::exists(written));
 }
 
