@@ -116,10 +116,17 @@ struct FieldValue {
 // The values of one group, in the group's order, as the page's controls hold them.
 using GroupInput = std::vector<std::pair<const Field*, FieldValue>>;
 
-// A flag whose ticking clears other flags of the record.
+// What committing a flag or list does to other bits of the record: it sets and clears
+// them when the field changes to `value` (a flag ticked: 1), on every commit in which the
+// field holds `value` (`everyCommit`), or on every commit of the field whatever it holds
+// (`anyValue`: a mixer row that switches others off).
 struct Exclusion {
-    std::string flag;  // the key of the flag field
+    std::string flag;  // the key of the field
     std::vector<BitRef> clears;
+    std::vector<BitRef> sets = {};
+    long long value = 1;
+    bool everyCommit = false;
+    bool anyValue = false;
 };
 
 // A refusal asked before anything of the group is written.

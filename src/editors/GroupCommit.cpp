@@ -4,23 +4,37 @@
 
 namespace {
 
-// Clears the flags that ticking `field` excludes. Flags of the group still to be written
-// take the cleared state, so that the values the group showed before do not tick them again.
-void ApplyExclusions(const PageTable& page, const Field& field, ModelRecord record,
-                     GroupInput& pending) {
+bool Applies(const Exclusion& exclusion, const FieldValue& value, bool changed) {
+    return exclusion.anyValue ||
+           (value.number == exclusion.value && (exclusion.everyCommit || changed));
+}
+
+// Sets and clears the bits that committing `field` with `value` excludes. Fields of the
+// group still to be written take the new state of those bits, so that the values the group
+// showed before do not undo them.
+void ApplyExclusions(const PageTable& page, const Field& field, const FieldValue& value,
+                     bool changed, ModelRecord record, GroupInput& pending) {
     for (const Exclusion& exclusion : page.exclusions) {
-        if (exclusion.flag != field.key) {
+        if (exclusion.flag != field.key || !Applies(exclusion, value, changed)) {
             continue;
         }
+        std::vector<BitRef> touched;
         for (const BitRef& bit : exclusion.clears) {
             SetModelBit(record, bit.offset, bit.mask, false);
-            for (auto& [other, value] : pending) {
-                if (other->codec->Shown() != ShownKind::CheckMark) {
-                    continue;
-                }
-                for (const BitRef& owned : other->codec->OwnedBits(*other)) {
+            touched.push_back(bit);
+        }
+        for (const BitRef& bit : exclusion.sets) {
+            SetModelBit(record, bit.offset, bit.mask, true);
+            touched.push_back(bit);
+        }
+        for (auto& [other, pendingValue] : pending) {
+            if (other == &field) {
+                continue;
+            }
+            for (const BitRef& owned : other->codec->OwnedBits(*other)) {
+                for (const BitRef& bit : touched) {
                     if (owned.offset == bit.offset && (owned.mask & bit.mask) != 0) {
-                        value = DecodeField(*other, record);
+                        pendingValue = DecodeField(*other, record);
                     }
                 }
             }
@@ -62,13 +76,12 @@ Status CommitGroup(const PageTable& page, const std::string& group, const GroupI
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Field* field = values[i].first;
         const FieldValue value = values[i].second;
-        const bool tickedNow = field->codec->Shown() == ShownKind::CheckMark && value.number != 0 &&
-                               DecodeField(*field, record).number == 0;
+        const bool changed = DecodeField(*field, record) != value;
         if (Status written = CheckAndWriteField(*field, value, record, policy); !written) {
             return written;
         }
-        if (tickedNow && IsFieldShown(*field, record) && IsFieldEnabled(*field, record)) {
-            ApplyExclusions(page, *field, record, values);
+        if (IsFieldShown(*field, record) && IsFieldEnabled(*field, record)) {
+            ApplyExclusions(page, *field, value, changed, record, values);
         }
     }
     if (hooks != nullptr && hooks->afterWrite != nullptr) {

@@ -268,6 +268,19 @@ PageBuilder& PageBuilder::Clears(std::initializer_list<BitRef> bits) {
     return *this;
 }
 
+PageBuilder& PageBuilder::WhenChosen(long long value, std::vector<BitRef> sets,
+                                     std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), value, true, false});
+    return *this;
+}
+
+PageBuilder& PageBuilder::OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), 0, false, true});
+    return *this;
+}
+
 PageBuilder& PageBuilder::Note(std::string text, int textNumber) {
     page_.notes.push_back({std::move(text), textNumber});
     return *this;

@@ -80,7 +80,13 @@ class PageBuilder {
     PageBuilder& Refuse(RefuseHook refuse);
     PageBuilder& BeforeWrite(BeforeWriteHook beforeWrite);
     PageBuilder& AfterWrite(AfterWriteHook afterWrite);
+    // Ticking the flag added last clears these bits.
     PageBuilder& Clears(std::initializer_list<BitRef> bits);
+    // Every commit in which the field added last holds `value` sets and clears these bits.
+    PageBuilder& WhenChosen(long long value, std::vector<BitRef> sets,
+                            std::vector<BitRef> clears = {});
+    // Every commit of the field added last, whatever it holds, sets and clears these bits.
+    PageBuilder& OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears = {});
 
     // Page elements beyond fields.
     PageBuilder& Note(std::string text, int textNumber = 0);
