@@ -97,7 +97,9 @@ struct Field {
     std::vector<int> shownForTypes;
     std::vector<int> enabledForTypes;
     std::optional<bool> shownForHeli;  // shown only for helicopter types, or only for others
-    FieldCaption caption = nullptr;    // none: the label
+    // The page's variant (a flight condition) the field belongs to; -1: every variant.
+    int variant = -1;
+    FieldCaption caption = nullptr;  // none: the label
 
     bool IsShownOnly() const { return group.empty(); }
     const std::string& Label() const { return label.empty() ? key : label; }
@@ -202,6 +204,10 @@ struct PageTable {
     GroupPolicy defaultPolicy;
     std::vector<PageNote> notes;
     std::optional<CurveGraph> graph;
+    // Variants of the page's groups (flight conditions): the page shows the fields of the
+    // variant chosen in a list captioned `variantCaption`; the command line shows them all.
+    std::string variantCaption;
+    std::vector<std::string> variants;
 
     const Field* FindField(const std::string& key) const;
     const GroupHooks* HooksOf(const std::string& group) const;

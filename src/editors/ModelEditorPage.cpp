@@ -129,6 +129,18 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     grid->addWidget(caption, 0, 0, 1, kGroupColumns);
     int row = 1;
+    if (!table_.variants.empty()) {
+        auto* variantRow = new QHBoxLayout();
+        variantRow->addWidget(new QLabel(QString::fromStdString(table_.variantCaption), area));
+        variantList_ = new FieldList(area);
+        for (const std::string& name : table_.variants) {
+            variantList_->addItem(QString::fromStdString(name));
+        }
+        connect(variantList_, &QComboBox::activated, this, [this] { ShowModel(); });
+        variantRow->addWidget(variantList_);
+        variantRow->addStretch(1);
+        grid->addLayout(variantRow, row++, 0, 1, kGroupColumns);
+    }
     for (const PageNote& note : table_.notes) {
         const std::string text =
             note.textNumber != 0 ? host_.language().GetText(note.textNumber) : note.text;
@@ -148,6 +160,7 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     }
     grid->addLayout(columnsRow, row++, 0, 1, kGroupColumns);
     QFormLayout* form = nullptr;
+    QGroupBox* currentBox = nullptr;
     std::string currentGroup;
     std::size_t column = 0;
     for (const Field& field : table_.fields) {
@@ -161,6 +174,7 @@ void ModelEditorPage::BuildControls(QWidget* area) {
             column = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) -
                                               heights.begin());
             columns[column]->addWidget(box);
+            currentBox = box;
             heights[column] += 2;  // caption and margins
             boxes_.emplace_back(field.group, box);
         }
@@ -168,7 +182,7 @@ void ModelEditorPage::BuildControls(QWidget* area) {
         label->setWordWrap(true);  // long labels wrap rather than widen the page
         QWidget* control = CreateControl(field, area);
         form->addRow(label, control);
-        controls_.push_back({&field, control, label});
+        controls_.push_back({&field, control, label, currentBox});
         ++heights[column];
     }
     for (QVBoxLayout* each : columns) {
@@ -341,7 +355,9 @@ void ModelEditorPage::ShowModel() {
     }
     for (const FieldControl& control : controls_) {
         const Field& field = *control.field;
-        const bool shown = IsFieldShown(field, record);
+        const bool shown =
+            IsFieldShown(field, record) && (field.variant < 0 || variantList_ == nullptr ||
+                                            field.variant == variantList_->currentIndex());
         control.widget->setHidden(!shown);
         control.label->setHidden(!shown);
         if (field.caption != nullptr) {
@@ -357,6 +373,14 @@ void ModelEditorPage::ShowModel() {
         } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
             box->setChecked(value.number != 0);
         }
+    }
+    // A box whose fields are all hidden (another variant's) is hidden too.
+    for (const auto& [group, box] : boxes_) {
+        bool anyShown = false;
+        for (const FieldControl& control : controls_) {
+            anyShown = anyShown || (control.box == box && !control.widget->isHidden());
+        }
+        box->setHidden(!anyShown);
     }
     showing_ = false;
     ShowGraph();

@@ -44,6 +44,10 @@ class ModelEditorPage : public CPage {
     QPushButton* revertButton() const { return revertButton_; }
     CurveGraphWidget* graph() const { return graph_; }
     const std::vector<QCheckBox*>& curveBoxes() const { return curveBoxes_; }
+    // The list that chooses the variant (flight condition) shown, or nullptr.
+    class QComboBox* variantList() const {
+        return variantList_;
+    }
     QGroupBox* GroupBox(const std::string& group) const;
     int shownModel() const { return model_; }
 
@@ -56,6 +60,7 @@ class ModelEditorPage : public CPage {
         const Field* field;
         QWidget* widget;
         QLabel* label;
+        QGroupBox* box;
     };
 
     bool IsBasePage() const;
@@ -88,6 +93,7 @@ class ModelEditorPage : public CPage {
     QPushButton* revertButton_ = nullptr;
     CurveGraphWidget* graph_ = nullptr;
     std::vector<QCheckBox*> curveBoxes_;
+    class QComboBox* variantList_ = nullptr;
     int model_ = 0;
     bool showing_ = false;
     bool committing_ = false;

@@ -44,6 +44,7 @@ PageBuilder& PageBuilder::Push(Field field) {
     field.enabledIf = enabledFromHere_;
     field.enabledForTypes = enabledFromHereTypes_;
     field.types = types_;
+    field.variant = variant_;
     page_.fields.push_back(std::move(field));
     return *this;
 }
@@ -278,6 +279,17 @@ PageBuilder& PageBuilder::WhenChosen(long long value, std::vector<BitRef> sets,
 PageBuilder& PageBuilder::OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears) {
     page_.exclusions.push_back(
         {page_.fields.back().key, std::move(clears), std::move(sets), 0, false, true});
+    return *this;
+}
+
+PageBuilder& PageBuilder::Variants(std::string caption, std::vector<std::string> names) {
+    page_.variantCaption = std::move(caption);
+    page_.variants = std::move(names);
+    return *this;
+}
+
+PageBuilder& PageBuilder::VariantFromHere(int variant) {
+    variant_ = variant;
     return *this;
 }
 

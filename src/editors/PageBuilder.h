@@ -88,6 +88,10 @@ class PageBuilder {
     // Every commit of the field added last, whatever it holds, sets and clears these bits.
     PageBuilder& OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears = {});
 
+    // The page's variants, and the variant of the following fields (-1: every variant).
+    PageBuilder& Variants(std::string caption, std::vector<std::string> names);
+    PageBuilder& VariantFromHere(int variant);
+
     // Page elements beyond fields.
     PageBuilder& Note(std::string text, int textNumber = 0);
     PageBuilder& Graph(CurveGraph graph);
@@ -103,4 +107,5 @@ class PageBuilder {
     std::vector<FieldRule> enabledFromHere_;
     std::vector<int> enabledFromHereTypes_;
     const ModelTypeTable* types_ = nullptr;
+    int variant_ = -1;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include "Fc18v3DataSet.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
+#include "editors/PageBuilder.h"
 #include "editors/fc18v3/Fc18v3Pages.h"
 #include "shell/CMainDialog.h"
 #include "shell/Session.h"
@@ -204,6 +206,44 @@ TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
     EXPECT_EQ(SlotByte(96), host.data().image[20 + 96]);
     EXPECT_EQ(Edit("Kanalschalter")->text(), "0");
     EXPECT_TRUE(page->editToggle()->isEnabled());
+}
+
+// A page with variants (flight conditions) shows the fields of the chosen one; a box
+// whose fields all belong to another variant is hidden.
+TEST(VariantPage, ShowsOneConditionAtATime) {
+    TempFolder folder;
+    FakeHost host{folder.path()};
+    const PageTable table = PageBuilder(10, "Varianten")
+                                .Variants("Flugzustand", {"Normal", "Start"})
+                                .Group("Offsets")
+                                .VariantFromHere(0)
+                                .Signed("Offset Normal", 20, -100, 100)
+                                .VariantFromHere(1)
+                                .Signed("Offset Start", 21, -100, 100)
+                                .Refusal("Offset Start")
+                                .Group("Start only")
+                                .Signed("Delay Start", 22, 0, 100)
+                                .VariantFromHere(-1)
+                                .Group("Always")
+                                .Signed("Trim", 23, -100, 100)
+                                .Build();
+    EditorFamily family = fc18v3::Family();
+    family.basePage = &table;
+    auto editor = std::make_shared<ModelEditor>(host.data(), family);
+    ModelEditorPage page(host, nullptr, table, editor);
+    page.OnPageRefresh();
+    ASSERT_NE(page.variantList(), nullptr);
+    EXPECT_EQ(page.variantList()->count(), 2);
+    EXPECT_FALSE(page.Control("Offset Normal")->isHidden());
+    EXPECT_TRUE(page.Control("Offset Start")->isHidden());
+    EXPECT_TRUE(page.GroupBox("Start only")->isHidden());
+    EXPECT_FALSE(page.Control("Trim")->isHidden());
+    page.variantList()->setCurrentIndex(1);
+    Q_EMIT page.variantList()->activated(1);
+    EXPECT_TRUE(page.Control("Offset Normal")->isHidden());
+    EXPECT_FALSE(page.Control("Offset Start")->isHidden());
+    EXPECT_FALSE(page.GroupBox("Start only")->isHidden());
+    EXPECT_FALSE(page.Control("Trim")->isHidden());
 }
 
 // In the main window: while the FC18V3 mixing pages are still to come, the tab after the
