@@ -73,6 +73,16 @@ codec::ByteFormat Masked(codec::ByteFormat format, Byte mask) {
     return format;
 }
 
+// The FX18 limit code: shown v = 100 - (b + 120) * 100 / 240, stored
+// b = (100 - v) * 240 / 100 - 119, both divisions truncated.
+int LimitShown(int stored) {
+    return 100 - (stored + 120) * 100 / 240;
+}
+int LimitStored(int shown) {
+    return (100 - shown) * 240 / 100 - 119;
+}
+const codec::MappedFormat kLimit{true, LimitShown, LimitStored, "limit"};
+
 codec::TimerFormat MinSec() {
     codec::TimerFormat format;
     format.layout = codec::TimerLayout::MinSecBytes;
@@ -170,6 +180,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "25",
                  {{2, 125}}},
         KindCase{"low eight bits", codec::Number(codec::kSigned), {}, {}, "0", "200", {{2, 0xC8}}},
+        KindCase{
+            "limit 100", codec::Mapped(kLimit), {{0, 100}}, {{2, 121}}, "0", "100", {{2, 0x89}}},
+        KindCase{"limit 0", codec::Mapped(kLimit), {{0, 100}}, {{2, 0x89}}, "100", "0", {{2, 121}}},
         KindCase{"sign-magnitude raised",
                  codec::SignMagnitude(10),
                  {{-110, 110}},

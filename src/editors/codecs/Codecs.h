@@ -32,6 +32,16 @@ inline constexpr ByteFormat kHundredMinus{true, 0xFF, 1, 100, true};  // shown 1
 inline constexpr ByteFormat kMinusHundred{false, 0xFF, 1, -100};      // stored value + 100
 CodecPtr Number(ByteFormat format);
 
+// A byte whose shown value a formula of the family gives (the FX18's limit code):
+// shown = shown(byte, as two's complement when signed), byte = stored(shown) kept modulo 256.
+struct MappedFormat {
+    bool isSigned = true;
+    int (*shown)(int stored) = nullptr;
+    int (*stored)(int shown) = nullptr;
+    const char* kind = "mapped";
+};
+CodecPtr Mapped(MappedFormat format);
+
 // Bits 0 to 6 the amount, bit 7 set for a negative value. Amounts below `minAmount`
 // (other than none at all when minAmount is 0) are raised to it when written.
 CodecPtr SignMagnitude(int minAmount = 0);

@@ -177,6 +177,43 @@ class SignMagnitudeCodec : public FieldCodec {
     int minAmount_;
 };
 
+class MappedCodec : public FieldCodec {
+  public:
+    explicit MappedCodec(MappedFormat format) : format_(format) {}
+
+    std::string_view Kind() const override { return format_.kind; }
+    ShownKind Shown() const override { return ShownKind::Number; }
+
+    FieldValue Decode(const Field& field, ConstModelRecord record) const override {
+        const Byte stored = ByteAt(record, field.offset);
+        return {format_.shown(format_.isSigned ? static_cast<std::int8_t>(stored) : stored), {}};
+    }
+    std::string Show(const Field&, const FieldValue& value) const override {
+        return std::to_string(value.number);
+    }
+    Result<FieldValue> Parse(const Field&, std::string_view text) const override {
+        const auto number = WholeNumber(text, true);
+        if (!number) {
+            return Prompt(literal::kEnterWholeNumber);
+        }
+        return FieldValue{*number, {}};
+    }
+    std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
+                                 const GroupPolicy& policy) const override {
+        return CheckRanges(field, value.number, policy);
+    }
+    void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
+        const int stored = format_.stored(static_cast<int>(value.number));
+        PutByte(record, field.offset, static_cast<Byte>(static_cast<unsigned>(stored) & 0xFF));
+    }
+    std::vector<BitRef> OwnedBits(const Field& field) const override {
+        return {{field.offset, 0xFF}};
+    }
+
+  private:
+    MappedFormat format_;
+};
+
 bool InGyroMode(int modeOffset, Byte modeMask, ConstModelRecord record) {
     return (ByteAt(record, modeOffset) & modeMask) == modeMask;
 }
@@ -289,6 +326,10 @@ class GyroSideCodec : public FieldCodec {
 
 CodecPtr Number(ByteFormat format) {
     return std::make_shared<ByteCodec>(format);
+}
+
+CodecPtr Mapped(MappedFormat format) {
+    return std::make_shared<MappedCodec>(format);
 }
 
 CodecPtr SignMagnitude(int minAmount) {
