@@ -190,19 +190,47 @@ class NameCodec : public FieldCodec {
         return FieldValue{0, std::string(text)};
     }
 
-    Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
-                  const GroupPolicy& policy) const override {
-        if (policy.skipUnchanged && value == Decode(field, record)) {
-            return Status::Ok();
-        }
-        std::string bytes = Utf8ToCp1252(value.text);
+    // A plain name longer than its bytes is refused as a whole.
+    std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
+                                 const GroupPolicy&) const override {
         const bool plain =
             format_.charset == NameCharset::Plain || format_.charset == NameCharset::Ff10;
-        if (plain && bytes.size() > static_cast<std::size_t>(format_.length)) {
+        if (plain && Utf8ToCp1252(value.text).size() > static_cast<std::size_t>(format_.length)) {
             return WrongEntry(RefusalName(field), std::string(literal::kNameTooLongHead) +
                                                       std::to_string(format_.length) +
                                                       std::string(literal::kNameTooLongEnd));
         }
+        return std::nullopt;
+    }
+
+    Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
+                  const GroupPolicy& policy) const override {
+        if (auto refusal = Check(field, value, record, policy)) {
+            return *refusal;
+        }
+        if (policy.skipUnchanged && value == Decode(field, record)) {
+            return Status::Ok();
+        }
+        return Store(field, value.text, record);
+    }
+
+    void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
+        Store(field, value.text, record);
+    }
+
+    std::vector<BitRef> OwnedBits(const Field& field) const override {
+        std::vector<BitRef> bits;
+        for (int i = 0; i < format_.length; ++i) {
+            bits.push_back({field.offset + i, 0xFF});
+        }
+        return bits;
+    }
+
+  private:
+    // Writes the characters, blank padded, one by one; a character the set cannot hold
+    // stops the entry (those before it stay written).
+    Status Store(const Field& field, const std::string& text, ModelRecord record) const {
+        std::string bytes = Utf8ToCp1252(text);
         bytes.resize(static_cast<std::size_t>(format_.length), ' ');
         for (int i = 0; i < format_.length; ++i) {
             const auto stored = Encode(static_cast<Byte>(bytes[static_cast<std::size_t>(i)]));
@@ -213,21 +241,7 @@ class NameCodec : public FieldCodec {
         }
         return Status::Ok();
     }
-    void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
-        (void)Commit(field, value, record,
-                     GroupPolicy{GroupPolicy::Order::AsWritten, GroupPolicy::Trigger::FocusOut,
-                                 GroupPolicy::OutsideEditMode::Restore,
-                                 GroupPolicy::RangeMessage::Text219, false});
-    }
-    std::vector<BitRef> OwnedBits(const Field& field) const override {
-        std::vector<BitRef> bits;
-        for (int i = 0; i < format_.length; ++i) {
-            bits.push_back({field.offset + i, 0xFF});
-        }
-        return bits;
-    }
 
-  private:
     std::optional<Byte> Encode(Byte character) const {
         const bool upper = format_.charset == NameCharset::Low7Bits ||
                            format_.charset == NameCharset::Set1 ||
