@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Fc18v3DataSet.h"
+#include "editors/CurveGraphWidget.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/PageBuilder.h"
@@ -244,6 +245,53 @@ TEST(VariantPage, ShowsOneConditionAtATime) {
     EXPECT_FALSE(page.Control("Offset Start")->isHidden());
     EXPECT_FALSE(page.GroupBox("Start only")->isHidden());
     EXPECT_FALSE(page.Control("Trim")->isHidden());
+}
+
+// Page elements beyond fields: a note text, and the curve graph with a check box per curve
+// whose captions take the curve colours while the pointer is over the graph.
+TEST(PageElements, NotesAndTheCurveGraph) {
+    TempFolder folder;
+    FakeHost host{folder.path()};
+    CurveGraph graph;
+    graph.width = 195;
+    graph.height = 175;
+    graph.colourCaptions = true;
+    graph.curves = {{"54 Gas VW1", "54 Gasvorwahl 1", 126, 1, 0x0000E6, false},
+                    {"55 Gas VW2", "55 Gasvorwahl 2", 131, 1, 0x000096, true}};
+    const PageTable table =
+        PageBuilder(12, "Mischprogramm Heli")
+            .Note("Im Standard Mischprogramm gibt es keine weiteren Einstellungen.")
+            .Graph(graph)
+            .Group("54 Gasvorwahl 1")
+            .Unsigned("Gasvorwahl 1 - 1", 126, 0, 100)
+            .Group("55 Gasvorwahl 2")
+            .Unsigned("Gasvorwahl 2 - 1", 131, 0, 100)
+            .Build();
+    EditorFamily family = fc18v3::Family();
+    family.basePage = &table;
+    auto editor = std::make_shared<ModelEditor>(host.data(), family);
+    ModelEditorPage page(host, nullptr, table, editor);
+    page.OnPageRefresh();
+    bool noteShown = false;
+    for (const QLabel* label : page.findChildren<QLabel*>()) {
+        noteShown =
+            noteShown ||
+            label->text() == "Im Standard Mischprogramm gibt es keine weiteren Einstellungen.";
+    }
+    EXPECT_TRUE(noteShown);
+    ASSERT_NE(page.graph(), nullptr);
+    ASSERT_EQ(page.curveBoxes().size(), 2u);
+    EXPECT_EQ(page.curveBoxes()[0]->text(), "54 Gas VW1");
+    Q_EMIT page.graph()->PointerMoved(true);
+    EXPECT_TRUE(page.curveBoxes()[1]->styleSheet().contains("#000096"));
+    EXPECT_TRUE(page.GroupBox("54 Gasvorwahl 1")->styleSheet().contains("#0000e6"));
+    Q_EMIT page.graph()->PointerMoved(false);
+    EXPECT_TRUE(page.curveBoxes()[1]->styleSheet().contains("black"));
+    // a curve box stores nothing
+    const std::vector<Byte> before(host.data().modelSlots.Slot(0).begin(),
+                                   host.data().modelSlots.Slot(0).end());
+    page.curveBoxes()[0]->click();
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
 }
 
 // In the main window: while the FC18V3 mixing pages are still to come, the tab after the
