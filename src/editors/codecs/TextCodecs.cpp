@@ -84,16 +84,32 @@ class TimerCodec : public FieldCodec {
             return *CheckPart(seconds, -1, field.secondsName);
         }
         std::vector<Byte> written(record.begin(), record.end());
-        Write(field, FieldValue{minutes * 60 + seconds, {}}, written);
+        StoreSeconds(field, minutes * 60 + seconds, written);
         if (!policy.skipUnchanged || Decode(field, written).text != before) {
-            Write(field, FieldValue{minutes * 60 + seconds, {}}, record);
+            StoreSeconds(field, minutes * 60 + seconds, record);
         }
         return Status::Ok();
     }
 
-    // The value here is the time in seconds.
+    // An entry that passed the tests: "mm:ss".
     void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
-        const int total = static_cast<int>(value.number);
+        const std::size_t colon = value.text.find(':');
+        if (colon == std::string::npos) {
+            return;
+        }
+        const std::string_view text = value.text;
+        StoreSeconds(field,
+                     TextToInt(text.substr(0, colon)) * 60 + TextToInt(text.substr(colon + 1)),
+                     record);
+    }
+
+    std::vector<BitRef> OwnedBits(const Field& field) const override {
+        const Byte first = format_.layout == TimerLayout::Seconds13 ? 0x1F : 0xFF;
+        return {{field.offset, first}, {field.offset + format_.secondsDelta, 0xFF}};
+    }
+
+  private:
+    void StoreSeconds(const Field& field, int total, ModelRecord record) const {
         const int secondsAt = field.offset + format_.secondsDelta;
         switch (format_.layout) {
             case TimerLayout::Tenths16: {
@@ -114,12 +130,6 @@ class TimerCodec : public FieldCodec {
         }
     }
 
-    std::vector<BitRef> OwnedBits(const Field& field) const override {
-        const Byte first = format_.layout == TimerLayout::Seconds13 ? 0x1F : 0xFF;
-        return {{field.offset, first}, {field.offset + format_.secondsDelta, 0xFF}};
-    }
-
-  private:
     Byte Stored(int part) const {
         return format_.layout == TimerLayout::Bcd ? BcdByte(part) : static_cast<Byte>(part);
     }
