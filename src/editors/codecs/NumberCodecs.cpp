@@ -137,18 +137,10 @@ class ByteCodec : public FieldCodec {
     std::string kind_;
 };
 
-class SignMagnitudeCodec : public FieldCodec {
+// A whole byte shown as a signed whole number, its ranges tested as entered.
+class WholeByteCodec : public FieldCodec {
   public:
-    explicit SignMagnitudeCodec(int minAmount) : minAmount_(minAmount) {}
-
-    std::string_view Kind() const override { return "sign-magnitude"; }
     ShownKind Shown() const override { return ShownKind::Number; }
-
-    FieldValue Decode(const Field& field, ConstModelRecord record) const override {
-        const Byte stored = ByteAt(record, field.offset);
-        const long long amount = stored & 0x7F;
-        return {(stored & 0x80) != 0 ? -amount : amount, {}};
-    }
     std::string Show(const Field&, const FieldValue& value) const override {
         return std::to_string(value.number);
     }
@@ -162,6 +154,22 @@ class SignMagnitudeCodec : public FieldCodec {
     std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
                                  const GroupPolicy& policy) const override {
         return CheckRanges(field, value.number, policy);
+    }
+    std::vector<BitRef> OwnedBits(const Field& field) const override {
+        return {{field.offset, 0xFF}};
+    }
+};
+
+class SignMagnitudeCodec : public WholeByteCodec {
+  public:
+    explicit SignMagnitudeCodec(int minAmount) : minAmount_(minAmount) {}
+
+    std::string_view Kind() const override { return "sign-magnitude"; }
+
+    FieldValue Decode(const Field& field, ConstModelRecord record) const override {
+        const Byte stored = ByteAt(record, field.offset);
+        const long long amount = stored & 0x7F;
+        return {(stored & 0x80) != 0 ? -amount : amount, {}};
     }
     void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
         long long amount =
@@ -169,45 +177,24 @@ class SignMagnitudeCodec : public FieldCodec {
         amount = std::max<long long>(amount, minAmount_);
         PutByte(record, field.offset, static_cast<Byte>(amount | (value.number < 0 ? 0x80 : 0x00)));
     }
-    std::vector<BitRef> OwnedBits(const Field& field) const override {
-        return {{field.offset, 0xFF}};
-    }
 
   private:
     int minAmount_;
 };
 
-class MappedCodec : public FieldCodec {
+class MappedCodec : public WholeByteCodec {
   public:
     explicit MappedCodec(MappedFormat format) : format_(format) {}
 
     std::string_view Kind() const override { return format_.kind; }
-    ShownKind Shown() const override { return ShownKind::Number; }
 
     FieldValue Decode(const Field& field, ConstModelRecord record) const override {
         const Byte stored = ByteAt(record, field.offset);
         return {format_.shown(format_.isSigned ? static_cast<std::int8_t>(stored) : stored), {}};
     }
-    std::string Show(const Field&, const FieldValue& value) const override {
-        return std::to_string(value.number);
-    }
-    Result<FieldValue> Parse(const Field&, std::string_view text) const override {
-        const auto number = WholeNumber(text, true);
-        if (!number) {
-            return Prompt(literal::kEnterWholeNumber);
-        }
-        return FieldValue{*number, {}};
-    }
-    std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
-                                 const GroupPolicy& policy) const override {
-        return CheckRanges(field, value.number, policy);
-    }
     void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
         const int stored = format_.stored(static_cast<int>(value.number));
         PutByte(record, field.offset, static_cast<Byte>(static_cast<unsigned>(stored) & 0xFF));
-    }
-    std::vector<BitRef> OwnedBits(const Field& field) const override {
-        return {{field.offset, 0xFF}};
     }
 
   private:
