@@ -83,6 +83,9 @@ struct Field {
     std::shared_ptr<const FieldCodec> codec;
     int offset = 0;
     std::vector<ValueRange> ranges;
+    // A field whose range the field exchange tests with its own prompt, whatever its
+    // group's policy says.
+    bool exchangePrompt = false;
     std::string minutesName;  // timers: names of the parts in refusals
     std::string secondsName;
     int ruleOffset = -1;  // a further byte that the field's rules look at, and its bits

@@ -176,6 +176,11 @@ PageBuilder& PageBuilder::AlsoRange(int min, int max) {
     return *this;
 }
 
+PageBuilder& PageBuilder::ExchangePrompt() {
+    page_.fields.back().exchangePrompt = true;
+    return *this;
+}
+
 PageBuilder& PageBuilder::ShownIf(FieldRule rule) {
     page_.fields.back().shownIf.push_back(rule);
     return *this;

@@ -58,6 +58,8 @@ class PageBuilder {
     PageBuilder& Tooltip(std::string text);
     PageBuilder& TooltipText(int number);
     PageBuilder& AlsoRange(int min, int max);
+    // The field exchange's own prompt refuses the field's range (not text 219).
+    PageBuilder& ExchangePrompt();
     PageBuilder& ShownIf(FieldRule rule);
     PageBuilder& EnabledIf(FieldRule rule);
     PageBuilder& RuleOffset(int offset, Byte mask = 0);

@@ -117,7 +117,8 @@ std::optional<Message> CheckRanges(const Field& field, long long value, const Gr
         if (value >= range.min && value <= range.max) {
             continue;
         }
-        if (policy.rangeMessage == GroupPolicy::RangeMessage::ExchangePrompt) {
+        if (field.exchangePrompt ||
+            policy.rangeMessage == GroupPolicy::RangeMessage::ExchangePrompt) {
             return Prompt(std::string(literal::kEnterNumberBetweenHead) +
                           std::to_string(range.min) + std::string(literal::kEnterNumberBetweenAnd) +
                           std::to_string(range.max) + std::string(literal::kEnterNumberBetweenEnd));

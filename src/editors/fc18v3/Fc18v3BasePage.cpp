@@ -82,6 +82,7 @@ void AddMixer(PageBuilder& page, int number, int offset) {
     if (curve) {
         for (int point = 1; point <= 5; ++point) {
             page.Unsigned(name + " Kurve " + N(point), 104 + point, 0, 100)
+                .ExchangePrompt()
                 .Label("Kurve " + N(point))
                 .Tooltip(kVersionTip)
                 .ShownIfBits(offset, kCurveMode, kCurveMode);
