@@ -97,3 +97,9 @@ JsonWriter& JsonWriter::Null() {
     text_ += "null";
     return *this;
 }
+
+JsonWriter& JsonWriter::NumberText(std::string_view number) {
+    BeforeValue();
+    text_ += number;
+    return *this;
+}

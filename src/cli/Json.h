@@ -15,6 +15,8 @@ class JsonWriter {
     JsonWriter& Number(long long value);
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
+    // A number already written as JSON text ("37.5").
+    JsonWriter& NumberText(std::string_view number);
     const std::string& Text() const { return text_; }
 
   private:

@@ -12,10 +12,39 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: keplund-cli set FILE MODEL \"NAME=VALUE\" ... --out OUT.rom [--json] "
+    "usage: keplund-cli set FILE MODEL \"KEY=VALUE\" ... --out OUT.rom [--json] "
     "[--lang NAME]\n";
 
-// "NAME=VALUE" split at the first '='; nothing when there is none or the name is empty.
+// A refusal of the pages: exit status 1 with the text number (null for the program's own
+// texts), the key of the field that failed and the message.
+int ReportRefusal(DataCommandRun& run, const Message& refusal, std::ostream& out,
+                  std::ostream& err) {
+    const ShownMessage shown = run.cli().dialogs.Render(refusal);
+    if (!run.json()) {
+        err << "keplund-cli: " << (refusal.subject.empty() ? "" : refusal.subject + ": ")
+            << shown.message << "\n";
+        return 1;
+    }
+    JsonWriter w;
+    w.BeginObject().Key("error").BeginObject().Key("text");
+    if (shown.text < 0) {
+        w.Null();
+    } else {
+        w.Number(shown.text);
+    }
+    w.Key("field");
+    if (refusal.subject.empty()) {
+        w.Null();
+    } else {
+        w.String(refusal.subject);
+    }
+    w.Key("message").String(shown.message);
+    w.EndObject().EndObject();
+    out << w.Text() << "\n";
+    return 1;
+}
+
+// "KEY=VALUE" split at the first '='; nothing when there is none or the key is empty.
 std::optional<FieldAssignment> SplitAssignment(const std::string& word) {
     const std::size_t equals = word.find('=');
     if (equals == std::string::npos || equals == 0) {
@@ -31,7 +60,7 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
     for (const ShownField& field :
          DescribeModel(*model.family, data.modelSlots.Slot(model.index))) {
         for (const FieldAssignment& assignment : assignments) {
-            if (assignment.name == field.field->name) {
+            if (assignment.key == field.field->key) {
                 changed.push_back(field);
                 break;
             }
@@ -41,14 +70,14 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
         out << "{\"out\": " << JsonQuoted(outPath) << ", \"model\": " << model.index + 1
             << ", \"fields\": {";
         for (std::size_t i = 0; i < changed.size(); ++i) {
-            out << (i == 0 ? "" : ", ") << JsonQuoted(changed[i].field->name) << ": "
+            out << (i == 0 ? "" : ", ") << JsonQuoted(changed[i].field->key) << ": "
                 << JsonFieldValue(*changed[i].field, changed[i].shown);
         }
         out << "}}\n";
         return;
     }
     for (const ShownField& field : changed) {
-        out << field.field->name << " = " << field.shown << "\n";
+        out << field.field->key << " = " << field.shown << "\n";
     }
     out << "Written: " << outPath << "\n";
 }
@@ -66,7 +95,7 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     for (std::size_t i = 2; i < run.positionalCount(); ++i) {
         const auto assignment = SplitAssignment(run.positional(i));
         if (!assignment) {
-            err << "keplund-cli: \"" << run.positional(i) << "\" is not NAME=VALUE\n";
+            err << "keplund-cli: \"" << run.positional(i) << "\" is not KEY=VALUE\n";
             return 2;
         }
         assignments.push_back(*assignment);
@@ -81,8 +110,8 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     CamPacData& data = run.data();
     ModelEditor editor(data, *model->family);
     editor.StartEditing();
-    if (const auto failed = run.FailureOf(AssignFields(editor, model->index, assignments))) {
-        return *failed;
+    if (const Status assigned = AssignFields(editor, model->index, assignments); !assigned) {
+        return ReportRefusal(run, assigned.error(), out, err);
     }
     if (const auto failed = run.FailureOf(editor.Apply())) {
         return *failed;

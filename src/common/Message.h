@@ -25,6 +25,8 @@ struct Message {
     // Further texts shown in the same box after this one (for example text 86 followed by
     // text 87), each formatted with its own arguments.
     std::vector<Message> continuation;
+    // What a refusal is about (the key of an editor field), or empty.
+    std::string subject;
 
     static Message Numbered(NumberedText numbered, std::vector<MessageArgument> args = {},
                             MessageIcon icon = MessageIcon::Information) {

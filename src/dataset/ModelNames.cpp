@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class Decoding { Plain, Low7Bits, Ff10, Digit, Set1, Set2, Set3, Set4 };
+using Decoding = NameCharset;
 
 struct NameRule {
     std::string_view typeName;
@@ -70,7 +70,9 @@ Byte Visible(Byte b) {
     return control ? static_cast<Byte>('.') : b;
 }
 
-Byte DecodeByte(Decoding decoding, Byte b) {
+}  // namespace
+
+Byte DecodeNameByte(NameCharset decoding, Byte b) {
     switch (decoding) {
         case Decoding::Plain:
             return b;
@@ -92,11 +94,26 @@ Byte DecodeByte(Decoding decoding, Byte b) {
     return b;
 }
 
-}  // namespace
-
 NameField NameFieldOf(std::string_view typeName) {
     const NameRule* rule = RuleOf(typeName);
     return rule == nullptr ? NameField{} : rule->field;
+}
+
+NameCharset NameCharsetOf(std::string_view typeName) {
+    const NameRule* rule = RuleOf(typeName);
+    return rule == nullptr ? NameCharset::Plain : rule->decoding;
+}
+
+std::string DecodeName(NameField field, NameCharset charset, std::span<const Byte> record) {
+    std::string bytes;
+    for (int i = 0; i < field.length; ++i) {
+        const std::size_t position = static_cast<std::size_t>(field.offset + i);
+        if (position >= record.size()) {
+            break;
+        }
+        bytes += static_cast<char>(Visible(DecodeNameByte(charset, record[position])));
+    }
+    return Cp1252ToUtf8(bytes);
 }
 
 std::string DecodeModelName(std::string_view typeName, std::span<const Byte> record) {
@@ -104,13 +121,5 @@ std::string DecodeModelName(std::string_view typeName, std::span<const Byte> rec
     if (rule == nullptr) {
         return {};
     }
-    std::string bytes;
-    for (int i = 0; i < rule->field.length; ++i) {
-        const std::size_t position = static_cast<std::size_t>(rule->field.offset + i);
-        if (position >= record.size()) {
-            break;
-        }
-        bytes += static_cast<char>(Visible(DecodeByte(rule->decoding, record[position])));
-    }
-    return Cp1252ToUtf8(bytes);
+    return DecodeName(rule->field, rule->decoding, record);
 }

@@ -4,11 +4,13 @@
 #include <utility>
 #include <vector>
 
-class CMainDialog;
 class CPage;
+class EditorHost;
 class QWidget;
 
 // The editor pages of a transmitter type by page number, created as children of `parent`.
-// Types without editor pages get none.
+// Types without editor pages get none; "FF9 Super " gets the FF9 pages while the menu
+// option says so.
 std::vector<std::pair<int, CPage*>> CreateEditorPages(const std::string& typeName,
-                                                      CMainDialog& mainDialog, QWidget* parent);
+                                                      bool ff9SuperAsFf9, EditorHost& host,
+                                                      QWidget* parent);

@@ -9,6 +9,7 @@ namespace txt {
 inline constexpr NumberedText kRangeRefused{219, "sddd"};
 inline constexpr NumberedText kModelNameTooltip{226, ""};
 inline constexpr NumberedText kApplyRefused{229, ""};
+inline constexpr NumberedText kEditModeOff{230, ""};
 inline constexpr NumberedText kStickSwitchOnHeli{236, ""};
 inline constexpr NumberedText kCondSwitchOnAeroplane{237, ""};
 inline constexpr NumberedText kNeedleWithAilevator{238, ""};
@@ -38,7 +39,12 @@ inline constexpr std::string_view kWrongEntryHead = "Falsche Eingabe '";
 inline constexpr std::string_view kTimerWholeEntryTail =
     "'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
 inline constexpr std::string_view kTimerPartTail =
-    "'\r\nFormat: ss:mm\r\n\r\nWert wird zurückgesetzt";
+    "'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
+// The field exchange's range prompt: head, min, "and", max, end.
+inline constexpr std::string_view kEnterNumberBetweenHead =
+    "Geben Sie bitte eine ganze Zahl zwischen ";
+inline constexpr std::string_view kEnterNumberBetweenAnd = " und ";
+inline constexpr std::string_view kEnterNumberBetweenEnd = " ein.";
 inline constexpr std::string_view kNameTooLongHead = "'\r\nHöchstens ";
 inline constexpr std::string_view kNameTooLongEnd = " Zeichen";
 inline constexpr std::string_view kNotInListTail = "'\r\nKein Eintrag der Liste: ";

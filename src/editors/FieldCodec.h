@@ -6,9 +6,9 @@
 
 #include "common/Result.h"
 #include "editors/FieldModel.h"
+#include "editors/codecs/FieldCodec.h"
 
-// How a value appears outside the page: a number, a check mark or a text.
-enum class ShownKind { Number, CheckMark, Text };
+// The field operations of the pages and the command line, through the field's codec.
 ShownKind KindOf(const Field& field);
 
 // The value the field's control shows for the record (the decoding of ShowModel).
@@ -20,10 +20,13 @@ std::string ShowField(const Field& field, const FieldValue& value);
 Result<FieldValue> ParseEntry(const Field& field, std::string_view text);
 
 // Tests the value as the commit does (CheckRange, CheckMinSec, the timer and name rules)
-// and writes it into the record. A value that decodes the same as the bytes already do
-// leaves them untouched, so bits the pages do not know survive a commit of their group.
-// Fields that are hidden or disabled for the record are neither tested nor written.
-Status CheckAndWriteField(const Field& field, const FieldValue& value, ModelRecord record);
+// and writes it into the record. Fields that are hidden or disabled for the record are
+// neither tested nor written. A refusal names the field's key as its subject.
+Status CheckAndWriteField(const Field& field, const FieldValue& value, ModelRecord record,
+                          const GroupPolicy& policy = policy::kStandard);
+// Only the tests of CheckAndWriteField, nothing written.
+Status CheckField(const Field& field, const FieldValue& value, ConstModelRecord record,
+                  const GroupPolicy& policy = policy::kStandard);
 
 // True when min <= value <= max; otherwise the range refusal (text 219).
 std::optional<Message> CheckRange(long long value, const ValueRange& range,

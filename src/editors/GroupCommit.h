@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/Result.h"
@@ -9,9 +10,11 @@
 GroupInput CurrentGroupInput(const PageTable& page, const std::string& group,
                              ConstModelRecord record);
 
-// Converts, tests and writes one group's values into the record: the group's refusal hook
-// first (nothing written when it refuses), its before-write hook, then each value in the
-// group's order. The first value refused stops the commit; values of the group already
-// written stay written. Ticking a flag clears the flags its exclusion names.
+// Converts, tests and writes one group's values into the record under the group's
+// policy: the group's refusal hook first (nothing written when it refuses), its
+// before-write hook, then the values in the group's order, each tested and written in turn
+// (the first refused stops; earlier values stay written) or all tested before the first
+// is written. Ticking a flag clears the flags its exclusion names. The after-write hook
+// runs last; its warning is handed back in `warning` (the values stay written).
 Status CommitGroup(const PageTable& page, const std::string& group, const GroupInput& input,
-                   ModelRecord record);
+                   ModelRecord record, std::optional<Message>* warning = nullptr);

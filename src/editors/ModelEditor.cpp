@@ -20,13 +20,16 @@ ModelRecord ModelEditor::Record(int model) {
 }
 
 Status ModelEditor::Commit(const PageTable& page, int model, const std::string& group,
-                           const GroupInput& input) {
+                           const GroupInput& input, std::optional<Message>* warning) {
     if (!editing_) {
+        if (page.PolicyOf(group).outsideEditMode == GroupPolicy::OutsideEditMode::Notice230) {
+            return Message::Numbered(txt::kEditModeOff, {}, MessageIcon::Information);
+        }
         return Status::Ok();
     }
     rejectedPages_.erase(page.pageNumber);
     data_.state = DataSetState::Editing;
-    Status committed = CommitGroup(page, group, input, Record(model));
+    Status committed = CommitGroup(page, group, input, Record(model), warning);
     if (!committed) {
         rejectedPages_.insert(page.pageNumber);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -19,10 +20,12 @@ class ModelEditor {
     void StartEditing();
 
     // The field commit of a page: outside edit mode nothing is written (the page shows
-    // the stored values again); otherwise the group is committed into the model's slot. A
-    // refusal is returned and marks the page's input as refused until its next commit.
+    // the stored values again, after text 230 where the group's policy says so); otherwise
+    // the group is committed into the model's slot. A refusal is returned and marks the
+    // page's input as refused until its next commit; a warning of the group's after-write
+    // step is handed back in `warning`.
     Status Commit(const PageTable& page, int model, const std::string& group,
-                  const GroupInput& input);
+                  const GroupInput& input, std::optional<Message>* warning = nullptr);
     bool InputRejected(int pageNumber) const { return rejectedPages_.count(pageNumber) > 0; }
 
     // Writes every slot back into the image and closes edit mode; refused (text 229, edit

@@ -11,19 +11,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTabBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "common/Cp1252.h"
+#include "editors/CurveGraphWidget.h"
 #include "editors/EditorTexts.h"
 #include "editors/FieldCodec.h"
-#include "pages/printing/PrintCommands.h"
+#include "editors/MixingTab.h"
 #include "pages/printing/Printout.h"
-#include "shell/CMainDialog.h"
 #include "shell/QtUserDialogs.h"
-#include "shell/Session.h"
-#include "shell/TabSets.h"
 
 namespace {
 
@@ -37,8 +35,8 @@ constexpr int kBasePageTab = 3;
 const char* const kModelListCaption = "Modell Auswahl";
 const char* const kNumberCaption = "Nr.";
 const char* const kEditCaption = "Editieren";
-const char* const kApplyCaption = "Änderunden\nÜbernehmen";
-const char* const kRevertCaption = "Änderunden\nZurücksetzen";
+const char* const kApplyCaption = "Änderungen\nÜbernehmen";
+const char* const kRevertCaption = "Änderungen\nZurücksetzen";
 const char* const kPrintCaption = "Drucken";
 
 // A list of the page. The mouse wheel turned over it scrolls the page: scrolling past a
@@ -51,11 +49,22 @@ class FieldList : public QComboBox {
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
+// Lists and check boxes have no read-only state of their own: outside edit mode they take
+// neither the mouse nor the focus, and still show their values in full colour.
+void SetReadOnly(QWidget* control, bool readOnly) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setReadOnly(readOnly);
+        return;
+    }
+    control->setAttribute(Qt::WA_TransparentForMouseEvents, readOnly);
+    control->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 }  // namespace
 
-ModelEditorPage::ModelEditorPage(CMainDialog& mainDialog, QWidget* parent, const PageTable& table,
+ModelEditorPage::ModelEditorPage(EditorHost& host, QWidget* parent, const PageTable& table,
                                  std::shared_ptr<ModelEditor> editor)
-    : CPage(mainDialog, parent), table_(table), editor_(std::move(editor)) {
+    : CPage(parent), host_(host), table_(table), editor_(std::move(editor)) {
     auto* layout = new QHBoxLayout(this);
     auto* side = new QVBoxLayout();
     side->addWidget(new QLabel(QString::fromUtf8(kModelListCaption), this));
@@ -66,6 +75,7 @@ ModelEditorPage::ModelEditorPage(CMainDialog& mainDialog, QWidget* parent, const
     numberRow->addWidget(new QLabel(QString::fromUtf8(kNumberCaption), this));
     numberField_ = new QLineEdit(this);
     numberField_->setReadOnly(true);
+    numberField_->setFocusPolicy(Qt::NoFocus);
     numberField_->setMaximumWidth(50);
     numberRow->addWidget(numberField_);
     side->addLayout(numberRow);
@@ -91,7 +101,7 @@ ModelEditorPage::ModelEditorPage(CMainDialog& mainDialog, QWidget* parent, const
     }
     connect(print, &QPushButton::clicked, this, [this] {
         modelList_->setFocus();
-        PrintEditorPage(main().session(), main().dialogs(), *this, model_);
+        host_.PrintPage(*this, model_);
     });
     layout->addLayout(side);
 
@@ -109,6 +119,14 @@ ModelEditorPage::ModelEditorPage(CMainDialog& mainDialog, QWidget* parent, const
     });
 }
 
+// A field that loses the focus while the page goes away (the window closes) must not
+// commit into a page that is half gone.
+ModelEditorPage::~ModelEditorPage() {
+    for (const FieldControl& control : controls_) {
+        control.widget->disconnect(this);
+    }
+}
+
 bool ModelEditorPage::IsBasePage() const {
     return &table_ == editor_->family().basePage;
 }
@@ -119,9 +137,41 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     auto* caption = new QLabel(QString::fromStdString(table_.caption), area);
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     grid->addWidget(caption, 0, 0, 1, kGroupColumns);
+    int row = 1;
+    if (!table_.variants.empty()) {
+        auto* variantRow = new QHBoxLayout();
+        variantRow->addWidget(new QLabel(QString::fromStdString(table_.variantCaption), area));
+        variantList_ = new FieldList(area);
+        for (const std::string& name : table_.variants) {
+            variantList_->addItem(QString::fromStdString(name));
+        }
+        connect(variantList_, &QComboBox::activated, this, [this] { ShowModel(); });
+        variantRow->addWidget(variantList_);
+        variantRow->addStretch(1);
+        grid->addLayout(variantRow, row++, 0, 1, kGroupColumns);
+    }
+    for (const PageNote& note : table_.notes) {
+        const std::string text =
+            note.textNumber != 0 ? host_.language().GetText(note.textNumber) : note.text;
+        auto* label = new QLabel(DisplayText(text), area);
+        label->setWordWrap(true);
+        grid->addWidget(label, row++, 0, 1, kGroupColumns);
+    }
+    // The group boxes fill three columns, each box going to the column that is shortest so
+    // far, so that tall groups (sixteen servo travels) leave no gaps beside them.
+    auto* columnsRow = new QHBoxLayout();
+    columnsRow->setSpacing(kGroupSpacing);
+    std::vector<QVBoxLayout*> columns;
+    std::vector<int> heights(kGroupColumns, 0);
+    for (int c = 0; c < kGroupColumns; ++c) {
+        columns.push_back(new QVBoxLayout());
+        columnsRow->addLayout(columns.back(), 1);
+    }
+    grid->addLayout(columnsRow, row++, 0, 1, kGroupColumns);
     QFormLayout* form = nullptr;
+    QGroupBox* currentBox = nullptr;
     std::string currentGroup;
-    int boxes = 0;
+    std::size_t column = 0;
     for (const Field& field : table_.fields) {
         if (form == nullptr || (!field.IsShownOnly() && field.group != currentGroup)) {
             currentGroup = field.group;
@@ -130,70 +180,138 @@ void ModelEditorPage::BuildControls(QWidget* area) {
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
             form->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
-            grid->addWidget(box, 1 + boxes / kGroupColumns, boxes % kGroupColumns, Qt::AlignTop);
-            ++boxes;
+            column = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) -
+                                              heights.begin());
+            columns[column]->addWidget(box);
+            currentBox = box;
+            heights[column] += 2;  // caption and margins
+            boxes_.emplace_back(field.group, box);
         }
-        auto* label = new QLabel(QString::fromStdString(field.name), area);
+        auto* label = new QLabel(QString::fromStdString(field.Label()), area);
+        label->setWordWrap(true);  // long labels wrap rather than widen the page
         QWidget* control = CreateControl(field, area);
         form->addRow(label, control);
-        controls_.push_back({&field, control, label});
+        controls_.push_back({&field, control, label, currentBox});
+        ++heights[column];
     }
-    grid->setRowStretch(boxes / kGroupColumns + 2, 1);
+    for (QVBoxLayout* each : columns) {
+        each->addStretch(1);
+    }
+    if (table_.graph) {
+        BuildGraph(area, grid, row++);
+    }
+    grid->setRowStretch(row, 1);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        QWidget* widget = controls_[i].widget;
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            edit->installEventFilter(this);
-            connect(edit, &QLineEdit::editingFinished, this, [this, i] {
-                if (!showing_) {
-                    CommitFrom(controls_[i]);
-                }
-            });
-        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            connect(list, &QComboBox::activated, this, [this, i] { CommitFrom(controls_[i]); });
-        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            connect(box, &QCheckBox::clicked, this, [this, i] { CommitFrom(controls_[i]); });
-        }
+        ConnectControl(i);
     }
+}
+
+void ModelEditorPage::BuildGraph(QWidget* area, QGridLayout* grid, int row) {
+    auto* box = new QGroupBox(area);
+    auto* layout = new QHBoxLayout(box);
+    auto* ticks = new QVBoxLayout();
+    for (const CurveOfGraph& curve : table_.graph->curves) {
+        auto* tick = new QCheckBox(QString::fromStdString(curve.label), box);
+        ticks->addWidget(tick);
+        curveBoxes_.push_back(tick);
+        // A curve box stores nothing: it only chooses what the graph draws.
+        connect(tick, &QCheckBox::toggled, this, [this] { ShowGraph(); });
+    }
+    ticks->addStretch(1);
+    layout->addLayout(ticks);
+    graph_ = new CurveGraphWidget(*table_.graph, box);
+    layout->addWidget(graph_, 0, Qt::AlignTop);
+    if (table_.graph->colourCaptions) {
+        connect(graph_, &CurveGraphWidget::PointerMoved, this,
+                [this](bool inside) { ColourCaptions(inside); });
+    }
+    grid->addWidget(box, row, 0, 1, kGroupColumns, Qt::AlignLeft);
 }
 
 QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
-    if (field.codec == Codec::Flag) {
-        return new QCheckBox(parent);
-    }
-    if (field.codec == Codec::GyroAvc || field.codec == Codec::Choice) {
+    const FieldCodec& codec = *field.codec;
+    QWidget* control = nullptr;
+    if (codec.Shown() == ShownKind::CheckMark) {
+        control = new QCheckBox(parent);
+    } else if (const std::vector<std::string> entries = codec.Entries(); !entries.empty()) {
         auto* list = new FieldList(parent);
         list->setFocusPolicy(Qt::StrongFocus);
-        if (field.codec == Codec::GyroAvc) {
-            list->addItems({QStringLiteral("Norm"), QStringLiteral("AVC")});
-            return list;
-        }
-        const LanguageTable& language = main().session().language;
-        for (const ChoiceEntry& entry : field.choices->entries) {
-            std::string text = entry.text;
-            if (entry.textNumber == txt::kDualRateSwitchPrefix.number) {
+        const std::vector<int> numbers = codec.EntryTextNumbers();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            std::string text = entries[i];
+            const int number = i < numbers.size() ? numbers[i] : 0;
+            if (number == txt::kDualRateSwitchPrefix.number) {
                 // "Schalter A": the language's word for switch and the letter
-                text = language.GetText(entry.textNumber) + text.substr(text.rfind(' '));
-            } else if (entry.textNumber != 0) {
-                text = language.GetText(entry.textNumber);
+                text = host_.language().GetText(number) + text.substr(text.rfind(' '));
+            } else if (number != 0) {
+                text = host_.language().GetText(number);
             }
             list->addItem(DisplayText(text));
         }
-        return list;
+        control = list;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        const bool name = codec.Kind() == "name";
+        edit->setMaximumWidth(name ? 120 : 70);
+        if (name) {
+            edit->setMaxLength(static_cast<int>(codec.OwnedBits(field).size()));
+        }
+        control = edit;
     }
-    auto* edit = new QLineEdit(parent);
-    edit->setReadOnly(field.IsShownOnly());
-    edit->setMaximumWidth(field.codec == Codec::Name ? 120 : 70);
-    if (field.codec == Codec::Name) {
-        edit->setMaxLength(field.length);
-        edit->setToolTip(DisplayText(main().session().language.GetText(txt::kModelNameTooltip)));
+    if (field.tooltipText != 0) {
+        control->setToolTip(DisplayText(host_.language().GetText(field.tooltipText)));
+    } else if (!field.tooltip.empty()) {
+        control->setToolTip(QString::fromStdString(field.tooltip));
     }
-    return edit;
+    return control;
 }
 
-QWidget* ModelEditorPage::Control(const std::string& fieldName) const {
+void ModelEditorPage::ConnectControl(std::size_t index) {
+    QWidget* widget = controls_[index].widget;
+    const GroupPolicy policy = table_.PolicyOf(controls_[index].field->group);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::editingFinished, this, [this, index] {
+            if (!showing_) {
+                CommitFrom(controls_[index]);
+            }
+        });
+        if (policy.trigger == GroupPolicy::Trigger::EveryKeystroke) {
+            connect(edit, &QLineEdit::textEdited, this, [this, index] {
+                if (!showing_) {
+                    CommitFrom(controls_[index]);
+                }
+            });
+        }
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        connect(list, &QComboBox::activated, this, [this, index] { CommitFrom(controls_[index]); });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        connect(box, &QCheckBox::clicked, this, [this, index] { CommitFrom(controls_[index]); });
+    }
+}
+
+QWidget* ModelEditorPage::Control(const std::string& key) const {
     for (const FieldControl& control : controls_) {
-        if (control.field->name == fieldName) {
+        if (control.field->key == key) {
             return control.widget;
+        }
+    }
+    return nullptr;
+}
+
+QLabel* ModelEditorPage::LabelOf(const std::string& key) const {
+    for (const FieldControl& control : controls_) {
+        if (control.field->key == key) {
+            return control.label;
+        }
+    }
+    return nullptr;
+}
+
+QGroupBox* ModelEditorPage::GroupBox(const std::string& group) const {
+    for (const auto& [name, box] : boxes_) {
+        if (name == group) {
+            return box;
         }
     }
     return nullptr;
@@ -207,7 +325,7 @@ void ModelEditorPage::OnPageRefresh() {
 }
 
 void ModelEditorPage::FillModelList() {
-    const CamPacData& dataSet = main().session().data;
+    const CamPacData& dataSet = host_.data();
     showing_ = true;
     modelList_->clear();
     for (int i = 0; i < dataSet.modelCount; ++i) {
@@ -223,30 +341,22 @@ void ModelEditorPage::FillModelList() {
 }
 
 QString ModelEditorPage::ModelName(int model) const {
-    const EditorFamily& family = editor_->family();
-    const ConstModelRecord record = editor_->Record(model);
-    std::string name;
-    for (int i = 0; i < family.nameLength; ++i) {
-        const auto offset = static_cast<std::size_t>(family.nameOffset + i);
-        if (offset < record.size()) {
-            name += static_cast<char>(record[offset]);
-        }
-    }
-    return QString::fromStdString(Cp1252ToUtf8(name));
+    return QString::fromStdString(editor_->family().ModelName(editor_->Record(model)));
 }
 
 void ModelEditorPage::SelectModel(int model) {
     model_ = model;
-    main().session().data.currentModel = model;
+    host_.data().currentModel = model;
     ShowModel();
     if (!IsBasePage()) {
         ChooseMixingPage();
-        main().SelectTab(main().tabBar()->currentIndex());
+        host_.SelectTab(host_.CurrentTab());
     }
 }
 
 void ModelEditorPage::ShowModel() {
     const ConstModelRecord record = editor_->Record(model_);
+    const bool editing = editor_->Editing();
     showing_ = true;
     numberField_->setText(QString::number(model_ + 1));
     if (QListWidgetItem* entry = modelList_->item(model_)) {
@@ -254,13 +364,16 @@ void ModelEditorPage::ShowModel() {
     }
     for (const FieldControl& control : controls_) {
         const Field& field = *control.field;
-        const bool shown = IsFieldShown(field, record);
+        const bool shown =
+            IsFieldShown(field, record) && (field.variant < 0 || variantList_ == nullptr ||
+                                            field.variant == variantList_->currentIndex());
         control.widget->setHidden(!shown);
         control.label->setHidden(!shown);
         if (field.caption != nullptr) {
             control.label->setText(QString::fromStdString(CaptionOf(field, record)));
         }
         control.widget->setEnabled(IsFieldEnabled(field, record));
+        SetReadOnly(control.widget, !editing || field.IsShownOnly());
         const FieldValue value = DecodeField(field, record);
         if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
             edit->setText(QString::fromStdString(ShowField(field, value)));
@@ -270,87 +383,107 @@ void ModelEditorPage::ShowModel() {
             box->setChecked(value.number != 0);
         }
     }
+    // A box whose fields are all hidden (another variant's) is hidden too.
+    for (const auto& [group, box] : boxes_) {
+        bool anyShown = false;
+        for (const FieldControl& control : controls_) {
+            anyShown = anyShown || (control.box == box && !control.widget->isHidden());
+        }
+        box->setHidden(!anyShown);
+    }
     showing_ = false;
+    ShowGraph();
     if (IsBasePage()) {
         ChooseMixingPage();
     }
 }
 
-void ModelEditorPage::ChooseMixingPage() {
-    const EditorFamily& family = editor_->family();
-    if (family.mixingPageOf == nullptr) {
-        return;
-    }
-    int mixingPage = family.mixingPageOf(editor_->Record(model_));
-    for (int position = 0; main().TabPage(position) != page::kUnchanged; ++position) {
-        if (main().TabPage(position) != family.basePage->pageNumber) {
-            continue;
-        }
-        if (mixingPage == 0) {
-            // A type without a mixing program leaves the tab as it is, unless the editing
-            // set took it over from the normal set: edit mode must not lead out of the
-            // editor pages.
-            if (family.PageByNumber(main().TabPage(position + 1)) != nullptr ||
-                family.mixingPages.empty()) {
-                return;
-            }
-            mixingPage = family.mixingPages.front()->pageNumber;
-        }
-        main().SetTabPage(position + 1, mixingPage);
-        return;
-    }
-}
-
-FieldValue ModelEditorPage::ValueOf(const FieldControl& control, ConstModelRecord record) {
-    const Field& field = *control.field;
-    FieldValue value;
-    if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
-        Result<FieldValue> entered = ParseEntry(field, edit->text().toStdString());
-        if (entered.ok()) {
-            return entered.value();
-        }
-        main().dialogs().Show(entered.error());
-        return DecodeField(field, record);
-    }
-    if (auto* list = qobject_cast<QComboBox*>(control.widget)) {
-        value.number = list->currentIndex();
-        return value;
-    }
-    if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
-        value.number = box->isChecked() ? 1 : 0;
-    }
-    return value;
-}
-
-void ModelEditorPage::CommitFrom(const FieldControl& trigger) {
-    if (!editor_->Editing()) {
-        ShowModel();
+void ModelEditorPage::ShowGraph() {
+    if (graph_ == nullptr) {
         return;
     }
     const ConstModelRecord record = editor_->Record(model_);
-    const std::string& group = trigger.field->group;
-    GroupInput input;
-    for (const FieldControl& control : controls_) {
-        if (!control.field->IsShownOnly() && control.field->group == group) {
-            input.emplace_back(control.field, ValueOf(control, record));
+    std::vector<bool> ticked;
+    for (const QCheckBox* box : curveBoxes_) {
+        ticked.push_back(box->isChecked());
+    }
+    graph_->Show(std::vector<Byte>(record.begin(), record.end()), std::move(ticked));
+}
+
+void ModelEditorPage::ColourCaptions(bool inside) {
+    const auto& curves = table_.graph->curves;
+    for (std::size_t i = 0; i < curves.size() && i < curveBoxes_.size(); ++i) {
+        const QString colour = inside ? CurveColour(curves[i]).name() : QStringLiteral("black");
+        curveBoxes_[i]->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+        if (QGroupBox* box = GroupBox(curves[i].group)) {
+            box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; color: %1; } "
+                                              "QGroupBox * { font-weight: normal; color: black; }")
+                                   .arg(colour));
         }
     }
-    const Status committed = editor_->Commit(table_, model_, group, input);
-    ShowModel();
-    if (committed.ok()) {
+}
+
+void ModelEditorPage::ChooseMixingPage() {
+    const std::vector<int> tabs = host_.TabPages();
+    const auto change =
+        ChooseMixingTab(editor_->family(), editor_->Record(model_), tabs,
+                        [this](int pageNumber) { return host_.HasPage(pageNumber); });
+    if (change) {
+        host_.SetTabPage(change->position, change->page);
+    }
+}
+
+void ModelEditorPage::CommitFrom(const FieldControl& trigger) {
+    // A message box of this commit takes the focus, which must not start another.
+    if (committing_) {
         return;
     }
-    const Message& refusal = committed.error();
-    main().dialogs().Show(refusal);
-    QWidget* focus = trigger.widget;
-    if (!refusal.arguments.empty()) {
-        if (const auto* name = std::get_if<std::string>(&refusal.arguments.front())) {
-            if (QWidget* refused = Control(*name)) {
-                focus = refused;
-            }
+    committing_ = true;
+    const ConstModelRecord record = editor_->Record(model_);
+    const std::string& group = trigger.field->group;
+    GroupInput input;
+    std::optional<Message> prompt;
+    for (const FieldControl& control : controls_) {
+        if (control.field->IsShownOnly() || control.field->group != group) {
+            continue;
         }
+        FieldValue value;
+        if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
+            Result<FieldValue> entered = ParseEntry(*control.field, edit->text().toStdString());
+            if (entered.ok()) {
+                value = entered.value();
+            } else {
+                // The member keeps its old value; the prompt is shown once.
+                value = DecodeField(*control.field, record);
+                if (!prompt) {
+                    prompt = entered.error();
+                }
+            }
+        } else if (auto* list = qobject_cast<QComboBox*>(control.widget)) {
+            value.number = list->currentIndex();
+        } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
+            value.number = box->isChecked() ? 1 : 0;
+        }
+        input.emplace_back(control.field, value);
     }
-    focus->setFocus();
+    if (prompt) {
+        ShowModel();
+        host_.dialogs().Show(*prompt);
+    }
+    std::optional<Message> warning;
+    const Status committed = editor_->Commit(table_, model_, group, input, &warning);
+    ShowModel();
+    if (!committed.ok()) {
+        const Message& refusal = committed.error();
+        host_.dialogs().Show(refusal);
+        if (editor_->Editing()) {
+            QWidget* focus = refusal.subject.empty() ? nullptr : Control(refusal.subject);
+            (focus != nullptr ? focus : trigger.widget)->setFocus();
+        }
+    } else if (warning) {
+        host_.dialogs().Show(*warning);
+    }
+    committing_ = false;
 }
 
 bool ModelEditorPage::eventFilter(QObject* watched, QEvent* event) {
@@ -381,19 +514,13 @@ void ModelEditorPage::keyPressEvent(QKeyEvent* event) {
     CPage::keyPressEvent(event);
 }
 
-int ModelEditorPage::NormalTabSet() {
-    const Session& session = main().session();
-    return TabsForType(session.data.typeName, session.settings.ff9SuperAsFf9).set;
-}
-
 void ModelEditorPage::OnEditToggle() {
     if (!editToggle_->isChecked()) {
         return;
     }
     editor_->StartEditing();
-    // Each type's editing set follows its normal set: only the editor pages.
-    main().BuildTabs(NormalTabSet() + 1);
-    main().SelectTab(0);
+    host_.BuildTabs(editor_->family().editingTabSet);
+    host_.SelectTab(0);
     SelectModel(model_);
     applyButton_->setEnabled(true);
     revertButton_->setEnabled(true);
@@ -402,20 +529,19 @@ void ModelEditorPage::OnEditToggle() {
 
 void ModelEditorPage::OnApply() {
     if (Status applied = editor_->Apply(); !applied) {
-        main().dialogs().Show(applied.error());
+        host_.dialogs().Show(applied.error());
         return;
     }
-    main().BuildTabs(NormalTabSet());
-    main().SelectTab(kBasePageTab);
+    host_.BuildTabs(editor_->family().normalTabSet);
+    host_.SelectTab(kBasePageTab);
     CloseEditMode();
 }
 
 void ModelEditorPage::OnRevert() {
-    editor_->Revert(main().session().catalogue);
+    editor_->Revert(host_.catalogue());
     FillModelList();
-    ShowModel();
-    main().BuildTabs(NormalTabSet());
-    main().SelectTab(kBasePageTab);
+    host_.BuildTabs(editor_->family().normalTabSet);
+    host_.SelectTab(kBasePageTab);
     CloseEditMode();
 }
 
@@ -424,4 +550,5 @@ void ModelEditorPage::CloseEditMode() {
     revertButton_->setEnabled(false);
     editToggle_->setEnabled(true);
     editToggle_->setChecked(false);
+    ShowModel();
 }

@@ -11,9 +11,9 @@ struct Located {
     const Field* field = nullptr;
 };
 
-Located Locate(const EditorFamily& family, ConstModelRecord record, const std::string& name) {
+Located Locate(const EditorFamily& family, ConstModelRecord record, const std::string& key) {
     for (const PageTable* page : family.PagesForModel(record)) {
-        const Field* field = page->FindField(name);
+        const Field* field = page->FindField(key);
         if (field != nullptr && IsFieldShown(*field, record)) {
             return {page, field};
         }
@@ -21,21 +21,24 @@ Located Locate(const EditorFamily& family, ConstModelRecord record, const std::s
     return {};
 }
 
-Message FieldMessage(std::string_view head, const std::string& name, std::string_view tail) {
-    return Message::Literal(std::string(head) + name + std::string(tail), MessageIcon::Warning);
+Message FieldMessage(std::string_view head, const std::string& key, std::string_view tail) {
+    Message message =
+        Message::Literal(std::string(head) + key + std::string(tail), MessageIcon::Warning);
+    message.subject = key;
+    return message;
 }
 
 Result<Located> LocateWritable(const EditorFamily& family, ConstModelRecord record,
-                               const std::string& name) {
-    const Located located = Locate(family, record, name);
+                               const std::string& key) {
+    const Located located = Locate(family, record, key);
     if (located.field == nullptr) {
-        return FieldMessage(literal::kNoSuchField, name, "'");
+        return FieldMessage(literal::kNoSuchField, key, "'");
     }
     if (located.field->IsShownOnly()) {
-        return FieldMessage("'", name, literal::kFieldShownOnlyTail);
+        return FieldMessage("'", key, literal::kFieldShownOnlyTail);
     }
     if (!IsFieldEnabled(*located.field, record)) {
-        return FieldMessage("'", name, literal::kFieldDisabledTail);
+        return FieldMessage("'", key, literal::kFieldDisabledTail);
     }
     return located;
 }
@@ -60,7 +63,7 @@ std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelReco
 Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values) {
     for (const FieldAssignment& assignment : values) {
         const ModelRecord record = editor.Record(model);
-        Result<Located> located = LocateWritable(editor.family(), record, assignment.name);
+        Result<Located> located = LocateWritable(editor.family(), record, assignment.key);
         if (!located) {
             return located.error();
         }
@@ -76,7 +79,12 @@ Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssig
             }
         }
         if (Status committed = editor.Commit(*page, model, field->group, input); !committed) {
-            return committed;
+            // a refusal of the group's own rules is about the field the user gave
+            Message refusal = committed.error();
+            if (refusal.subject.empty()) {
+                refusal.subject = assignment.key;
+            }
+            return refusal;
         }
     }
     return Status::Ok();

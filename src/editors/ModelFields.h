@@ -19,9 +19,9 @@ struct ShownField {
 // Every field that the model's pages show, page by page in tab order.
 std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelRecord record);
 
-// "NAME=VALUE" as the user gives it: the field's name and the text typed or chosen.
+// "KEY=VALUE" as the user gives it: the field's key and the text typed or chosen.
 struct FieldAssignment {
-    std::string name;
+    std::string key;
     std::string text;
 };
 

@@ -6,12 +6,9 @@ namespace {
 
 constexpr int kHalfPercentMax = 200;
 
-Field Basic(std::string name, Codec codec, int offset) {
-    Field field;
-    field.name = std::move(name);
-    field.codec = codec;
-    field.offset = offset;
-    return field;
+bool InGyroMode(ConstModelRecord record, const Field& field) {
+    return field.ruleOffset >= 0 && static_cast<std::size_t>(field.ruleOffset) < record.size() &&
+           (record[static_cast<std::size_t>(field.ruleOffset)] & field.ruleMask) == field.ruleMask;
 }
 
 }  // namespace
@@ -24,6 +21,7 @@ PageBuilder::PageBuilder(int pageNumber, std::string caption) {
 PageBuilder& PageBuilder::Group(std::string name) {
     group_ = std::move(name);
     enabledFromHere_.clear();
+    enabledFromHereTypes_.clear();
     return *this;
 }
 
@@ -31,80 +29,112 @@ PageBuilder& PageBuilder::ShownOnly() {
     return Group("");
 }
 
-PageBuilder& PageBuilder::Add(Field field) {
+PageBuilder& PageBuilder::Policy(const GroupPolicy& policy) {
+    CurrentHooks().policy = policy;
+    return *this;
+}
+
+PageBuilder& PageBuilder::DefaultPolicy(const GroupPolicy& policy) {
+    page_.defaultPolicy = policy;
+    return *this;
+}
+
+PageBuilder& PageBuilder::Push(Field field) {
     field.group = group_;
     field.enabledIf = enabledFromHere_;
+    field.enabledForTypes = enabledFromHereTypes_;
+    field.types = types_;
+    field.variant = variant_;
     page_.fields.push_back(std::move(field));
     return *this;
 }
 
-PageBuilder& PageBuilder::Signed(std::string name, int offset, int min, int max) {
-    Field field = Basic(std::move(name), Codec::SignedByte, offset);
-    field.ranges = {{min, max}};
-    return Add(std::move(field));
+PageBuilder& PageBuilder::Add(std::string key, int offset, codec::CodecPtr codec) {
+    Field field;
+    field.key = std::move(key);
+    field.offset = offset;
+    field.codec = std::move(codec);
+    return Push(std::move(field));
 }
 
-PageBuilder& PageBuilder::Unsigned(std::string name, int offset, int min, int max, Byte mask) {
-    Field field = Basic(std::move(name), Codec::UnsignedByte, offset);
-    field.ranges = {{min, max}};
-    field.mask = mask;
-    return Add(std::move(field));
-}
-
-PageBuilder& PageBuilder::HalfPercent(std::string name, int offset) {
-    Field field = Basic(std::move(name), Codec::HalfPercent, offset);
-    field.ranges = {{0, kHalfPercentMax}};
-    return Add(std::move(field));
-}
-
-PageBuilder& PageBuilder::Flag(std::string name, int offset, Byte mask) {
-    Field field = Basic(std::move(name), Codec::Flag, offset);
-    field.mask = mask;
-    return Add(std::move(field));
-}
-
-PageBuilder& PageBuilder::FlagTickedWhenClear(std::string name, int offset, Byte mask) {
-    Flag(std::move(name), offset, mask);
-    page_.fields.back().tickedWhenClear = true;
+PageBuilder& PageBuilder::Number(std::string key, int offset, codec::ByteFormat format, int min,
+                                 int max) {
+    Add(std::move(key), offset, codec::Number(format));
+    page_.fields.back().ranges = {{min, max}};
     return *this;
 }
 
-PageBuilder& PageBuilder::Choice(std::string name, int offset, const ChoiceList& list,
+PageBuilder& PageBuilder::Unranged(std::string key, int offset, codec::ByteFormat format) {
+    return Add(std::move(key), offset, codec::Number(format));
+}
+
+PageBuilder& PageBuilder::Signed(std::string key, int offset, int min, int max) {
+    return Number(std::move(key), offset, codec::kSigned, min, max);
+}
+
+PageBuilder& PageBuilder::Unsigned(std::string key, int offset, int min, int max, Byte mask) {
+    codec::ByteFormat format = codec::kUnsigned;
+    format.mask = mask;
+    return Number(std::move(key), offset, format, min, max);
+}
+
+PageBuilder& PageBuilder::HalfPercent(std::string key, int offset) {
+    return Number(std::move(key), offset, codec::kHalfPercent, 0, kHalfPercentMax);
+}
+
+PageBuilder& PageBuilder::Flag(std::string key, int offset, Byte mask) {
+    return Add(std::move(key), offset, codec::Flag(mask));
+}
+
+PageBuilder& PageBuilder::FlagTickedWhenClear(std::string key, int offset, Byte mask) {
+    return Add(std::move(key), offset, codec::Flag(mask, true));
+}
+
+PageBuilder& PageBuilder::Choice(std::string key, int offset, const ChoiceList& list,
                                  int secondOffset) {
-    Field field = Basic(std::move(name), Codec::Choice, offset);
-    field.choices = &list;
-    field.secondOffset = secondOffset;
-    return Add(std::move(field));
+    return Add(std::move(key), offset, codec::Choice(list, secondOffset));
+}
+
+PageBuilder& PageBuilder::ModelType(std::string key, const ModelTypeTable& table) {
+    return Add(std::move(key), table.offset, codec::ModelType(table));
 }
 
 PageBuilder& PageBuilder::Timer(const std::string& prefix, int offset) {
-    Field field = Basic(prefix + " Zeit", Codec::Timer, offset);
-    field.minutesName = prefix + " min";
-    field.secondsName = prefix + " sek";
-    return Add(std::move(field));
+    return Timer(prefix + " Zeit", offset, codec::TimerFormat{}, prefix + " Zeit", prefix + " min",
+                 prefix + " sek");
 }
 
-PageBuilder& PageBuilder::Name(std::string name, int offset, int length) {
-    Field field = Basic(std::move(name), Codec::Name, offset);
-    field.length = length;
-    return Add(std::move(field));
+PageBuilder& PageBuilder::Timer(std::string key, int offset, codec::TimerFormat format,
+                                std::string refusal, std::string minutesName,
+                                std::string secondsName) {
+    Add(std::move(key), offset, codec::Timer(format));
+    Field& field = page_.fields.back();
+    field.refusal = std::move(refusal);
+    field.minutesName = std::move(minutesName);
+    field.secondsName = std::move(secondsName);
+    return *this;
 }
 
-PageBuilder& PageBuilder::Gyro(const std::string& name, int offset, int modeOffset, Byte modeMask) {
-    Field rate = Basic(name, Codec::GyroRate, offset);
-    rate.ranges = {{0, kHalfPercentMax}};
-    rate.secondOffset = modeOffset;
-    rate.mask = modeMask;
-    Add(rate);
-    Field avc = Basic(name + " AVC", Codec::GyroAvc, offset);
-    avc.secondOffset = modeOffset;
-    avc.mask = modeMask;
-    Add(std::move(avc));
-    return ShownIf([](ConstModelRecord record, const Field& field) {
-        return field.secondOffset >= 0 &&
-               static_cast<std::size_t>(field.secondOffset) < record.size() &&
-               (record[static_cast<std::size_t>(field.secondOffset)] & field.mask) == field.mask;
-    });
+PageBuilder& PageBuilder::Name(std::string key, int offset, int length) {
+    return Name(std::move(key), offset, codec::NameFormat{NameCharset::Plain, length});
+}
+
+PageBuilder& PageBuilder::Name(std::string key, int offset, codec::NameFormat format) {
+    return Add(std::move(key), offset, codec::Name(format));
+}
+
+PageBuilder& PageBuilder::SignMagnitude(std::string key, int offset, int min, int max,
+                                        int minAmount) {
+    Add(std::move(key), offset, codec::SignMagnitude(minAmount));
+    page_.fields.back().ranges = {{min, max}};
+    return *this;
+}
+
+PageBuilder& PageBuilder::Gyro(const std::string& key, int offset, int modeOffset, Byte modeMask) {
+    Add(key, offset, codec::GyroRate(modeOffset, modeMask));
+    page_.fields.back().ranges = {{0, kHalfPercentMax}};
+    Add(key + " AVC", offset, codec::GyroSide(modeOffset, modeMask));
+    return RuleOffset(modeOffset, modeMask).ShownIf(InGyroMode);
 }
 
 PageBuilder& PageBuilder::HalfPercentCurve(const std::string& prefix, int offset) {
@@ -121,8 +151,33 @@ PageBuilder& PageBuilder::SignedCurve(const std::string& prefix, int offset, int
     return *this;
 }
 
+PageBuilder& PageBuilder::Refusal(std::string name) {
+    page_.fields.back().refusal = std::move(name);
+    return *this;
+}
+
+PageBuilder& PageBuilder::Label(std::string label) {
+    page_.fields.back().label = std::move(label);
+    return *this;
+}
+
+PageBuilder& PageBuilder::Tooltip(std::string text) {
+    page_.fields.back().tooltip = std::move(text);
+    return *this;
+}
+
+PageBuilder& PageBuilder::TooltipText(int number) {
+    page_.fields.back().tooltipText = number;
+    return *this;
+}
+
 PageBuilder& PageBuilder::AlsoRange(int min, int max) {
     page_.fields.back().ranges.push_back({min, max});
+    return *this;
+}
+
+PageBuilder& PageBuilder::ExchangePrompt() {
+    page_.fields.back().exchangePrompt = true;
     return *this;
 }
 
@@ -136,8 +191,9 @@ PageBuilder& PageBuilder::EnabledIf(FieldRule rule) {
     return *this;
 }
 
-PageBuilder& PageBuilder::RuleOffset(int offset) {
+PageBuilder& PageBuilder::RuleOffset(int offset, Byte mask) {
     page_.fields.back().ruleOffset = offset;
+    page_.fields.back().ruleMask = mask;
     return *this;
 }
 
@@ -151,28 +207,103 @@ PageBuilder& PageBuilder::EnabledFromHere(FieldRule rule) {
     return *this;
 }
 
+PageBuilder& PageBuilder::ShownIfBits(int offset, Byte mask, Byte value) {
+    page_.fields.back().shownIfBits.push_back({offset, mask, value});
+    return *this;
+}
+
+PageBuilder& PageBuilder::EnabledIfBits(int offset, Byte mask, Byte value) {
+    page_.fields.back().enabledIfBits.push_back({offset, mask, value});
+    return *this;
+}
+
+PageBuilder& PageBuilder::ShownForTypes(std::vector<int> codes) {
+    page_.fields.back().shownForTypes = std::move(codes);
+    return *this;
+}
+
+PageBuilder& PageBuilder::EnabledForTypes(std::vector<int> codes) {
+    page_.fields.back().enabledForTypes = std::move(codes);
+    return *this;
+}
+
+PageBuilder& PageBuilder::ShownForHeli(bool heli) {
+    page_.fields.back().shownForHeli = heli;
+    return *this;
+}
+
+PageBuilder& PageBuilder::EnabledFromHereForTypes(std::vector<int> codes) {
+    enabledFromHereTypes_ = std::move(codes);
+    return *this;
+}
+
+PageBuilder& PageBuilder::Types(const ModelTypeTable& table) {
+    types_ = &table;
+    return *this;
+}
+
 GroupHooks& PageBuilder::CurrentHooks() {
     for (GroupHooks& hooks : page_.hooks) {
         if (hooks.group == group_) {
             return hooks;
         }
     }
-    page_.hooks.push_back({group_});
+    GroupHooks hooks;
+    hooks.group = group_;
+    page_.hooks.push_back(hooks);
     return page_.hooks.back();
 }
 
-PageBuilder& PageBuilder::Refuse(std::optional<Message> (*refuse)(ConstModelRecord,
-                                                                  const GroupInput&)) {
+PageBuilder& PageBuilder::Refuse(RefuseHook refuse) {
     CurrentHooks().refuse = refuse;
     return *this;
 }
 
-PageBuilder& PageBuilder::BeforeWrite(void (*beforeWrite)(ModelRecord, const GroupInput&)) {
+PageBuilder& PageBuilder::BeforeWrite(BeforeWriteHook beforeWrite) {
     CurrentHooks().beforeWrite = beforeWrite;
     return *this;
 }
 
+PageBuilder& PageBuilder::AfterWrite(AfterWriteHook afterWrite) {
+    CurrentHooks().afterWrite = afterWrite;
+    return *this;
+}
+
 PageBuilder& PageBuilder::Clears(std::initializer_list<BitRef> bits) {
-    page_.exclusions.push_back({page_.fields.back().name, bits});
+    page_.exclusions.push_back({page_.fields.back().key, bits});
+    return *this;
+}
+
+PageBuilder& PageBuilder::WhenChosen(long long value, std::vector<BitRef> sets,
+                                     std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), value, true, false});
+    return *this;
+}
+
+PageBuilder& PageBuilder::OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), 0, false, true});
+    return *this;
+}
+
+PageBuilder& PageBuilder::Variants(std::string caption, std::vector<std::string> names) {
+    page_.variantCaption = std::move(caption);
+    page_.variants = std::move(names);
+    return *this;
+}
+
+PageBuilder& PageBuilder::VariantFromHere(int variant) {
+    variant_ = variant;
+    return *this;
+}
+
+PageBuilder& PageBuilder::Note(std::string text, int textNumber) {
+    page_.notes.push_back({std::move(text), textNumber});
+    return *this;
+}
+
+PageBuilder& PageBuilder::Graph(CurveGraph graph) {
+    page_.graph = std::move(graph);
     return *this;
 }

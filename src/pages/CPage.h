@@ -9,7 +9,9 @@ class CMainDialog;
 class CPage : public QWidget {
     Q_OBJECT
   public:
-    CPage(CMainDialog& mainDialog, QWidget* parent) : QWidget(parent), main_(mainDialog) {}
+    CPage(CMainDialog& mainDialog, QWidget* parent) : QWidget(parent), main_(&mainDialog) {}
+    // A page that reaches the main window through an interface of its own (editor pages).
+    explicit CPage(QWidget* parent) : QWidget(parent) {}
 
     // The page has just been shown: bring its contents up to date.
     virtual void OnPageRefresh() {}
@@ -17,8 +19,8 @@ class CPage : public QWidget {
     virtual void SetTransfersEnabled(bool /*enabled*/) {}
 
   protected:
-    CMainDialog& main() { return main_; }
+    CMainDialog& main() { return *main_; }
 
   private:
-    CMainDialog& main_;
+    CMainDialog* main_ = nullptr;
 };

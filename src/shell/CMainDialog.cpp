@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "adapters/CamPacConnection.h"
@@ -22,12 +23,15 @@
 #include "common/TextFormat.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
+#include "editors/EditorFamilies.h"
 #include "editors/EditorPages.h"
+#include "editors/MixingTab.h"
 #include "pages/CContentPage.h"
 #include "pages/CGetDataPage.h"
 #include "pages/CModelsPage.h"
 #include "pages/CSavePage.h"
 #include "pages/PageSupport.h"
+#include "pages/printing/PrintCommands.h"
 #include "shell/AboutBox.h"
 #include "shell/LiteralTexts.h"
 #include "shell/QtUserDialogs.h"
@@ -278,6 +282,22 @@ void CMainDialog::SetTabPage(int position, int pageNumber) {
     }
 }
 
+CamPacData& CMainDialog::data() {
+    return session_.data;
+}
+
+const TransmitterCatalogue& CMainDialog::catalogue() const {
+    return session_.catalogue;
+}
+
+const LanguageTable& CMainDialog::language() const {
+    return session_.language;
+}
+
+int CMainDialog::CurrentTab() const {
+    return tabs_->currentIndex();
+}
+
 void CMainDialog::BuildTabs(int set) {
     tabSet_ = set;
     buildingTabs_ = true;
@@ -286,10 +306,27 @@ void CMainDialog::BuildTabs(int set) {
         tabs_->removeTab(0);
     }
     tabPages_.clear();
+    const EditorFamily* family =
+        EditorFamilyFor(session_.data.typeName, session_.settings.ff9SuperAsFf9);
+    const auto exists = [this](int number) { return Page(number) != nullptr; };
     const auto entries = TabSet(set);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         int number = entries[i].page;
-        if (number == page::kUnchanged) {
+        const bool mixingTab =
+            family != nullptr && i > 0 && entries[i - 1].page == family->basePage->pageNumber;
+        if (mixingTab) {
+            // The mixing page the base page chose before, whatever position it had.
+            const auto base =
+                std::find(previous.begin(), previous.end(), family->basePage->pageNumber);
+            const int before = base != previous.end() && base + 1 != previous.end()
+                                   ? *(base + 1)
+                                   : entries[i].page;
+            const std::optional<int> start = MixingTabStart(*family, before, exists);
+            if (!start) {
+                continue;  // no mixing page of this family exists yet
+            }
+            number = *start;
+        } else if (number == page::kUnchanged) {
             number = i < previous.size() ? previous[i] : page::kGetData;
         }
         if (Page(number) == nullptr) {
@@ -317,6 +354,10 @@ void CMainDialog::SelectTab(int position) {
     steps_->ShowStepOfPage(number);
 }
 
+void CMainDialog::PrintPage(QWidget& page, int model) {
+    PrintEditorPage(session_, dialogs_, page, model);
+}
+
 void CMainDialog::CreateTypePages() {
     CreateTypePages(session_.data.typeName);
 }
@@ -331,7 +372,8 @@ void CMainDialog::CreateTypePages(const std::string& typeName) {
             ++it;
         }
     }
-    for (const auto& [number, page] : CreateEditorPages(typeName, *this, pageArea_)) {
+    for (const auto& [number, page] :
+         CreateEditorPages(typeName, session_.settings.ff9SuperAsFf9, *this, pageArea_)) {
         AddPage(number, page);
     }
 }

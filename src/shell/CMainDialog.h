@@ -11,6 +11,7 @@
 
 #include "adapters/Clock.h"
 #include "adapters/ModuleAccess.h"
+#include "editors/EditorHost.h"
 #include "shell/MainMenu.h"
 #include "shell/QtTranslation.h"
 #include "shell/ResultDialogs.h"
@@ -28,7 +29,7 @@ struct Session;
 
 // The main window: step labels, the header of the data set, the menu and the tab area
 // that shows one page at a time.
-class CMainDialog : public QMainWindow {
+class CMainDialog : public QMainWindow, public EditorHost {
     Q_OBJECT
   public:
     // The models page is tab 1 of every tab set with a data set.
@@ -39,13 +40,16 @@ class CMainDialog : public QMainWindow {
 
     Session& session() { return session_; }
     // The dialogs of the run; what they report also becomes the status bar's last result.
-    UserDialogs& dialogs() { return dialogs_; }
+    UserDialogs& dialogs() override { return dialogs_; }
     const MainMenu& menu() const { return menu_; }
 
     // Shows the page the tab-to-page map names for a tab position.
-    void SelectTab(int position);
-    // Puts the tabs of one set into the tab control and writes the tab-to-page map.
-    void BuildTabs(int set);
+    void SelectTab(int position) override;
+    // Puts the tabs of one set into the tab control and writes the tab-to-page map. The tab
+    // that follows an editor family's base page shows one of its mixing pages: the one it
+    // showed before, or the first that exists; without any it is left out.
+    void BuildTabs(int set) override;
+    void PrintPage(QWidget& page, int model) override;
     // After a data set arrived: its editor pages, its tab set and its first page.
     void ChooseTypeTabs();
     void CreateTypePages();
@@ -80,7 +84,15 @@ class CMainDialog : public QMainWindow {
     // The tab-to-page map: the page a tab position shows. The editor pages rewrite the entry
     // of the tab that follows the base page so that it shows the model's mixing page.
     int TabPage(int position) const;
-    void SetTabPage(int position, int pageNumber);
+    void SetTabPage(int position, int pageNumber) override;
+
+    // What the editor pages reach through their host interface.
+    CamPacData& data() override;
+    const TransmitterCatalogue& catalogue() const override;
+    const LanguageTable& language() const override;
+    std::vector<int> TabPages() const override { return tabPages_; }
+    bool HasPage(int pageNumber) const override { return Page(pageNumber) != nullptr; }
+    int CurrentTab() const override;
 
     int currentPage() const { return currentPage_; }
     CPage* Page(int number) const;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "editors/EditorFamilies.h"
 #include "shell/ShellTexts.h"
 
 namespace {
@@ -49,18 +50,10 @@ std::span<const TabEntry> TabSet(int set) {
 }
 
 TypeTabs TabsForType(const std::string& typeName, bool ff9SuperAsFf9) {
-    if (typeName == "FC18V3    ")
-        return {1, 3};
-    if (typeName == "FC16      ")
-        return {4, 3};
-    if (typeName == "FX18V1/2  ")
-        return {6, 3};
-    if (typeName == "FF9       ")
-        return {8, 3};
-    if (typeName == "FF9 Super " && ff9SuperAsFf9)
-        return {8, 3};
-    if (typeName == "FF10      ")
-        return {10, 3};
+    constexpr int kBaseEditorTab = 3;
+    if (const EditorFamily* family = EditorFamilyRowFor(typeName, ff9SuperAsFf9)) {
+        return {family->normalTabSet, kBaseEditorTab};
+    }
     return {tabset::kWithoutEditor, 1};
 }
 
@@ -73,5 +66,10 @@ int StepOfPage(int pageNumber) {
 }
 
 bool IsEditingTabSet(int set) {
-    return set == 2 || set == 5 || set == 7 || set == 9 || set == 11;
+    for (const EditorFamily* family : EditorFamilyRows()) {
+        if (family->editingTabSet == set) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         DecodeCase{"signed", {{0, 0xFB}}, "-5"}, DecodeCase{"signed", {{0, 0x80}}, "-128"},
         DecodeCase{"unsigned", {{1, 0xFB}}, "251"}, DecodeCase{"low bits", {{2, 0xE4}}, "100"},
-        DecodeCase{"half", {{3, 75}}, "37.5"}, DecodeCase{"half", {{3, 200}}, "100"},
+        DecodeCase{"half", {{3, 75}}, "37.5"}, DecodeCase{"half", {{3, 200}}, "100.0"},
         DecodeCase{"flag", {{4, 0x08}}, "1"}, DecodeCase{"inverse flag", {{4, 0x10}}, "0"},
         DecodeCase{"inverse flag", {{4, 0x00}}, "1"}, DecodeCase{"position", {{5, 0x13}}, "Down"},
         DecodeCase{"position", {{5, 0x30}}, "Dn&Ct"}, DecodeCase{"position", {{5, 0x20}}, "Center"},
@@ -205,9 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"timer Zeit", "0530", -1, kWholeTimer},
         RefusalCase{"timer Zeit", "123456:00", -1, kWholeTimer},
         RefusalCase{"timer Zeit", "60:00", -1,
-                    "Falsche Eingabe 'timer min'\r\nFormat: ss:mm\r\n\r\nWert wird zurückgesetzt"},
+                    "Falsche Eingabe 'timer min'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt"},
         RefusalCase{"timer Zeit", "00:60", -1,
-                    "Falsche Eingabe 'timer sek'\r\nFormat: ss:mm\r\n\r\nWert wird zurückgesetzt"},
+                    "Falsche Eingabe 'timer sek'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt"},
         RefusalCase{"name", "NINECHARS", -1, "Falsche Eingabe 'name'\r\nHöchstens 8 Zeichen"},
         RefusalCase{"position", "Middle", -1,
                     "Falsche Eingabe 'position'\r\nKein Eintrag der Liste: Down, Dn&Ct, Center, "

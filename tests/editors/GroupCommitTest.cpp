@@ -31,6 +31,13 @@ bool Byte29Clear(ConstModelRecord record, const Field&) {
     return record[29] == 0;
 }
 
+// "Aus" (bit set) and "Aktiv" (bit clear), as the mixer rows of the mixing pages have it.
+const ChoiceList& OffOnList() {
+    static const ChoiceList list = {
+        {{"Aus", {0x01, 0x01}, {0x01, 0x01}}, {"Aktiv", {0x00, 0x01}, {0x00, 0x01}}}, std::nullopt};
+    return list;
+}
+
 const PageTable& Page() {
     static const PageTable page = PageBuilder(7, "page")
                                       .Group("trims")
@@ -44,6 +51,15 @@ const PageTable& Page() {
                                       .Flag("b", 10, 0x02)
                                       .Clears({{10, 0x01}})
                                       .Flag("c", 10, 0x04)
+                                      .Group("rows")
+                                      .Choice("v-tail", 20, OffOnList())
+                                      .WhenChosen(1, {{21, 0x01}})
+                                      .Choice("delta", 21, OffOnList())
+                                      .WhenChosen(1, {{20, 0x01}})
+                                      .Signed("rate", 22, -100, 100)
+                                      .Group("diff row")
+                                      .Signed("diff", 23, -100, 100)
+                                      .OnEveryCommit({{24, 0x06}})
                                       .Group("hooked")
                                       .Refuse(RefuseWhenByte31Set)
                                       .BeforeWrite(MarkByte30)
@@ -63,7 +79,7 @@ GroupInput InputWith(const Record& record, const std::string& group,
     GroupInput input = CurrentGroupInput(Page(), group, record);
     for (const auto& [name, number] : numbers) {
         for (auto& [field, value] : input) {
-            if (field->name == name) {
+            if (field->key == name) {
                 value.number = number;
             }
         }
@@ -117,6 +133,36 @@ INSTANTIATE_TEST_SUITE_P(Flags, ExclusionTest,
                                          ExclusionCase{0x03, "c", 0x07},
                                          // an already ticked flag clears nothing
                                          ExclusionCase{0x07, "a", 0x07}));
+
+// A row switched to "Aktiv" switches the other row off (sets its bit) on every commit in
+// which it is "Aktiv"; a row that switches others off whatever it holds does so on every
+// commit.
+TEST(CommitGroup, ChosenEntriesAndRowsSetTheBitsTheyExclude) {
+    Record record{};
+    record[20] = 0x01;  // v-tail "Aus"
+    record[21] = 0x00;  // delta "Aktiv"
+    GroupInput input = InputWith(record, "rows", {{"v-tail", 1}});
+    ASSERT_TRUE(CommitGroup(Page(), "rows", input, record).ok());
+    EXPECT_EQ(record[20], 0x00);
+    EXPECT_EQ(record[21], 0x01);
+    // committing the rate of the active row switches the other off again
+    record[21] = 0x00;
+    input = InputWith(record, "rows", {{"rate", 5}});
+    ASSERT_TRUE(CommitGroup(Page(), "rows", input, record).ok());
+    EXPECT_EQ(record[21], 0x01);
+    EXPECT_EQ(record[22], 5);
+    // a row that stays "Aus" switches nothing
+    record[20] = 0x01;
+    record[21] = 0x00;
+    input = InputWith(record, "rows", {{"rate", 6}});
+    ASSERT_TRUE(CommitGroup(Page(), "rows", input, record).ok());
+    EXPECT_EQ(record[21], 0x00);
+
+    record[24] = 0x80;
+    input = InputWith(record, "diff row", {{"diff", 0}});
+    ASSERT_TRUE(CommitGroup(Page(), "diff row", input, record).ok());
+    EXPECT_EQ(record[24], 0x86);
+}
 
 TEST(CommitGroup, RefusalHookWritesNothing) {
     Record record{};
@@ -271,7 +317,7 @@ TEST_F(EditorFixture, DescribeShowsEveryFieldWithItsState) {
     const std::vector<ShownField> shown = DescribeModel(family, data.modelSlots.Slot(0));
     ASSERT_EQ(shown.size(), Page().fields.size());
     for (const ShownField& field : shown) {
-        EXPECT_EQ(field.enabled, field.field->name != "disabled") << field.field->name;
+        EXPECT_EQ(field.enabled, field.field->key != "disabled") << field.field->key;
     }
     EXPECT_EQ(shown.front().shown, "10");
     EXPECT_EQ(shown.back().shown, "24");

@@ -53,7 +53,7 @@ void AddDualRate(PageBuilder& page, int channel, int column, int heliColumn, boo
                 } else {
                     page.Unsigned(name + side, offset, 0, 140);
                 }
-                page.ShownIf(AeroplaneOrGliderModel);
+                page.ShownForHeli(false);
             }
         }
         for (const auto& [position, row] : heliPositions) {
@@ -64,7 +64,7 @@ void AddDualRate(PageBuilder& page, int channel, int column, int heliColumn, boo
             } else {
                 page.Unsigned(name, offset, 0, 140);
             }
-            page.ShownIf(HeliModel);
+            page.ShownForHeli(true);
         }
     }
     page.ShownOnly().Signed("Schaltpunkt " + number, switchOffset + 1, -128, 127);
@@ -72,11 +72,10 @@ void AddDualRate(PageBuilder& page, int channel, int column, int heliColumn, boo
 
 PageTable Build() {
     PageBuilder page(kBasePage, "Grundeinstellungen");
+    page.Types(ModelTypes());
     page.Group("Name").Name("Modellname", kNameOffset, kNameLength);
     page.Group("Modulation").Choice("Modulation", 0, ModulationList());
-    page.Group(kModelTypeField)
-        .Choice(kModelTypeField, kModelTypeOffset, ModelTypeList())
-        .BeforeWrite(WriteTypeDefaults);
+    page.Group(kModelTypeField).ModelType(kModelTypeField, ModelTypes());
     AddTimer(page, 1, 12);
     AddTimer(page, 2, 17);
 
@@ -115,11 +114,11 @@ PageTable Build() {
     for (int k = 5; k <= 8; ++k) {
         page.Choice("Kanal " + std::to_string(k), 67 + k, ChannelList());
         if (k == 6) {
-            page.EnabledIf(NotHeliModel);
+            page.EnabledForTypes({kAcro, kGlider1, kGlider2});
         }
     }
     page.Choice("Kanal 9", 76, Channel9List());
-    page.Group("AIL-2").Choice("AIL-2", 0, SecondAileronList()).EnabledIf(AcroOrGlider1Model);
+    page.Group("AIL-2").Choice("AIL-2", 0, SecondAileronList()).EnabledForTypes({kAcro, kGlider1});
 
     AddDualRate(page, 1, 0, 0, false, 82);
     AddDualRate(page, 2, 2, 1, true, 84);

@@ -20,14 +20,14 @@ void AddOffset(PageBuilder& page, const std::string& name, Byte flag, int contro
         .Signed(name + "->Ele 1", controllerOffset + 3, -100, 100)
         .Signed(name + "->Flp 1", controllerOffset + 5, -100, 100)
         .Signed(name + "->Ail 2", controllerOffset + 6, -100, 100)
-        .EnabledIf(Glider2Model);
+        .EnabledForTypes({kGlider2});
 }
 
 // Aileron to flap or flap to aileron: on flag, switch and position (Null written as all
 // positions), enabled only for "Glider 2".
 void AddSwitchedMixer(PageBuilder& page, const std::string& name, Byte flag, int switchOffset) {
     page.Group(name)
-        .EnabledFromHere(Glider2Model)
+        .EnabledFromHereForTypes({kGlider2})
         .Flag(name + " Ein", kFlags80, flag)
         .Choice(name + " Schalter", switchOffset, SwitchAToHList())
         .Choice(name + " Position", switchOffset, SwitchPositionsNullAll());
@@ -35,6 +35,7 @@ void AddSwitchedMixer(PageBuilder& page, const std::string& name, Byte flag, int
 
 PageTable Build() {
     PageBuilder page(kGliderPage, "Mischprogramm Glider");
+    page.Types(ModelTypes());
     AddWingMixers(page, true);
     AddElevatorToFlap(page);
     page.Group("Butterfly").Flag("Butterfly Ein", kFlags77, 0x40);

@@ -15,13 +15,14 @@ constexpr Byte kByCondition = 0x80;
 
 PageTable Build() {
     PageBuilder page(kHeliPage, "Mischprogramm Heli");
+    page.Types(ModelTypes());
     page.Group("Flugzustand")
         .Flag("Idle 1 Ein", kFlags77, 0x10)
         .Flag("Idle 2 Ein", kFlags77, 0x20)
         .Flag("Idle 3 Ein", kFlags77, 0x40)
         .Flag("Hold Ein", kFlags77, 0x80);
     page.Group("SWASH Afr")
-        .EnabledFromHere(NotHeliSwh1Model)
+        .EnabledFromHereForTypes({kHeliSwh2, kHeliSwh4, kHeliSr3, kHeliSn3})
         .Signed("SWASH Afr Ail", 112, 0, 100)
         .Signed("SWASH Afr Ele", 113, 0, 100)
         .Signed("SWASH Afr Rud", 114, 0, 100);
@@ -71,9 +72,9 @@ PageTable Build() {
         .Signed("HoldOffset", 246, -100, 100);
     page.Group("Delay")
         .Unsigned("Delay Ail", 247, 0, 100)
-        .EnabledIf(HeliSwh1Model)
+        .EnabledForTypes({kHeliSwh1})
         .Unsigned("Delay Ele", 248, 0, 100)
-        .EnabledIf(HeliSwh1Model)
+        .EnabledForTypes({kHeliSwh1})
         .Unsigned("Delay Rud", 249, 0, 100);
     page.Group("Governor Schalter")
         .Choice("Governor Schalter", 250, SwitchAToHList())
@@ -92,7 +93,7 @@ PageTable Build() {
         .CaptionBy(GovernorCaption)
         .HalfPercent("Governor 4", 255)
         .CaptionBy(GovernorCaption)
-        .EnabledIf(GovernorByCondition);
+        .EnabledIfBits(250, kByCondition, kByCondition);
     page.Group("Hover Gas")
         .Flag("Hover Gas Ein", kFlags80, 0x02)
         .Choice("Hover Gas Geber", 257, ControllerList())

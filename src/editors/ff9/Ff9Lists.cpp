@@ -44,15 +44,6 @@ const ChoiceList& ModulationList() {
     return list;
 }
 
-const ChoiceList& ModelTypeList() {
-    static const ChoiceList list = {
-        {Exact("Acro", 0), Exact("Glider 1", 1), Exact("Glider 2", 2), Exact("Heli SWH1", 129),
-         Exact("Heli SWH2", 130), Exact("Heli SWH4", 131), Exact("Heli SR-3", 132),
-         Exact("Heli SN-3", 133)},
-        std::nullopt};
-    return list;
-}
-
 const ChoiceList& TimerSwitchList() {
     static const ChoiceList list = [] {
         ChoiceList built;

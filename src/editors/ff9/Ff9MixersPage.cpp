@@ -13,6 +13,8 @@ constexpr int kTrimBits = 127;
 constexpr int kLinkBits = 128;
 // Mixers 3 to 7 share their bytes with the helicopter program.
 constexpr int kLastHeliMixer = 2;
+// Masters 0 to 3 are the sticks: bits 5 and 6 of the master (bits 3 to 6) are clear.
+constexpr Byte kMasterAboveSticks = 0x60;
 
 // The head of mixer `number` at `offset`: on flag, master and slave, switch and position,
 // trim and link.
@@ -21,7 +23,7 @@ void AddMixerHead(PageBuilder& page, int number, int offset) {
     const auto bit = static_cast<Byte>(1 << (number - 1));
     page.Group(name);
     if (number > kLastHeliMixer) {
-        page.EnabledFromHere(NotHeliModel);
+        page.EnabledFromHereForTypes({kAcro, kGlider1, kGlider2});
     }
     page.Flag(name + " Ein", offset, 0x80)
         .Choice(name + " Master", offset, MixerMasterList())
@@ -29,13 +31,13 @@ void AddMixerHead(PageBuilder& page, int number, int offset) {
         .Choice(name + " Schalter", offset + 1, MixerSwitchList())
         .Choice(name + " Position", offset + 1, SwitchPositionsNullAll())
         .Flag(name + " Trim.", kTrimBits, bit)
-        .EnabledIf(MixerMasterIsStick)
-        .RuleOffset(offset)
+        .EnabledIfBits(offset, kMasterAboveSticks, 0)
         .Flag(name + " Link", kLinkBits, bit);
 }
 
 PageTable Build() {
     PageBuilder page(kMixersPage, "Programmierbare Mischer");
+    page.Types(ModelTypes());
     for (int number = 1; number <= 5; ++number) {
         const int offset = 129 + 6 * (number - 1);
         const std::string name = "Mischer " + std::to_string(number);
@@ -58,20 +60,6 @@ PageTable Build() {
 const PageTable& MixersPage() {
     static const PageTable page = Build();
     return page;
-}
-
-const EditorFamily& Family() {
-    static const EditorFamily family = [] {
-        EditorFamily built;
-        built.basePage = &BasePage();
-        built.mixingPages = {&AcrobaticPage(), &GliderPage(), &HeliPage()};
-        built.otherPages = {&MixersPage()};
-        built.nameOffset = 4;
-        built.nameLength = 8;
-        built.mixingPageOf = MixingPageOf;
-        return built;
-    }();
-    return family;
 }
 
 }  // namespace ff9

@@ -16,7 +16,7 @@ void AddWingMixers(PageBuilder& page, bool glider) {
         .Signed("V-Leitwerk R2", 179, -100, 100);
     page.Group("FlapTrim");
     if (glider) {
-        page.EnabledFromHere(Glider1Model);
+        page.EnabledFromHereForTypes({kGlider1});
     }
     page.Flag("FlapTrim Ein", kFlags79, 0x04).Signed("FlapTrim", 180, -100, 100);
 
@@ -28,17 +28,17 @@ void AddWingMixers(PageBuilder& page, bool glider) {
         .Flag("Deltamischer", kElevonBit.offset, kElevonBit.mask)
         .Clears({kAilevatorBit, kFlaperonBit, kDifferentialBit});
     if (glider) {
-        page.EnabledIf(Glider1Model);
+        page.EnabledForTypes({kGlider1});
     }
     page.Signed("FLP/AIL/ELE - Ail 1R", 181, -120, 120)
         .Signed("FLP/AIL/ELE - Ail 1L", 182, -120, 120)
         .Signed("FLP/AIL/ELE - Ail 2R", 183, -120, 120)
         .Signed("FLP/AIL/ELE - Ail 2L", 184, -120, 120)
         .Signed("FLP/AIL/ELE - Flp 1", 186, -120, 120)
-        .EnabledIf(AileronDifferentialOff)
+        .EnabledIfBits(kDifferentialBit.offset, kDifferentialBit.mask, 0)
         .CaptionBy(FlapCaption)
         .Signed("FLP/AIL/ELE - Flp 2", 185, -120, 120)
-        .EnabledIf(AileronDifferentialOff)
+        .EnabledIfBits(kDifferentialBit.offset, kDifferentialBit.mask, 0)
         .CaptionBy(FlapCaption);
 }
 

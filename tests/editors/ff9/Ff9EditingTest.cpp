@@ -326,7 +326,7 @@ TEST(Ff9Describe, ShowsValuesAsThePagesDo) {
     CamPacData data = Ff9DataSet(record);
     std::map<std::string, std::string> shown;
     for (const ShownField& field : DescribeModel(ff9::Family(), data.modelSlots.Slot(0))) {
-        shown[field.field->name] = field.shown;
+        shown[field.field->key] = field.shown;
     }
     EXPECT_EQ(shown["SubTrimm 1"], "-5");
     EXPECT_EQ(shown["Servoweg 1L"], "100");
@@ -348,7 +348,7 @@ TEST(Ff9Describe, ReadsBothNullCodesOfAChannel) {
     CamPacData data = Ff9DataSet(record);
     std::map<std::string, std::string> shown;
     for (const ShownField& field : DescribeModel(ff9::Family(), data.modelSlots.Slot(0))) {
-        shown[field.field->name] = field.shown;
+        shown[field.field->key] = field.shown;
     }
     EXPECT_EQ(shown["Kanal 5"], "NULL");
     EXPECT_EQ(shown["Kanal 6"], "NULL");
@@ -374,7 +374,7 @@ TEST_P(Ff9ControllerTest, ReadsControlAndDirection) {
     CamPacData data = Ff9DataSet(record);
     std::map<std::string, std::string> shown;
     for (const ShownField& field : DescribeModel(ff9::Family(), data.modelSlots.Slot(0))) {
-        shown[field.field->name] = field.shown;
+        shown[field.field->key] = field.shown;
     }
     EXPECT_EQ(shown["Startoffset Geber"], GetParam().shown);
 }

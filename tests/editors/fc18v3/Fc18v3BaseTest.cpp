@@ -1,0 +1,399 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Fc18v3DataSet.h"
+#include "FieldRoundTrip.h"
+#include "editors/GroupCommit.h"
+#include "editors/ModelEditor.h"
+#include "editors/ModelFields.h"
+#include "editors/codecs/FieldCodec.h"
+#include "editors/fc18v3/Fc18v3Pages.h"
+
+namespace {
+
+using Bytes = std::vector<std::pair<int, Byte>>;
+
+// An FC18V3 data set in edit mode; entries go in as the command line and the pages put
+// them: the field's group is committed with the other fields as they show.
+struct Fc18v3Fixture : testing::Test {
+    Fc18v3Fixture() { editor.StartEditing(); }
+
+    ModelRecord Slot() { return data.modelSlots.Slot(0); }
+    std::vector<Byte> SlotBytes() {
+        const ModelRecord slot = Slot();
+        return {slot.begin(), slot.begin() + kFc18v3RecordSize};
+    }
+    void Put(const Bytes& bytes) {
+        for (const auto& [offset, value] : bytes) {
+            Slot()[static_cast<std::size_t>(offset)] = value;
+        }
+    }
+    std::string Shown(const std::string& key) {
+        for (const ShownField& field : DescribeModel(fc18v3::Family(), Slot())) {
+            if (field.field->key == key) {
+                return field.shown;
+            }
+        }
+        return "(not shown)";
+    }
+    Status Enter(const std::string& key, const std::string& text) {
+        return AssignFields(editor, 0, {{key, text}});
+    }
+
+    CamPacData data = Fc18v3DataSet();
+    ModelEditor editor{data, fc18v3::Family()};
+};
+
+TEST(Fc18v3Tables, EveryFieldRoundTrips) {
+    EXPECT_GT(CheckEveryFieldRoundTrips(fc18v3::Family(), fc18v3::kProgramOffset,
+                                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, kSlotSize, 20261206, 40),
+              20000);
+}
+
+TEST(Fc18v3Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
+    std::set<std::string> keys;
+    for (const Field& field : fc18v3::BasePage().fields) {
+        EXPECT_TRUE(keys.insert(field.key).second) << field.key;
+        for (const BitRef& bit : field.codec->OwnedBits(field)) {
+            EXPECT_GE(bit.offset, 0) << field.key;
+            EXPECT_LT(bit.offset, kFc18v3RecordSize) << field.key;
+        }
+    }
+}
+
+// Record bytes -> what the page shows -> an entry -> the bytes it writes; every other byte
+// of the record stays as it was.
+struct ListedField {
+    std::string key;
+    Bytes stored;
+    std::string shown;
+    std::string entry;
+    Bytes written;
+};
+
+std::ostream& operator<<(std::ostream& out, const ListedField& f) {
+    return out << f.key << " = " << f.entry;
+}
+
+class Fc18v3FieldTest : public Fc18v3Fixture, public testing::WithParamInterface<ListedField> {};
+
+TEST_P(Fc18v3FieldTest, ShowsAndWritesItsBytes) {
+    const ListedField& f = GetParam();
+    Put(f.stored);
+    EXPECT_EQ(Shown(f.key), f.shown);
+    std::vector<Byte> expected = SlotBytes();
+    for (const auto& [offset, value] : f.written) {
+        expected[static_cast<std::size_t>(offset)] = value;
+    }
+    const Status entered = Enter(f.key, f.entry);
+    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
+    EXPECT_EQ(SlotBytes(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BasePage, Fc18v3FieldTest,
+    testing::Values(
+        ListedField{
+            "Name",
+            {{0, 'M'}, {7, '9'}},
+            "MODEL-09",
+            "ab",
+            {{0, 'a'}, {1, 'b'}, {2, ' '}, {3, ' '}, {4, ' '}, {5, ' '}, {6, ' '}, {7, ' '}}},
+        ListedField{"Modulation", {{8, 0x83}}, "PPM", "PCM", {{8, 0x03}}},
+        ListedField{"Leerlauftrimmung", {{8, 0x02}}, "Aus", "Aktiv", {{8, 0x00}}},
+        ListedField{"Leerlauftrimmung Richtung", {{8, 0x80}}, "Normal", "Reverse", {{8, 0x81}}},
+        ListedField{"Uhr 1", {{100, 3}, {99, 7}}, "03:07", "12:30", {{100, 12}, {99, 30}}},
+        ListedField{"Uhr 1 Schalter", {{101, 0xFA}}, "-B", "Aus", {{101, 0xFF}}},
+        ListedField{"Uhr 1 Schalter", {{101, 0x1F}}, "Aus", "+D", {{101, 0x0C}}},
+        ListedField{"Uhr 1 Richtung", {{101, 0x9F}}, "Abwärts", "Aufwärts", {{101, 0x1F}}},
+        ListedField{"Uhr 1 Modus", {{101, 0x1F}}, "Separat", "Kombi", {{101, 0x5F}}},
+        ListedField{"Uhr 2", {{103, 59}, {102, 0}}, "59:00", ":30", {{103, 0}, {102, 30}}},
+        ListedField{"MultiProp 1", {{78, 0x25}}, "Aus", "K. 8", {{78, 0x23}}},
+        ListedField{"MultiProp 2", {{78, 0xA4}}, "K. 7", "Aus", {{78, 0xC4}}},
+        ListedField{"Mischer 1 Ein", {{68, 0x1F}}, "1", "0", {{68, 0x9F}}},
+        ListedField{"Mischer 1 Mit Trimmung", {{68, 0x5F}}, "0", "1", {{68, 0x1F}}},
+        ListedField{"Mischer 1 Steuer Funkt.", {{69, 0x31}}, "4", "NTP", {{69, 0x81}}},
+        ListedField{"Mischer 1 auf", {{69, 0x31}}, "2", "8", {{69, 0x37}}},
+        ListedField{"Mischer 1 Schalter", {{68, 0xDF}}, "**", "-3", {{68, 0xD2}}},
+        ListedField{"Mischer 1 L", {{71, 0xEC}}, "-20", "100", {{71, 0x64}}},
+        ListedField{"Mischer 1 H", {{70, 0x14}}, "20", "-100", {{70, 0x9C}}},
+        ListedField{"Mischer 1 Kurve 3", {{68, 0x20}, {107, 50}}, "50", "75", {{107, 75}}},
+        ListedField{"Mischer 2 Schalter", {{73, 0x08}}, "**", "+8", {{73, 0x07}}},
+        ListedField{"Mischer 2 auf", {{74, 0x0F}}, "Code 15", "1", {{74, 0x00}}},
+        ListedField{"Trimmspeicher 2", {{92, 0x81}}, "-127", "127", {{92, 0x7F}}},
+        ListedField{"Trimmrate 4", {{90, 110}}, "110", "0", {{90, 0}}},
+        ListedField{"Mixtrimm 3", {{115, 4}, {116, 0xFF}}, "0", "1", {{116, 0xFB}}},
+        ListedField{"Steuerfunktion 6", {{84, 7}}, "8", "1", {{84, 0}}},
+        ListedField{"Umpolung 8", {{10, 0x01}}, "0", "1", {{10, 0x81}}},
+        ListedField{"Servoweg L3", {{25, 10}}, "10", "110", {{25, 110}}},
+        ListedField{"Servoweg R3", {{24, 100}}, "100", "55", {{24, 55}}},
+        ListedField{"Geberweg H4", {{42, 100}}, "100", "10", {{42, 10}}},
+        ListedField{"Geberweg L8", {{51, 100}}, "100", "99", {{51, 99}}},
+        ListedField{"Fail Save 2", {{11, 0x00}}, "0", "1", {{11, 0x02}}},
+        ListedField{"Fail Save Position 8", {{19, 0x81}}, "-127", "0", {{19, 0x00}}},
+        ListedField{"Kanalschalter Kanal", {{95, 0x82}}, "Kanal -3", "Kanal +8", {{95, 0x07}}},
+        ListedField{"Kanalschalter", {{96, 0xCE}}, "-50", "100", {{96, 0x64}}},
+        ListedField{"D/R Quer Schalter", {{52, 255}}, "Aus", "Schalter 9", {{52, 8}}},
+        ListedField{"D/R Quer Aus L", {{37, 100}}, "100", "5", {{37, 5}}},
+        ListedField{"D/R Höhe Ein L", {{59, 0}}, "0", "110", {{59, 110}}},
+        ListedField{"D/R Seite Aus H", {{42, 100}}, "100", "0", {{42, 0}}},
+        ListedField{"D/R Seite Ein H", {{60, 100}}, "100", "1", {{60, 1}}},
+        ListedField{"Expo Quer Ein", {{62, 12}}, "48", "-100", {{62, 0xE7}}},
+        ListedField{"Expo Höhe Aus", {{65, 0xFB}}, "-20", "-22", {{65, 0xFA}}},
+        ListedField{"Expo Seite Aus", {{67, 0}}, "0", "50", {{67, 12}}}));
+
+// A refused entry: the text and the name it gives, and the bytes already written.
+struct RefusedEntry {
+    std::string key;
+    std::string entry;
+    int text;          // 219, or -1 for the program's own message
+    std::string name;  // the name of text 219, or the whole message
+    long long min = 0;
+    long long max = 0;
+    Bytes written = {};  // what the refused entry still wrote
+};
+
+std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
+    return out << r.key << " = " << r.entry;
+}
+
+class Fc18v3RefusalTest : public Fc18v3Fixture, public testing::WithParamInterface<RefusedEntry> {};
+
+TEST_P(Fc18v3RefusalTest, RefusesWithTheRecordsName) {
+    const RefusedEntry& r = GetParam();
+    std::vector<Byte> expected = SlotBytes();
+    for (const auto& [offset, value] : r.written) {
+        expected[static_cast<std::size_t>(offset)] = value;
+    }
+    const Status entered = Enter(r.key, r.entry);
+    ASSERT_FALSE(entered.ok());
+    const Message& refusal = entered.error();
+    EXPECT_EQ(refusal.subject, r.key);
+    EXPECT_EQ(refusal.text, r.text);
+    if (r.text == 219) {
+        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
+        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
+        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
+    } else {
+        EXPECT_EQ(refusal.literal, r.name);
+    }
+    EXPECT_EQ(SlotBytes(), expected);
+    EXPECT_TRUE(editor.InputRejected(fc18v3::kBasePage));
+}
+
+const std::string kWholeEntry1 =
+    "Falsche Eingabe 'Stopuhr 1/ Zeit'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
+const std::string kWholeEntry2 =
+    "Falsche Eingabe 'Stopuhr 2/ Zeit'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
+
+INSTANTIATE_TEST_SUITE_P(
+    BasePage, Fc18v3RefusalTest,
+    testing::Values(RefusedEntry{"Servoweg L1", "111", 219, "Servoweg L1", 10, 110},
+                    RefusedEntry{"Servoweg R8", "9", 219, "Servoweg R8", 10, 110},
+                    RefusedEntry{"Geberweg L1", "5", 219, "Geberweg L1", 10, 110},
+                    RefusedEntry{"Geberweg H2", "111", 219, "Geberweg H2", 10, 110},
+                    RefusedEntry{"Steuerfunktion 3", "9", 219, "Steuerfunktionen 3", 1, 8},
+                    RefusedEntry{"Fail Save Position 1", "-128", 219, "FailSave 1 ", -127, 127},
+                    RefusedEntry{"Trimmspeicher 4", "-128", 219, "Trimmspeicher 4", -127, 127},
+                    RefusedEntry{"Trimmrate 1", "111", 219, "Trimmrate 1", 0, 110},
+                    RefusedEntry{"Mischer 2 H", "-101", 219, "Mischer 2 H", -100, 100},
+                    RefusedEntry{"Mischer 1 L", "101", 219, "Mischer 1 L", -100, 100},
+                    RefusedEntry{"Kanalschalter", "101", 219, "Kanalschalter", -100, 100},
+                    RefusedEntry{"D/R Quer Ein L", "111", 219, "D/R Quer", 0, 110},
+                    RefusedEntry{"D/R Höhe Aus H", "111", 219, "D/R Höhe", 0, 110},
+                    RefusedEntry{"Expo Seite Ein", "101", 219, "Expo Seite", -100, 100},
+                    RefusedEntry{"Uhr 1", "0130", -1, kWholeEntry1},
+                    RefusedEntry{"Uhr 1", "12345:00", -1, kWholeEntry1},
+                    RefusedEntry{"Uhr 2", "60:00", -1, kWholeEntry2},
+                    // the first field is written before the second is tested
+                    RefusedEntry{"Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {{103, 7}}}));
+
+// Trim memory takes -127 (its tooltip says -128) and trim rate 0 (its tooltip says 10).
+TEST_F(Fc18v3Fixture, TheRangesAreTheCommitsNotTheTooltips) {
+    ASSERT_TRUE(Enter("Trimmspeicher 1", "-127").ok());
+    EXPECT_EQ(Slot()[91], 0x81);
+    ASSERT_TRUE(Enter("Trimmrate 2", "0").ok());
+    EXPECT_EQ(Slot()[88], 0);
+}
+
+// The "Aus" dual rate of aileron L% is the stick travel L1: 5 is accepted as a dual rate
+// and then shown by the stick travel, which would refuse it as an entry.
+TEST_F(Fc18v3Fixture, TheOffDualRateIsTheStickTravel) {
+    ASSERT_TRUE(Enter("D/R Quer Aus L", "5").ok());
+    EXPECT_EQ(Slot()[37], 5);
+    EXPECT_EQ(Shown("Geberweg L1"), "5");
+    EXPECT_FALSE(Enter("Geberweg L1", "5").ok());
+}
+
+// Groups tested in full before anything is written: one value out of range leaves every
+// byte of the group as it was, even those entered before it.
+TEST_F(Fc18v3Fixture, ControlFunctionsAreAllTestedFirst) {
+    const PageTable& page = fc18v3::BasePage();
+    GroupInput input = CurrentGroupInput(page, "21  Steuergeber", Slot());
+    ASSERT_EQ(input.size(), 8u);
+    input[0].second.number = 5;
+    input[6].second.number = 9;
+    const std::vector<Byte> before = SlotBytes();
+    const Status committed = CommitGroup(page, "21  Steuergeber", input, Slot());
+    ASSERT_FALSE(committed.ok());
+    EXPECT_EQ(std::get<std::string>(committed.error().arguments.at(0)), "Steuerfunktionen 7");
+    EXPECT_EQ(SlotBytes(), before);
+}
+
+// The dual-rate group writes its switch first and tests the rates in the order "Aus" H%,
+// "Ein" H%, "Aus" L%, "Ein" L%; a refused exponential leaves the rates written.
+TEST_F(Fc18v3Fixture, DualRateWritesInItsOrder) {
+    const PageTable& page = fc18v3::BasePage();
+    const std::string group = "15 D/R Expo Quer";
+    GroupInput input = CurrentGroupInput(page, group, Slot());
+    ASSERT_EQ(input.size(), 7u);
+    input[0].second.number = 3;    // "Schalter 4"
+    input[1].second.number = 120;  // "Aus" H%
+    input[4].second.number = 50;   // "Ein" L%
+    Status committed = CommitGroup(page, group, input, Slot());
+    ASSERT_FALSE(committed.ok());
+    EXPECT_EQ(committed.error().subject, "D/R Quer Aus H");
+    EXPECT_EQ(Slot()[52], 3);
+    EXPECT_EQ(Slot()[57], 100);
+
+    input = CurrentGroupInput(page, group, Slot());
+    input[4].second.number = 50;    // "Ein" L%
+    input[5].second.number = -101;  // expo "Aus"
+    committed = CommitGroup(page, group, input, Slot());
+    ASSERT_FALSE(committed.ok());
+    EXPECT_EQ(committed.error().subject, "Expo Quer Aus");
+    EXPECT_EQ(Slot()[57], 50);
+}
+
+TEST_F(Fc18v3Fixture, MixerOneInCurveModeShowsItsCurveInstead) {
+    Put({{70, 20}, {71, 0xEC}, {68, 0x1F}});
+    EXPECT_EQ(Shown("Mischer 1 L"), "-20");
+    EXPECT_EQ(Shown("Mischer 1 Kurve 1"), "(not shown)");
+    ASSERT_TRUE(Enter("Mischer 1 Modus", "Kurve").ok());
+    EXPECT_EQ(Slot()[68], 0x3F);
+    EXPECT_EQ(Shown("Mischer 1 L"), "(not shown)");
+    EXPECT_EQ(Shown("Mischer 1 H"), "(not shown)");
+    EXPECT_EQ(Shown("Mischer 1 Mit Trimmung"), "(not shown)");
+    EXPECT_NE(Shown("Mischer 1 Kurve 5"), "(not shown)");
+    // the curve points are tested by the field exchange, with its own prompt
+    EXPECT_EQ(Enter("Mischer 1 Kurve 5", "101").error().literal,
+              "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.");
+    ASSERT_TRUE(Enter("Mischer 1 Kurve 5", "100").ok());
+    EXPECT_EQ(Slot()[109], 100);
+    ASSERT_TRUE(Enter("Mischer 1 Modus", "Linear").ok());
+    EXPECT_EQ(Shown("Mischer 1 L"), "-20");
+    EXPECT_EQ(Shown("Mischer 1 H"), "20");
+}
+
+TEST_F(Fc18v3Fixture, MixTrimIsOnlyForProgramsOtherThanStandard) {
+    Put({{115, 0}});
+    EXPECT_EQ(Enter("Mixtrimm 1", "1").error().literal, "'Mixtrimm 1' ist gesperrt");
+    Put({{115, 9}});
+    EXPECT_TRUE(Enter("Mixtrimm 1", "1").ok());
+}
+
+// Bytes 115 to 179 of the programs, written out here in full.
+constexpr std::array<Byte, 65> kStandard = {
+    0,  255, 255, 255, 255, 0,  254, 255, 255, 100,                          // 115
+    50, 50,  206, 0,   0,   0,                                               // 125
+    50, 50,  50,  50,  50,  50, 50,  50,  50,                                // 131
+    0,  0,   0,   0,   0,   0,                                               // 140
+    50, 50,  50,  50,                                                        // 146
+    0,  0,   50,                                                             // 150
+    0,  0,   0,   0,   0,   0,  0,   0,   0,   0,   0,                       // 153
+    50, 48,                                                                  // 164
+    0,  0,   0,   0,   0,   0,  0,   0,   0,   0,   0, 0, 0, 0};             // 166 to 179
+constexpr std::array<Byte, 65> kHeli1 = {9,   0,   248, 255, 255,            // 115
+                                         100, 100, 0,   25,  0,   25,        // 120
+                                         0,   25,  50,  75,  100,            // 126
+                                         0,   25,  50,  75,  100,            // 131
+                                         186,                                // 136
+                                         0,   25,  50,  75,  100,            // 137
+                                         0,   25,  50,  75,  100,            // 142
+                                         0,   25,  50,  75,  100,            // 147
+                                         100, 100, 100, 100, 0,   0,         // 152
+                                         50,  50,  50,  50,  100, 100, 100,  // 158
+                                         0,   0,   0,                        // 165
+                                         25,  37,  50,  62,  75,             // 168
+                                         25,  37,  50,  62,  75,             // 173
+                                         0,   0};                            // 178
+
+struct ProgramChange {
+    int from;
+    std::string to;
+    const std::array<Byte, 65>* block;
+};
+
+std::ostream& operator<<(std::ostream& out, const ProgramChange& c) {
+    return out << c.from << " to " << c.to;
+}
+
+class Fc18v3ProgramTest : public Fc18v3Fixture,
+                          public testing::WithParamInterface<ProgramChange> {};
+
+// A new program writes its 65 default bytes at 115 and the four "Ein" dual rates of
+// aileron and elevator (56 to 59) as 100; nothing else changes.
+TEST_P(Fc18v3ProgramTest, WritesTheProgramsDefaults) {
+    Put({{115, static_cast<Byte>(GetParam().from)},
+         {56, 20},
+         {57, 30},
+         {58, 40},
+         {59, 50},
+         {60, 60},
+         {55, 7},
+         {114, 9}});
+    std::vector<Byte> expected = SlotBytes();
+    for (int i = 0; i < 65; ++i) {
+        expected[static_cast<std::size_t>(115 + i)] =
+            (*GetParam().block)[static_cast<std::size_t>(i)];
+    }
+    for (const int offset : {56, 57, 58, 59}) {
+        expected[static_cast<std::size_t>(offset)] = 100;
+    }
+    ASSERT_TRUE(Enter("Mischprogramm", GetParam().to).ok());
+    EXPECT_EQ(SlotBytes(), expected);
+    EXPECT_EQ(Shown("Mischprogramm"), GetParam().to);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, Fc18v3ProgramTest,
+                         testing::Values(ProgramChange{1, "Heli 1", &kHeli1},
+                                         ProgramChange{9, "Standard", &kStandard},
+                                         ProgramChange{4, "Standard", &kStandard}));
+
+// Rows 5 to 9 differ only in their code and in the swash-plate travels 162 to 164.
+TEST_F(Fc18v3Fixture, TheHelicopterProgramsDifferInTheirSwashTravels) {
+    const struct {
+        const char* program;
+        Byte code;
+        Byte swash[3];
+    } rows[] = {{"Heli R3", 5, {50, 50, 50}},
+                {"Heli N3", 6, {50, 50, 50}},
+                {"Heli 4", 7, {50, 50, 50}},
+                {"Heli 2", 8, {50, 50, 100}},
+                {"Heli 1", 9, {100, 100, 100}}};
+    for (const auto& row : rows) {
+        Put({{115, 0}});
+        ASSERT_TRUE(Enter("Mischprogramm", row.program).ok());
+        std::array<Byte, 65> expected = kHeli1;
+        expected[0] = row.code;
+        for (int i = 0; i < 3; ++i) {
+            expected[static_cast<std::size_t>(162 - 115 + i)] = row.swash[i];
+        }
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), Slot().begin() + 115))
+            << row.program;
+    }
+}
+
+// Choosing the program the model has keeps its settings.
+TEST_F(Fc18v3Fixture, TheSameProgramKeepsTheSettings) {
+    Put({{115, 5}, {140, 77}, {56, 20}});
+    const std::vector<Byte> before = SlotBytes();
+    ASSERT_TRUE(Enter("Mischprogramm", "Heli R3").ok());
+    EXPECT_EQ(SlotBytes(), before);
+}
+
+}  // namespace

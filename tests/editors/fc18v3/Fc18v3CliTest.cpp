@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Fc18v3DataSet.h"
+#include "cli/DescribeCommand.h"
+#include "cli/SetCommand.h"
+#include "dataset/DataSetFiles.h"
+#include "support/CommandCall.h"
+#include "support/TestFiles.h"
+
+// describe --layout and set on an FC18V3 data set: the record map and the keys.
+namespace {
+
+struct Fc18v3Cli : testing::Test {
+    Fc18v3Cli() {
+        CopyLanguageFiles(folder.path());
+        CamPacData data = Fc18v3DataSet();
+        data.image[20 + 62] = 12;    // aileron expo "Ein": 48 shown
+        data.image[20 + 115] = 5;    // Heli R3
+        data.image[20 + 69] = 0x76;  // mixer 1: function 8 onto 7
+        EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
+    }
+    int Run(CliCommand command, const std::vector<std::string>& words) {
+        const CommandRun run = CallCommand(command, words, folder.path());
+        out = run.out;
+        err = run.err;
+        return run.status;
+    }
+
+    TempFolder folder;
+    std::filesystem::path rom = folder / "fc.rom";
+    std::filesystem::path written = folder / "out.rom";
+    std::string out;
+    std::string err;
+};
+
+TEST_F(Fc18v3Cli, LayoutGivesTheRecordMap) {
+    ASSERT_EQ(Run(RunDescribeCommand, {rom.string(), "1", "--json", "--layout"}), 0) << err;
+    const std::string json = out;
+    for (const char* expected : {
+             "\"Expo Quer Ein\": 48",
+             "\"Mischprogramm\": \"Heli R3\"",
+             "\"Mischer 1 Steuer Funkt.\": \"8\"",
+             "\"Uhr 1\": \"00:00\"",
+             "{\"key\": \"Expo Quer Ein\", \"page\": \"Grundeinstellungen\", \"group\": \"15 D/R "
+             "Expo Quer\", \"bytes\": [62], \"mask\": 255, \"range\": [-100, 100], \"refusal\": "
+             "\"Expo Quer\", \"kind\": \"signed x4\", \"list\": null}",
+             "{\"key\": \"Uhr 1\", \"page\": \"Grundeinstellungen\", \"group\": \"41 Stopuhr - "
+             "Uhr 1\", \"bytes\": [100, 99], \"mask\": 255, \"range\": null, \"refusal\": "
+             "\"Stopuhr 1/ Zeit\", \"kind\": \"timer\", \"list\": null}",
+             "{\"key\": \"MultiProp 2\", \"page\": \"Grundeinstellungen\", \"group\": \"27 "
+             "MultiProp\", \"bytes\": [78], \"mask\": 112, \"range\": null, \"refusal\": null, "
+             "\"kind\": \"list\", \"list\": [\"K. 5\", \"K. 6\", \"K. 7\", \"K. 8\", \"Aus\"]}",
+             "{\"key\": \"Steuerfunktion 1\", \"page\": \"Grundeinstellungen\", \"group\": \"21  "
+             "Steuergeber\", \"bytes\": [79], \"mask\": 255, \"range\": [1, 8], \"refusal\": "
+             "\"Steuerfunktionen 1\", \"kind\": \"unsigned +1\", \"list\": null}",
+         }) {
+        EXPECT_NE(json.find(expected), std::string::npos) << expected << "\n" << json;
+    }
+}
+
+// A list entry that reads "8" is that entry, not entry number 8.
+TEST_F(Fc18v3Cli, SetTakesKeysAndEntryTexts) {
+    ASSERT_EQ(Run(RunSetCommand, {rom.string(), "2", "Mischer 2 Steuer Funkt.=8", "Umpolung 3=true",
+                                  "Expo Höhe Aus=-22", "--out", written.string(), "--json"}),
+              0)
+        << out << err;
+    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err;
+    for (const char* expected :
+         {"\"Mischer 2 Steuer Funkt.\": \"8\"", "\"Umpolung 3\": true", "\"Expo Höhe Aus\": -24"}) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+    }
+}
+
+TEST_F(Fc18v3Cli, ARefusalNamesTheField) {
+    EXPECT_EQ(Run(RunSetCommand,
+                  {rom.string(), "1", "Steuerfunktion 2=9", "--out", written.string(), "--json"}),
+              1);
+    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 219, \"field\": \"Steuerfunktion 2\", "
+                        "\"message\": ",
+                        0),
+              0u)
+        << out;
+    EXPECT_NE(out.find("Steuerfunktionen 2"), std::string::npos);
+    EXPECT_EQ(
+        Run(RunSetCommand, {rom.string(), "1", "Uhr 1=75", "--out", written.string(), "--json"}),
+        1);
+    EXPECT_EQ(out.rfind("{\"error\": {\"text\": null, \"field\": \"Uhr 1\"", 0), 0u) << out;
+    EXPECT_FALSE(std::filesystem::exists(written));
+}
+
+}  // namespace

@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <memory>
+
+#include "Fc18v3DataSet.h"
+#include "editors/CurveGraphWidget.h"
+#include "editors/EditorHost.h"
+#include "editors/ModelEditorPage.h"
+#include "editors/PageBuilder.h"
+#include "editors/fc18v3/Fc18v3Pages.h"
+#include "shell/CMainDialog.h"
+#include "shell/Session.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+// The FC18V3 base page driven headless, with a stand-in for the main window.
+namespace {
+
+class FakeHost : public EditorHost {
+  public:
+    explicit FakeHost(const std::filesystem::path& folder) : language_(folder) {
+        CopyLanguageFiles(folder);
+        language_.LoadLanguage(1);
+    }
+
+    CamPacData& data() override { return data_; }
+    const TransmitterCatalogue& catalogue() const override { return catalogue_; }
+    const LanguageTable& language() const override { return language_; }
+    UserDialogs& dialogs() override { return dialogs_; }
+    std::vector<int> TabPages() const override { return tabs_; }
+    void SetTabPage(int position, int pageNumber) override {
+        tabs_[static_cast<std::size_t>(position)] = pageNumber;
+    }
+    bool HasPage(int pageNumber) const override { return pageNumber == fc18v3::kBasePage; }
+    int CurrentTab() const override { return current_; }
+    void SelectTab(int position) override { current_ = position; }
+    // Normal set: get data, models, content, base page, save (no mixing page exists yet).
+    void BuildTabs(int set) override {
+        sets.push_back(set);
+        tabs_ = set == 2 ? std::vector<int>{10} : std::vector<int>{0, 1, 2, 10, 3};
+    }
+    void PrintPage(QWidget&, int model) override { printed.push_back(model); }
+
+    std::vector<int> sets;
+    std::vector<int> printed;
+    ScriptedDialogs dialogs_;
+
+  private:
+    CamPacData data_ = Fc18v3DataSet();
+    TransmitterCatalogue catalogue_;
+    LanguageTable language_;
+    std::vector<int> tabs_ = {0, 1, 2, 10, 3};
+    int current_ = 3;
+};
+
+struct Fc18v3PageFixture : testing::Test {
+    Fc18v3PageFixture() {
+        auto editor = std::make_shared<ModelEditor>(host.data(), fc18v3::Family());
+        page = std::make_unique<ModelEditorPage>(host, nullptr, fc18v3::BasePage(), editor);
+        page->OnPageRefresh();
+    }
+
+    QLineEdit* Edit(const std::string& key) {
+        auto* edit = qobject_cast<QLineEdit*>(page->Control(key));
+        EXPECT_NE(edit, nullptr) << key;
+        return edit;
+    }
+    QComboBox* List(const std::string& key) {
+        auto* list = qobject_cast<QComboBox*>(page->Control(key));
+        EXPECT_NE(list, nullptr) << key;
+        return list;
+    }
+    void Type(const std::string& key, const QString& text) {
+        QLineEdit* edit = Edit(key);
+        edit->setText(text);
+        Q_EMIT edit->editingFinished();
+        QCoreApplication::processEvents();
+    }
+    void Choose(const std::string& key, const QString& entry) {
+        QComboBox* list = List(key);
+        const int index = list->findText(entry);
+        ASSERT_GE(index, 0) << entry.toStdString();
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+    void StartEditing() { page->editToggle()->click(); }
+    Byte SlotByte(int offset) {
+        return host.data().modelSlots.Slot(0)[static_cast<std::size_t>(offset)];
+    }
+
+    TempFolder folder;
+    FakeHost host{folder.path()};
+    std::unique_ptr<ModelEditorPage> page;
+};
+
+TEST_F(Fc18v3PageFixture, ShowsTheModelWithItsTextsAndTooltips) {
+    EXPECT_EQ(page->modelList()->count(), 11);
+    EXPECT_EQ(page->modelList()->item(0)->text(), "MODEL-03");
+    EXPECT_EQ(page->numberField()->text(), "1");
+    EXPECT_TRUE(page->numberField()->isReadOnly());
+    EXPECT_EQ(Edit("Name")->text(), "MODEL-03");
+    EXPECT_EQ(Edit("Name")->maxLength(), 8);
+    EXPECT_EQ(Edit("Name")->toolTip().toStdString(), host.language().GetText(226));
+    EXPECT_EQ(Edit("Trimmspeicher 1")->toolTip(), "-128 ... +127");
+    EXPECT_EQ(Edit("Steuerfunktion 1")->toolTip(), "1 ... 8");
+    EXPECT_EQ(Edit("Uhr 1")->toolTip(), "mm:ss");
+    EXPECT_EQ(List("Mischer 1 Modus")->toolTip(), "FC18V3.2");
+    EXPECT_EQ(page->LabelOf("Trimmspeicher 1")->text(), "Fkt.1");
+    EXPECT_EQ(List("Mischprogramm")->itemText(9).toStdString(), host.language().GetText(331));
+    EXPECT_EQ(List("Uhr 1 Schalter")->itemText(26), "Aus");
+    EXPECT_EQ(List("Mischer 1 Schalter")->itemText(16), "**");
+}
+
+// Outside edit mode the controls take no input; what is typed anyway is not kept.
+TEST_F(Fc18v3PageFixture, OutsideEditModeTheControlsAreReadOnly) {
+    EXPECT_TRUE(Edit("Servoweg L1")->isReadOnly());
+    EXPECT_EQ(List("Modulation")->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(List("Modulation")->testAttribute(Qt::WA_TransparentForMouseEvents));
+    Type("Servoweg L1", "50");
+    EXPECT_EQ(SlotByte(21), 100);
+    EXPECT_EQ(Edit("Servoweg L1")->text(), "100");
+    StartEditing();
+    EXPECT_FALSE(Edit("Servoweg L1")->isReadOnly());
+    EXPECT_EQ(List("Modulation")->focusPolicy(), Qt::StrongFocus);
+    EXPECT_FALSE(page->numberField()->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(Fc18v3PageFixture, EditModeCommitsAndApplyStoresTheImage) {
+    StartEditing();
+    EXPECT_EQ(host.sets, std::vector<int>{2});
+    EXPECT_TRUE(page->applyButton()->isEnabled());
+    EXPECT_FALSE(page->editToggle()->isEnabled());
+    Type("Expo Quer Ein", "50");
+    EXPECT_EQ(SlotByte(62), 12);
+    EXPECT_EQ(Edit("Expo Quer Ein")->text(), "48");
+    Choose("Uhr 1 Schalter", "-B");
+    EXPECT_EQ(SlotByte(101) & 0x1F, 26);
+    page->applyButton()->click();
+    EXPECT_EQ(host.sets, (std::vector<int>{2, 1}));
+    EXPECT_EQ(host.CurrentTab(), 3);
+    EXPECT_EQ(host.data().image[20 + 62], 12);
+    EXPECT_EQ(host.data().state, DataSetState::Changed);
+    EXPECT_TRUE(Edit("Expo Quer Ein")->isReadOnly());
+}
+
+TEST_F(Fc18v3PageFixture, ARefusalNamesTheFieldAndKeepsItsFocus) {
+    page->show();
+    StartEditing();
+    Type("D/R Höhe Ein L", "111");
+    ASSERT_EQ(host.dialogs_.ShownNumbers(), std::vector<int>{219});
+    EXPECT_EQ(std::get<std::string>(host.dialogs_.shown.back().arguments.at(0)), "D/R Höhe");
+    EXPECT_EQ(Edit("D/R Höhe Ein L")->text(), "100");
+    EXPECT_EQ(page->focusWidget(), Edit("D/R Höhe Ein L"));
+    page->applyButton()->click();
+    EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 229);
+    EXPECT_EQ(host.sets, std::vector<int>{2});
+}
+
+// A text that is no number brings the prompt once; the field shows the stored value.
+TEST_F(Fc18v3PageFixture, ANonNumberPromptsOnce) {
+    StartEditing();
+    Type("Trimmspeicher 2", "abc");
+    ASSERT_EQ(host.dialogs_.shown.size(), 1u);
+    EXPECT_EQ(host.dialogs_.shown[0].literal, "Geben Sie bitte eine ganze Zahl ein.");
+    EXPECT_EQ(Edit("Trimmspeicher 2")->text(), "0");
+    Q_EMIT Edit("Trimmspeicher 2")->editingFinished();
+    EXPECT_EQ(host.dialogs_.shown.size(), 1u);
+}
+
+TEST_F(Fc18v3PageFixture, MixerOneSwapsRatesForItsCurve) {
+    StartEditing();
+    EXPECT_FALSE(Edit("Mischer 1 L")->isHidden());
+    EXPECT_TRUE(Edit("Mischer 1 Kurve 1")->isHidden());
+    Choose("Mischer 1 Modus", "Kurve");
+    EXPECT_TRUE(SlotByte(68) & 0x20);
+    EXPECT_TRUE(Edit("Mischer 1 L")->isHidden());
+    EXPECT_TRUE(Edit("Mischer 1 H")->isHidden());
+    EXPECT_TRUE(page->Control("Mischer 1 Mit Trimmung")->isHidden());
+    EXPECT_FALSE(Edit("Mischer 1 Kurve 1")->isHidden());
+}
+
+// A new mixing program rewrites the program bytes; while no mixing page exists, no tab is
+// taken over for it.
+TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndLeavesTheTabs) {
+    StartEditing();
+    EXPECT_FALSE(page->Control("Mixtrimm 1")->isEnabled());
+    Choose("Mischprogramm", List("Mischprogramm")->itemText(9));
+    EXPECT_EQ(SlotByte(115), 9);
+    EXPECT_EQ(SlotByte(162), 100);
+    EXPECT_EQ(SlotByte(56), 100);
+    EXPECT_EQ(host.TabPages(), std::vector<int>{10});
+    EXPECT_TRUE(page->Control("Mixtrimm 1")->isEnabled());
+}
+
+TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
+    StartEditing();
+    Type("Kanalschalter", "-40");
+    EXPECT_EQ(SlotByte(96), 0xD8);
+    page->revertButton()->click();
+    EXPECT_EQ(SlotByte(96), host.data().image[20 + 96]);
+    EXPECT_EQ(Edit("Kanalschalter")->text(), "0");
+    EXPECT_TRUE(page->editToggle()->isEnabled());
+}
+
+// A page with variants (flight conditions) shows the fields of the chosen one; a box
+// whose fields all belong to another variant is hidden.
+TEST(VariantPage, ShowsOneConditionAtATime) {
+    TempFolder folder;
+    FakeHost host{folder.path()};
+    const PageTable table = PageBuilder(10, "Varianten")
+                                .Variants("Flugzustand", {"Normal", "Start"})
+                                .Group("Offsets")
+                                .VariantFromHere(0)
+                                .Signed("Offset Normal", 20, -100, 100)
+                                .VariantFromHere(1)
+                                .Signed("Offset Start", 21, -100, 100)
+                                .Refusal("Offset Start")
+                                .Group("Start only")
+                                .Signed("Delay Start", 22, 0, 100)
+                                .VariantFromHere(-1)
+                                .Group("Always")
+                                .Signed("Trim", 23, -100, 100)
+                                .Build();
+    EditorFamily family = fc18v3::Family();
+    family.basePage = &table;
+    auto editor = std::make_shared<ModelEditor>(host.data(), family);
+    ModelEditorPage page(host, nullptr, table, editor);
+    page.OnPageRefresh();
+    ASSERT_NE(page.variantList(), nullptr);
+    EXPECT_EQ(page.variantList()->count(), 2);
+    EXPECT_FALSE(page.Control("Offset Normal")->isHidden());
+    EXPECT_TRUE(page.Control("Offset Start")->isHidden());
+    EXPECT_TRUE(page.GroupBox("Start only")->isHidden());
+    EXPECT_FALSE(page.Control("Trim")->isHidden());
+    page.variantList()->setCurrentIndex(1);
+    Q_EMIT page.variantList()->activated(1);
+    EXPECT_TRUE(page.Control("Offset Normal")->isHidden());
+    EXPECT_FALSE(page.Control("Offset Start")->isHidden());
+    EXPECT_FALSE(page.GroupBox("Start only")->isHidden());
+    EXPECT_FALSE(page.Control("Trim")->isHidden());
+}
+
+// Page elements beyond fields: a note text, and the curve graph with a check box per curve
+// whose captions take the curve colours while the pointer is over the graph.
+TEST(PageElements, NotesAndTheCurveGraph) {
+    TempFolder folder;
+    FakeHost host{folder.path()};
+    CurveGraph graph;
+    graph.width = 195;
+    graph.height = 175;
+    graph.colourCaptions = true;
+    graph.curves = {{"54 Gas VW1", "54 Gasvorwahl 1", 126, 1, 0x0000E6, false},
+                    {"55 Gas VW2", "55 Gasvorwahl 2", 131, 1, 0x000096, true}};
+    const PageTable table =
+        PageBuilder(12, "Mischprogramm Heli")
+            .Note("Im Standard Mischprogramm gibt es keine weiteren Einstellungen.")
+            .Graph(graph)
+            .Group("54 Gasvorwahl 1")
+            .Unsigned("Gasvorwahl 1 - 1", 126, 0, 100)
+            .Group("55 Gasvorwahl 2")
+            .Unsigned("Gasvorwahl 2 - 1", 131, 0, 100)
+            .Build();
+    EditorFamily family = fc18v3::Family();
+    family.basePage = &table;
+    auto editor = std::make_shared<ModelEditor>(host.data(), family);
+    ModelEditorPage page(host, nullptr, table, editor);
+    page.OnPageRefresh();
+    bool noteShown = false;
+    for (const QLabel* label : page.findChildren<QLabel*>()) {
+        noteShown =
+            noteShown ||
+            label->text() == "Im Standard Mischprogramm gibt es keine weiteren Einstellungen.";
+    }
+    EXPECT_TRUE(noteShown);
+    ASSERT_NE(page.graph(), nullptr);
+    ASSERT_EQ(page.curveBoxes().size(), 2u);
+    EXPECT_EQ(page.curveBoxes()[0]->text(), "54 Gas VW1");
+    Q_EMIT page.graph()->PointerMoved(true);
+    EXPECT_TRUE(page.curveBoxes()[1]->styleSheet().contains("#000096"));
+    EXPECT_TRUE(page.GroupBox("54 Gasvorwahl 1")->styleSheet().contains("#0000e6"));
+    Q_EMIT page.graph()->PointerMoved(false);
+    EXPECT_TRUE(page.curveBoxes()[1]->styleSheet().contains("black"));
+    // a curve box stores nothing
+    const std::vector<Byte> before(host.data().modelSlots.Slot(0).begin(),
+                                   host.data().modelSlots.Slot(0).end());
+    page.curveBoxes()[0]->click();
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
+}
+
+// In the main window: while the FC18V3 mixing pages are still to come, the tab after the
+// base page is the save page, and neither a model's program nor edit mode takes it over.
+TEST(Fc18v3MainWindow, TheTabsStaySafeWithoutMixingPages) {
+    TempFolder folder;
+    CopyLanguageFiles(folder.path());
+    Session session{folder.path()};
+    session.language.LoadLanguage(1);
+    session.data = Fc18v3DataSet();
+    session.data.modelSlots.Slot(1)[115] = 9;  // model 2: Heli 1
+    ScriptedDialogs dialogs;
+    CMainDialog window(session, dialogs);
+    window.ChooseTypeTabs();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kBasePage));
+    ASSERT_NE(base, nullptr);
+    base->modelList()->setCurrentRow(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    base->editToggle()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), std::vector<int>{10});
+    EXPECT_EQ(window.tabBar()->count(), 1);
+    base->revertButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
+}
+
+}  // namespace
