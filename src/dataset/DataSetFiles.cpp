@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "common/Cp1252.h"
+#include "common/FileAccess.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetTexts.h"
 
@@ -316,7 +317,7 @@ Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte
     std::error_code missing;
     const auto existing = std::filesystem::status(path, missing);
     const bool replacing = !missing && std::filesystem::is_regular_file(existing);
-    if (replacing && ::access(path.c_str(), W_OK) != 0) {
+    if (replacing && !MayWrite(path)) {
         return Failure(txt::kCannotOpenFile, path.string());
     }
     auto temporary = path;

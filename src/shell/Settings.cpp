@@ -1,12 +1,12 @@
 #include "shell/Settings.h"
 
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
 #include <vector>
 
+#include "common/FileAccess.h"
 #include "common/TextToInt.h"
 
 namespace {
@@ -100,7 +100,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
 }
 
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder) {
-    return LocateSettings(programFolder, ::access(programFolder.c_str(), W_OK) == 0);
+    return LocateSettings(programFolder, MayWrite(programFolder));
 }
 
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder,

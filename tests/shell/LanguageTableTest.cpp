@@ -47,7 +47,9 @@ TEST_F(LanguageTableTest, AMissingTextIsReportedWithItsNumberAndReadsEmpty) {
 TEST_F(LanguageTableTest, LinesBeyondTheIndexAreNeverRead) {
     std::string content;
     for (int i = 0; i < 1005; ++i) {
-        content += "t" + std::to_string(i) + "\n";
+        content += 't';
+        content += std::to_string(i);
+        content += '\n';
     }
     WriteEnglish(content);
     LanguageTable table(folder.path());
