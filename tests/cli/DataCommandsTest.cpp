@@ -170,7 +170,7 @@ TEST_F(DataCommands, ASavedModelLoadsIntoAnotherModel) {
 
 TEST_F(DataCommands, ModelNumbersOutsideTheListAreText124) {
     const std::string file = NewFile("FC18V3    ", 512, "a.rom");
-    for (const char* number : {"0", "3", "x"}) {
+    for (const char* number : {"0", "3", "x", "-2147483648", "-2147483649", "4294967297"}) {
         const CommandRun saved = Call(RunModelSaveCommand, {file, number, Path("m.mdl"), "--json"});
         EXPECT_EQ(saved.status, 1) << number;
         EXPECT_EQ(saved.out, ErrorJson(124, "Diese Modellnummer gibt es nicht.")) << number;
@@ -201,9 +201,12 @@ TEST_F(DataCommands, CompareModelsCountsDifferencesLeavingOutTheNames) {
               "{\"differences\": 2}\n");
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "2"}).out,
               "Modell 1 und Modell 2 sind gleich (ohne Modellnamen).\n");
-    const CommandRun outside = Call(RunCompareModelsCommand, {Path("c.rom"), "1", "7", "--json"});
-    EXPECT_EQ(outside.status, 1);
-    EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    for (const char* other : {"7", "-2147483648"}) {
+        const CommandRun outside =
+            Call(RunCompareModelsCommand, {Path("c.rom"), "1", other, "--json"});
+        EXPECT_EQ(outside.status, 1);
+        EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    }
 }
 
 }  // namespace
