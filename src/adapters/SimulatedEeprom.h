@@ -88,7 +88,6 @@ class SimulatedEeprom {
     Phase nextPhase_ = Phase::Idle;  // the phase after the acknowledge clock
     int bits_ = 0;                   // clock rises seen in the current byte (9: the ack clock)
     int shift_ = 0;
-    bool acknowledging_ = false;
     int block_ = 0;
     int address_ = 0;  // the address counter, 0 to size - 1
     Byte outByte_ = 0;
