@@ -12,4 +12,6 @@ inline constexpr NumberedText kBadImageSize{49, ""};
 inline constexpr NumberedText kBadModelFileTag{60, ""};
 inline constexpr NumberedText kModelSizeMismatch{61, ""};
 inline constexpr NumberedText kSizeCodeMismatch{62, ""};
+inline constexpr NumberedText kNotARegularFile{640, ""};
+inline constexpr NumberedText kFileTooLarge{641, ""};
 }  // namespace txt
