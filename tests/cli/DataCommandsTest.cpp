@@ -178,6 +178,28 @@ TEST_F(DataCommands, ModelNumbersOutsideTheListAreText124) {
     }
 }
 
+// A text that asks for a width of gigabytes is not shown: the failure names the faulty
+// text of the language file instead, and the command ends at once with status 1.
+TEST_F(DataCommands, AFaultyLanguageTextIsNamedInTheFailure) {
+    const std::string file = NewFile("FC18V3    ", 512, "a.rom");
+    std::ifstream in(folder / "Deutsch.lng", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    in.close();
+    lines.at(124) = "Modell %1000000000s fehlt";
+    std::ofstream out(folder / "Deutsch.lng", std::ios::binary);
+    for (const std::string& line : lines) {
+        out << line << "\n";
+    }
+    out.close();
+    const CommandRun saved = Call(RunModelSaveCommand, {file, "9", Path("m.mdl"), "--json"});
+    EXPECT_EQ(saved.status, 1);
+    EXPECT_EQ(saved.out, ErrorJson(124, "Language-Datei fehlerhaft (Text Nr.: 124)."));
+    EXPECT_FALSE(std::filesystem::exists(Path("m.mdl")));
+}
+
 TEST_F(DataCommands, ModelLoadRefusesAModelOfAnotherType) {
     const std::string ff9 = NewFile("FF9       ", 2048, "ff9.rom");
     const std::string ff10 = NewFile("FF10      ", 2048, "ff10.rom");
