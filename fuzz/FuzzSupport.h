@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 
 #include "common/Bytes.h"
 #include "common/UserDialogs.h"
+#include "dataset/ModelDirectory.h"
+#include "dataset/TransmitterCatalogue.h"
 
 // Helpers shared by the fuzz targets. Each target feeds one reader of outside data with
 // the fuzzer's bytes through the entry point the program itself uses.
@@ -63,6 +66,18 @@ inline const std::filesystem::path& ScratchFolder() {
         return std::filesystem::path(pattern);
     }();
     return folder;
+}
+
+// The types with default model records, which a new data set can be made of.
+inline constexpr int kTypesWithRecords = 5;
+
+// A new 8192-byte data set of one of those types, as the "new" command makes it; `choice`
+// picks the type.
+inline bool NewDataSetOfType(int choice, CamPacData& set) {
+    static const TransmitterCatalogue catalogue;
+    static constexpr std::array<std::string_view, kTypesWithRecords> kTypes{
+        "FC16      ", "FC18V3    ", "FX18V1/2  ", "FF9       ", "FF10      "};
+    return InitialiseImage(set, catalogue, kTypes[choice % kTypesWithRecords], 8192).ok();
 }
 
 // Stops the fuzzer with a crash when a property of the program does not hold.

@@ -1,6 +1,3 @@
-#include <array>
-#include <string_view>
-
 #include "FuzzSupport.h"
 #include "common/TextToInt.h"
 #include "dataset/ImageContent.h"
@@ -9,26 +6,18 @@
 #include "editors/EditorFamilies.h"
 #include "editors/ModelFields.h"
 
-namespace {
-
-constexpr std::array<std::string_view, 5> kTypes{"FC16      ", "FC18V3    ", "FX18V1/2  ",
-                                                 "FF9       ", "FF10      "};
-
-}  // namespace
-
 // What a user types: numbers for models, addresses and values, and "NAME=VALUE" lines as
 // the set command takes them. The first line chooses the type and the model; every later
 // line is tried as a number everywhere the program takes one and, when it holds "=", as a
 // field assignment, all of which are then entered into the model and applied.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const TransmitterCatalogue catalogue;
     const std::vector<std::string> lines = InputLines(data, size);
     const int choice = TextToInt(lines.front()) & 0xFFFF;
     CamPacData set;
-    if (!InitialiseImage(set, catalogue, kTypes[choice % kTypes.size()], 8192)) {
+    if (!NewDataSetOfType(choice, set)) {
         return 0;
     }
-    const int model = (choice / static_cast<int>(kTypes.size())) % set.modelCount;
+    const int model = (choice / kTypesWithRecords) % set.modelCount;
     std::vector<FieldAssignment> assignments;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string& line = lines[i];
