@@ -51,8 +51,12 @@ inline std::vector<std::string> InputLines(const std::uint8_t* data, std::size_t
 // A folder of this fuzzing process for readers that take a file, removed at its end.
 inline const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "keplund-fuzz-XXXXXX").string();
+        // Memory-backed where there is such a folder: the file is written for every input.
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "keplund-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             std::abort();
         }
