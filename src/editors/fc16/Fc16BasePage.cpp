@@ -85,15 +85,15 @@ PageTable Build() {
     page.Types(Programs());
     codec::NameFormat name{NameCharset::Low7Bits, kNameLength, txt::kFc16NameCharacter, true};
     page.Group("Name").Name("Name", kNameOffset, name).TooltipText(txt::kFc16NameTooltip.number);
-    page.Group("Modulation").Choice("Modulation", 41, ModulationList());
-    page.Group("Programm").ModelType("Programm", Programs());
-    page.Group("StickMode").Choice("StickMode", 42, StickModeList());
+    page.Group("Modulation").Choice("Modulation", 41, ModulationList()).Label("PCM/PPM");
+    page.Group("Programm").ModelType("Programm", Programs()).Label("Mischprogramm");
+    page.Group("StickMode").Choice("StickMode", 42, StickModeList()).Label("Modus");
     page.Group("MultiSwitch / MultiProp")
         .FlagTickedWhenClear("Kanal 7", 41, 0x10)
         .FlagTickedWhenClear("Kanal 8", 41, 0x20);
     AddMixer(page, 1, 44);
     AddMixer(page, 2, 46);
-    page.Group("TREV Gas v/h").Choice("TREV Gas v/h", 42, ThrottleSideList());
+    page.Group("TREV Gas v/h").Choice("TREV Gas v/h", 42, ThrottleSideList()).Label("Gas");
     page.Group("Extern Trimmer");
     AddEightFlags(page, "Steckplatz", 43, "Steckplatz: ");
     AddStopwatch(page);
@@ -126,7 +126,7 @@ PageTable Build() {
     }
     AddFunctions124(page, "Dual Rate", "DualRate", 37, codec::kUnsigned, 0, 100, kPercentTip);
     AddFunctions124(page, "Expo", "Expo", 77, codec::kSigned, -100, 100, kRateTip);
-    page.Group("DRSW DualRate Schalter").Choice("DRSW", 41, DualRateSwitchList());
+    page.Group("DRSW DualRate Schalter").Choice("DRSW", 41, DualRateSwitchList()).Label("Schalter");
     return page.Build();
 }
 

@@ -79,7 +79,9 @@ PageTable BuildUniversal() {
     Rate(page, "CROW Kanal1 %", 67, "Kanal1 %");
     Rate(page, "CROW Kanal5 %", 68, "Kanal5 %");
     WholeByte(page, "CROW Offset", 69, false, "Offset");
-    page.Group("FUNC Wechsel 3/5").Choice("FUNC Wechsel 3/5", 42, FunctionSwapList());
+    page.Group("FUNC Wechsel 3/5")
+        .Choice("FUNC Wechsel 3/5", 42, FunctionSwapList())
+        .Label("Funktion 3/5");
     return page.Build();
 }
 
@@ -94,11 +96,11 @@ PageTable BuildHeli() {
     page.Group("HI-P Pitch Maximum");
     WholeByte(page, "HI-P", 59, false, "%");
     page.Group("HV-T Schwebeflug Gas");
-    WholeByte(page, "HV-T", 63, true, "HV-T");
+    WholeByte(page, "HV-T", 63, true, "Wert");
     page.Group("HV-P Schwebeflug Pitch");
-    WholeByte(page, "HV-P", 64, true, "HV-P");
+    WholeByte(page, "HV-P", 64, true, "Wert");
     page.Group("PTRM Pitch Trimmung");
-    WholeByte(page, "PTRM", 61, true, "PTRM");
+    WholeByte(page, "PTRM", 61, true, "Wert");
     // IDLE and HOLD write their value before their switch.
     page.Group("IDLE Gasvorwahl");
     WholeByte(page, "IDLE %", 65, false, "%")
@@ -108,7 +110,9 @@ PageTable BuildHeli() {
     WholeByte(page, "HOLD %", 62, true, "%")
         .Choice("HOLD", kProgramOffset, OnOffList(3))
         .Label("Aus/Aktiv");
-    page.Group("SWSH Taumelscheibentyp").Choice("SWSH", kProgramOffset, SwashplateList());
+    page.Group("SWSH Taumelscheibentyp")
+        .Choice("SWSH", kProgramOffset, SwashplateList())
+        .Label("Typ");
     return page.Build();
 }
 
