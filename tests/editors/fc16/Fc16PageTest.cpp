@@ -12,56 +12,20 @@
 #include <memory>
 
 #include "Fc16DataSet.h"
-#include "editors/EditorHost.h"
+#include "StandInHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/fc16/Fc16Pages.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
 
 // The FC16 base page and both program pages driven headless, with a stand-in for the main
 // window that keeps the tab-to-page map.
 namespace {
 
-class FakeHost : public EditorHost {
-  public:
-    explicit FakeHost(const std::filesystem::path& folder) : language_(folder) {
-        CopyLanguageFiles(folder);
-        language_.LoadLanguage(1);
-    }
-
-    CamPacData& data() override { return data_; }
-    const TransmitterCatalogue& catalogue() const override { return catalogue_; }
-    const LanguageTable& language() const override { return language_; }
-    UserDialogs& dialogs() override { return dialogs_; }
-    std::vector<int> TabPages() const override { return tabs_; }
-    void SetTabPage(int position, int pageNumber) override {
-        tabs_[static_cast<std::size_t>(position)] = pageNumber;
-    }
-    bool HasPage(int pageNumber) const override {
-        return pageNumber >= fc16::kBasePage && pageNumber <= fc16::kHeliPage;
-    }
-    int CurrentTab() const override { return current_; }
-    void SelectTab(int position) override { current_ = position; }
-    // Normal set: get data, models, content, base page, program page, save; while editing
-    // the base page and the program page.
-    void BuildTabs(int set) override {
-        sets.push_back(set);
-        const int program = tabs_.size() == 2 ? tabs_[1] : tabs_[4];
-        tabs_ =
-            set == 5 ? std::vector<int>{20, program} : std::vector<int>{0, 1, 2, 20, program, 3};
-    }
-    void PrintPage(QWidget&, int) override {}
-
-    std::vector<int> sets;
-    ScriptedDialogs dialogs_;
-
-  private:
-    CamPacData data_ = Fc16DataSet();
-    TransmitterCatalogue catalogue_;
-    LanguageTable language_;
-    std::vector<int> tabs_ = {0, 1, 2, 20, 21, 3};
-    int current_ = 3;
-};
+// Normal set: get data, models, content, base page, program page, save; while editing the
+// base page and the program page.
+StandInHost FakeHost(const std::filesystem::path& folder) {
+    return StandInHost(folder, Fc16DataSet(), {0, 1, 2, 20, 21, 3}, {20, 21}, 5,
+                       {fc16::kBasePage, fc16::kUniversalPage, fc16::kHeliPage});
+}
 
 struct Fc16PageFixture : testing::Test {
     Fc16PageFixture() {
@@ -103,7 +67,7 @@ struct Fc16PageFixture : testing::Test {
     }
 
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     std::unique_ptr<ModelEditorPage> base;
     std::unique_ptr<ModelEditorPage> universal;
     std::unique_ptr<ModelEditorPage> heli;

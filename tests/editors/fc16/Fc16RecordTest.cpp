@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Fc16DataSet.h"
+#include "RecordVectors.h"
 #include "editors/ModelEditor.h"
 #include "editors/ModelFields.h"
 #include "editors/fc16/Fc16Pages.h"
@@ -13,70 +14,16 @@
 // and stopwatch rules, and the program mixers that switch each other off.
 namespace {
 
-using Bytes = std::vector<std::pair<int, Byte>>;
+using Bytes = RecordBytes;
 
-// Model 0 of a new FC16 data set in edit mode; entries go in as the command line and the
-// pages put them: the field's group is committed with the other fields as they show.
-struct Fc16Fixture : testing::Test {
-    Fc16Fixture() { editor.StartEditing(); }
-
-    ModelRecord Slot() { return data.modelSlots.Slot(0); }
-    std::vector<Byte> SlotBytes() {
-        const ModelRecord slot = Slot();
-        return {slot.begin(), slot.begin() + kFc16RecordSize};
-    }
-    void Put(const Bytes& bytes) {
-        for (const auto& [offset, value] : bytes) {
-            Slot()[static_cast<std::size_t>(offset)] = value;
-        }
-    }
-    std::vector<Byte> With(const Bytes& bytes) {
-        std::vector<Byte> expected = SlotBytes();
-        for (const auto& [offset, value] : bytes) {
-            expected[static_cast<std::size_t>(offset)] = value;
-        }
-        return expected;
-    }
-    std::string Shown(const std::string& key) {
-        for (const ShownField& field : DescribeModel(fc16::Family(), Slot())) {
-            if (field.field->key == key) {
-                return field.shown;
-            }
-        }
-        return "(not shown)";
-    }
-    Status Enter(const std::string& key, const std::string& text) {
-        return AssignFields(editor, 0, {{key, text}});
-    }
-
-    CamPacData data = Fc16DataSet();
-    ModelEditor editor{data, fc16::Family()};
+struct Fc16Fixture : testing::Test, RecordEditing {
+    Fc16Fixture() : RecordEditing(Fc16DataSet(), fc16::Family(), kFc16RecordSize) {}
 };
-
-// Record bytes -> what the page shows -> an entry -> the bytes it writes; every other byte
-// of the record stays as it was.
-struct ListedField {
-    std::string key;
-    Bytes stored;
-    std::string shown;
-    std::string entry;
-    Bytes written;
-};
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
 
 class Fc16FieldTest : public Fc16Fixture, public testing::WithParamInterface<ListedField> {};
 
 TEST_P(Fc16FieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    const std::vector<Byte> expected = With(f.written);
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectListed(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -197,42 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "2 - zwei Rollservos",
                     {{55, 0x9E}}}));
 
-// A refused entry: text 219 with its name and range, or another numbered text, or the
-// program's own message; nothing of the group is written.
-struct RefusedEntry {
-    std::string key;
-    std::string entry;
-    int text;          // 219, 231, or -1 for the program's own message
-    std::string name;  // the name of text 219, or the whole message
-    long long min = 0;
-    long long max = 0;
-    Bytes stored = {};
-    std::string subject = {};  // the field that failed, when not the one entered
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
-    return out << r.key << " = " << r.entry;
-}
-
 class Fc16RefusalTest : public Fc16Fixture, public testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(Fc16RefusalTest, RefusesAndWritesNothing) {
-    const RefusedEntry& r = GetParam();
-    Put(r.stored);
-    const std::vector<Byte> before = SlotBytes();
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    const Message& refusal = entered.error();
-    EXPECT_EQ(refusal.subject, r.subject.empty() ? r.key : r.subject);
-    EXPECT_EQ(refusal.text, r.text);
-    if (r.text == 219) {
-        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
-    } else if (r.text == -1) {
-        EXPECT_EQ(refusal.literal, r.name);
-    }
-    EXPECT_EQ(SlotBytes(), before);
+    ExpectRefused(GetParam());
 }
 
 const std::string kWholeEntry =
