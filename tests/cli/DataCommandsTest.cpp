@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/DataCommands.h"
@@ -27,6 +28,20 @@ class DataCommands : public testing::Test {
         CamPacData data;
         EXPECT_TRUE(InitialiseImage(data, catalogue, typeName, size));
         data.modelComments[0] = "Segler \xE4";
+        EXPECT_TRUE(WriteDataSetFile(Path(name), data));
+        return Path(name);
+    }
+    // An FF9 data set of default models with bytes of some models changed: (model index,
+    // record offset, byte).
+    std::string Ff9File(const std::string& name,
+                        const std::vector<std::tuple<int, int, Byte>>& changes) {
+        CamPacData data;
+        EXPECT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
+        for (const auto& [model, offset, value] : changes) {
+            data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)] = value;
+        }
+        data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
+                                        data.modelSize);
         EXPECT_TRUE(WriteDataSetFile(Path(name), data));
         return Path(name);
     }
@@ -192,15 +207,9 @@ TEST_F(DataCommands, ModelLoadRefusesAModelOfAnotherType) {
 }
 
 // FF9 default models are aeroplanes ("Acro"); byte 100 is the right-hand dual rate of
-// channel 1 in the switch position Down (100 %), byte 329 no page shows.
+// channel 1 in the switch position Down (100 %, model 3 has 101), byte 329 no page shows.
 TEST_F(DataCommands, CompareModelsCountsDifferencesLeavingOutTheNames) {
-    CamPacData data;
-    ASSERT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
-    data.modelSlots.Slot(2)[100] ^= 1;
-    data.modelSlots.Slot(2)[329] ^= 1;
-    data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
-                                    data.modelSize);
-    ASSERT_TRUE(WriteDataSetFile(Path("c.rom"), data));
+    Ff9File("c.rom", {{2, 100, 0x65}, {2, 329, 0x01}});
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "3", "--json"}).out,
               "{\"differences\": 2, \"fields\": [{\"page\": \"Grundeinstellungen\", \"key\": "
               "\"DualRate Down 1R\", \"a\": 100, \"b\": 101}], \"modelTypes\": {\"a\": "
@@ -222,16 +231,7 @@ TEST_F(DataCommands, CompareModelsCountsDifferencesLeavingOutTheNames) {
 // Timer 1 of the default model runs 10:00 (6000 tenths); model 3 gets 07:30 (4500 tenths),
 // sub-trim 3 of -5 and channel 2 reversed.
 TEST_F(DataCommands, CompareModelsListsTheSettingsThatDifferWithBothShownValues) {
-    CamPacData data;
-    ASSERT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
-    const auto third = data.modelSlots.Slot(2);
-    third[15] = 0x94;
-    third[16] = 0x11;
-    third[48] = 0xFB;
-    third[54] = 0x02;
-    data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
-                                    data.modelSize);
-    ASSERT_TRUE(WriteDataSetFile(Path("d.rom"), data));
+    Ff9File("d.rom", {{2, 15, 0x94}, {2, 16, 0x11}, {2, 48, 0xFB}, {2, 54, 0x02}});
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("d.rom"), "1", "3", "--json"}).out,
               "{\"differences\": 4, \"fields\": ["
               "{\"page\": \"Grundeinstellungen\", \"key\": \"Stopuhr 1/ Zeit\", \"a\": \"10:00\", "
@@ -249,11 +249,8 @@ TEST_F(DataCommands, CompareModelsListsTheSettingsThatDifferWithBothShownValues)
               "  Reverse 2: 1 / 0\n");
 
     // a glider against an aeroplane: the type is named and is itself a differing setting
-    data.modelSlots.Slot(1)[3] = 1;
-    data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
-                                    data.modelSize);
-    ASSERT_TRUE(WriteDataSetFile(Path("e.rom"), data));
-    const CommandRun types = Call(RunCompareModelsCommand, {Path("e.rom"), "1", "2"});
+    const CommandRun types =
+        Call(RunCompareModelsCommand, {Ff9File("e.rom", {{1, 3, 1}}), "1", "2"});
     EXPECT_NE(types.out.find("Modell 1 ist Acro, Modell 2 ist Glider 1: verglichen sind nur die "
                              "Einstellungen, die beide Modelltypen zeigen.\n"),
               std::string::npos)
