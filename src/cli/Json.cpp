@@ -151,7 +151,11 @@ JsonWriter& JsonWriter::Null() {
 }
 
 JsonWriter& JsonWriter::NumberText(std::string_view number) {
+    return Value(number);
+}
+
+JsonWriter& JsonWriter::Value(std::string_view json) {
     BeforeValue();
-    text_ += number;
+    text_ += json;
     return *this;
 }

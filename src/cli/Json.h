@@ -17,6 +17,8 @@ class JsonWriter {
     JsonWriter& Null();
     // A number already written as JSON text ("37.5").
     JsonWriter& NumberText(std::string_view number);
+    // Any value already written as JSON text ("true", "\"05:07\"").
+    JsonWriter& Value(std::string_view json);
     const std::string& Text() const { return text_; }
 
   private:

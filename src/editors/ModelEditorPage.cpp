@@ -17,7 +17,7 @@
 
 #include "common/Cp1252.h"
 #include "editors/CurveGraphWidget.h"
-#include "editors/EditorTexts.h"
+#include "editors/EntryTexts.h"
 #include "editors/FieldCodec.h"
 #include "editors/MixingTab.h"
 #include "pages/printing/Printout.h"
@@ -244,17 +244,8 @@ QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
     } else if (const std::vector<std::string> entries = codec.Entries(); !entries.empty()) {
         auto* list = new FieldList(parent);
         list->setFocusPolicy(Qt::StrongFocus);
-        const std::vector<int> numbers = codec.EntryTextNumbers();
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            std::string text = entries[i];
-            const int number = i < numbers.size() ? numbers[i] : 0;
-            if (number == txt::kDualRateSwitchPrefix.number) {
-                // "Schalter A": the language's word for switch and the letter
-                text = host_.language().GetText(number) + text.substr(text.rfind(' '));
-            } else if (number != 0) {
-                text = host_.language().GetText(number);
-            }
-            list->addItem(DisplayText(text));
+            list->addItem(DisplayText(EntryText(codec, i, host_.language())));
         }
         control = list;
     } else {
