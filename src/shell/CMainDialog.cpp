@@ -219,9 +219,8 @@ void CMainDialog::BuildHeader(QWidget* area) {
     grid->addWidget(commentField_, 1, 3);
     grid->setColumnStretch(3, 1);
     area->layout()->addWidget(header);
-    // The comment is taken when the field is left; the data set state stays as it is.
-    // The comment is kept only in the data set's file, so a new comment counts as an unsaved
-    // change: Load, New and Exit ask before it is lost.
+    // The comment is taken when the field is left. It is kept only in the data set's file,
+    // so a new comment counts as an unsaved change: Load, New and Exit ask before it is lost.
     connect(commentField_, &QLineEdit::editingFinished, this, [this] {
         const std::string comment =
             Utf8ToCp1252(commentField_->text().toStdString()).substr(0, 200);
@@ -231,6 +230,15 @@ void CMainDialog::BuildHeader(QWidget* area) {
         }
         session_.data.dataSetComment = comment;
     });
+}
+
+// Leaving the field and coming back runs the field's own commit, whatever the field is.
+void CMainDialog::TakePendingEdit() {
+    QWidget* focused = focusWidget();
+    if (focused != nullptr && focused->hasFocus()) {
+        focused->clearFocus();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainDialog::ConnectMenu() {
@@ -428,11 +436,13 @@ void CMainDialog::AfterLoad(int outcome) {
 }
 
 void CMainDialog::RunLoad() {
+    TakePendingEdit();
     AfterLoad(static_cast<int>(LoadCommand(session_, dialogs_)));
 }
 
 // An imported data set opens on the models page.
 void CMainDialog::RunImport() {
+    TakePendingEdit();
     if (ImportVersion2File(session_, dialogs_) == CommandOutcome::Done) {
         ShowTypeTabsAt(kModelsTab);
         ShowResult(DisplayText(
@@ -442,6 +452,7 @@ void CMainDialog::RunImport() {
 }
 
 void CMainDialog::RunLastFile() {
+    TakePendingEdit();
     AfterLoad(static_cast<int>(LastFileCommand(session_, dialogs_)));
 }
 
@@ -472,7 +483,11 @@ void CMainDialog::ShowLastFileInMenu() {
 }
 
 void CMainDialog::RunExit() {
-    if (transferRunning_ || !ConfirmDiscardChanges(session_, dialogs_)) {
+    if (transferRunning_) {
+        return;
+    }
+    TakePendingEdit();
+    if (!ConfirmDiscardChanges(session_, dialogs_)) {
         return;
     }
     exitConfirmed_ = true;
@@ -498,7 +513,12 @@ void CMainDialog::OnLanguageChosen(int language) {
 // The window's close button ends the run as "Beenden" does: not while a transfer runs, and
 // with unsaved changes only after the user agrees to lose them.
 void CMainDialog::closeEvent(QCloseEvent* event) {
-    if (transferRunning_ || (!exitConfirmed_ && !ConfirmDiscardChanges(session_, dialogs_))) {
+    if (transferRunning_) {
+        event->ignore();
+        return;
+    }
+    TakePendingEdit();
+    if (!exitConfirmed_ && !ConfirmDiscardChanges(session_, dialogs_)) {
         event->ignore();
         return;
     }

@@ -70,6 +70,12 @@ class CMainDialog : public QMainWindow, public EditorHost {
     void RunSave();
     void RunSaveAs();
     void RunExit();
+    // Takes the edit in the field that holds the focus, as leaving the field does (the
+    // header's comment, a model's comment, an editor page's entry). Every action that
+    // replaces the data set or ends the run calls it first: a shortcut, a menu or the close
+    // button leave the focus where it is, and the edit must count before the question
+    // whether unsaved changes may be lost.
+    void TakePendingEdit();
 
     // The status bar's last result.
     void ShowResult(const QString& text);
