@@ -76,6 +76,9 @@ class CMainDialog : public QMainWindow, public EditorHost {
     // button leave the focus where it is, and the edit must count before the question
     // whether unsaved changes may be lost.
     void TakePendingEdit();
+    // A window that only lays out pages for a printout ends without writing the settings or
+    // its own size and place: the user's settings are left as they are.
+    void EndWithoutSavingSettings() { finished_ = true; }
 
     // The status bar's last result.
     void ShowResult(const QString& text);
