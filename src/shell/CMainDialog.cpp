@@ -20,6 +20,7 @@
 #include "adapters/TransferEngine.h"
 #include "adapters/ui/CAdapterDialog.h"
 #include "common/Cp1252.h"
+#include "common/MessageText.h"
 #include "common/TextFormat.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
@@ -139,6 +140,12 @@ void CMainDialog::ShowResult(const QString& text) {
     // The first line stands in the bar; the whole text is its tooltip.
     resultLabel_->setText(text.section('\n', 0, 0).trimmed());
     resultLabel_->setToolTip(text);
+}
+
+void CMainDialog::WithdrawResult(const Message& shown) {
+    if (resultLabel_->toolTip() == DisplayText(MessageText(shown, session_.language))) {
+        ShowResult({});
+    }
 }
 
 void CMainDialog::ShowAdapterStatus() {

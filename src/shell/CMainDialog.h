@@ -50,6 +50,7 @@ class CMainDialog : public QMainWindow, public EditorHost {
     // showed before, or the first that exists; without any it is left out.
     void BuildTabs(int set) override;
     void PrintPage(QWidget& page, int model) override;
+    void WithdrawResult(const Message& shown) override;
     // After a data set arrived: its editor pages, its tab set and its first page.
     void ChooseTypeTabs();
     void CreateTypePages();
