@@ -43,9 +43,10 @@
 #include "shell/StepLabels.h"
 #include "shell/TabSets.h"
 
-CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
+CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs)
     : session_(session),
       dialogs_(dialogs, session.language),
+      printDialogs_(printDialogs),
       endProcess_([](int code) { std::exit(code); }) {
     qtTranslation_.Apply(session_.settings.language);
     dialogs_.SetResultSink([this](const std::string& text) { ShowResult(DisplayText(text)); });
@@ -373,7 +374,7 @@ void CMainDialog::SelectTab(int position) {
 }
 
 void CMainDialog::PrintPage(QWidget& page, int model) {
-    PrintEditorPage(session_, dialogs_, page, model);
+    PrintEditorPage(session_, dialogs_, printDialogs_, page, model);
 }
 
 void CMainDialog::CreateTypePages() {

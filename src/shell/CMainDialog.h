@@ -12,6 +12,7 @@
 #include "adapters/Clock.h"
 #include "adapters/ModuleAccess.h"
 #include "editors/EditorHost.h"
+#include "pages/printing/PrintDialogs.h"
 #include "shell/MainMenu.h"
 #include "shell/QtTranslation.h"
 #include "shell/ResultDialogs.h"
@@ -35,12 +36,15 @@ class CMainDialog : public QMainWindow, public EditorHost {
     // The models page is tab 1 of every tab set with a data set.
     static constexpr int kModelsTab = 1;
 
-    CMainDialog(Session& session, UserDialogs& dialogs);
+    // The print dialogs default to none: such a window prints nothing.
+    CMainDialog(Session& session, UserDialogs& dialogs,
+                PrintDialogs& printDialogs = NoPrintDialogs());
     ~CMainDialog() override;
 
     Session& session() { return session_; }
     // The dialogs of the run; what they report also becomes the status bar's last result.
     UserDialogs& dialogs() override { return dialogs_; }
+    PrintDialogs& printDialogs() { return printDialogs_; }
     const MainMenu& menu() const { return menu_; }
 
     // Shows the page the tab-to-page map names for a tab position.
@@ -159,6 +163,7 @@ class CMainDialog : public QMainWindow, public EditorHost {
 
     Session& session_;
     ResultDialogs dialogs_;
+    PrintDialogs& printDialogs_;
     MainMenu menu_;
     QtTranslation qtTranslation_;
     StepLabels* steps_ = nullptr;
