@@ -28,22 +28,30 @@ void AddLogicSwitch(PageBuilder& page, int number, int offset) {
     const std::string name = "Ls" + N(number);
     page.Group("Logic LSW " + N(number))
         .Choice(name + " A Schalter", offset, LogicInputAList())
+        .Label("A Schalter")
         .Choice(name + " A Position", offset, SwitchPositionsNullClear())
+        .Label("A Position")
         .Choice(name + " B Schalter", offset + 2, LogicInputBList())
+        .Label("B Schalter")
         .Choice(name + " B Position", offset + 2, SwitchPositionsNullClear())
-        .Choice(name + " Verknüpfung", offset + 2, LogicOperatorList());
+        .Label("B Position")
+        .Choice(name + " Verknüpfung", offset + 2, LogicOperatorList())
+        .Label("Verknüpfung");
 }
 
 // Timer `number`: mode byte, start switch, companion byte, reset switch, time.
 void AddTimer(PageBuilder& page, int number, int modeOffset) {
     const std::string prefix = "Stopuhr " + N(number) + "/";
     page.Group("Stopuhr " + N(number));
-    AddSwitch(page, prefix + " Start", modeOffset + 1, SwitchSet::Start);
-    AddSwitch(page, prefix + " Reset", modeOffset + 3, SwitchSet::Plain);
+    AddSwitch(page, prefix + " Start", modeOffset + 1, SwitchSet::Start, false, "Start");
+    AddSwitch(page, prefix + " Reset", modeOffset + 3, SwitchSet::Plain, false, "Reset");
     page.Choice(prefix + " Modus", modeOffset, number == 3 ? Timer3ModeList() : TimerModeList())
+        .Label("Modus")
         .Timer(prefix, modeOffset + 4)
+        .Label("Zeit")
         .ShownOnly()
-        .Unsigned(prefix + " Begleitbyte", modeOffset + 2, 0, 255);
+        .Unsigned(prefix + " Begleitbyte", modeOffset + 2, 0, 255)
+        .Label("Begleitbyte");
 }
 
 void AddChannels(PageBuilder& page) {

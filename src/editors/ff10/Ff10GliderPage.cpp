@@ -24,7 +24,8 @@ void AddConditionGroup(PageBuilder& page, const std::string& group, int first, i
         page.VariantFromHere(c);
         for (std::size_t k = 0; k < prefixes.size(); ++k) {
             page.Signed(prefixes[k] + kConditions[static_cast<std::size_t>(c)],
-                        first + stride * c + static_cast<int>(k), -100, 100);
+                        first + stride * c + static_cast<int>(k), -100, 100)
+                .Label(prefixes[k]);
         }
     }
     page.VariantFromHere(-1);
@@ -38,10 +39,11 @@ void AddCamberTrim(PageBuilder& page) {
     page.Group("Wölb-Trimm");
     for (int c = 0; c < static_cast<int>(kConditions.size()); ++c) {
         const std::string& condition = kConditions[static_cast<std::size_t>(c)];
-        page.VariantFromHere(c).Choice("Wölb-Trimm Geber " + condition, 351 + 8 * c,
-                                       CamberControllerList());
+        page.VariantFromHere(c)
+            .Choice("Wölb-Trimm Geber " + condition, 351 + 8 * c, CamberControllerList())
+            .Label("Wölb-Trimm Geber");
         for (int k = 0; k < 6; ++k) {
-            page.Signed(prefixes[k] + condition, 353 + 8 * c + k, -100, 100);
+            page.Signed(prefixes[k] + condition, 353 + 8 * c + k, -100, 100).Label(prefixes[k]);
         }
     }
     page.VariantFromHere(-1);

@@ -23,52 +23,66 @@ std::string N(int number) {
     return std::to_string(number);
 }
 
+const std::string& Condition(int condition) {
+    return kConditions[static_cast<std::size_t>(condition)];
+}
+
+// A curve for each of the first `conditions` flight conditions: point p of condition c at
+// first + stride x c + p, "<name> <p+1> <condition>", refused under `refusal` in place of
+// the name where the record description gives another.
+struct Curve {
+    const char* name;
+    int conditions;
+    int first;
+    int stride;
+    int points;
+    codec::ByteFormat format;
+    int min;
+    int max;
+    const char* refusal = nullptr;
+};
+
+void AddCurve(PageBuilder& page, const Curve& curve) {
+    page.Group(curve.name);
+    for (int c = 0; c < curve.conditions; ++c) {
+        page.VariantFromHere(c);
+        for (int point = 0; point < curve.points; ++point) {
+            const std::string number = " " + N(point + 1);
+            page.Number(curve.name + number + " " + Condition(c),
+                        curve.first + curve.stride * c + point, curve.format, curve.min, curve.max)
+                .Label(curve.name + number);
+            if (curve.refusal != nullptr) {
+                page.Refusal(curve.refusal + number + " " + Condition(c));
+            }
+        }
+    }
+}
+
 void AddCurves(PageBuilder& page) {
-    page.Group("Pitchkurve");
-    for (int c = 0; c < 5; ++c) {
-        page.VariantFromHere(c);
-        for (int point = 0; point < 7; ++point) {
-            page.Number("Pitchkurve " + N(point + 1) + " " + kConditions[c], 263 + 12 * c + point,
-                        codec::kMinusHundred, -100, 100);
-        }
-    }
-    page.Group("Gaskurve");
-    for (int c = 0; c < kThrottleConditions; ++c) {
-        page.VariantFromHere(c);
-        for (int point = 0; point < 7; ++point) {
-            page.HalfPercent("Gaskurve " + N(point + 1) + " " + kConditions[c],
-                             323 + 12 * c + point);
-        }
-    }
-    page.Group("RevoMix");
-    for (int c = 0; c < kRevolutionConditions; ++c) {
-        page.VariantFromHere(c);
-        for (int point = 0; point < 5; ++point) {
-            page.Signed("RevoMix " + N(point + 1) + " " + kConditions[c], 234 + 5 * c + point, -100,
-                        100)
-                .Refusal("RevoMix Normal " + N(point + 1) + " " + kConditions[c]);
-        }
-    }
-    page.Group("Needl");
-    for (int c = 0; c < kThrottleConditions; ++c) {
-        page.VariantFromHere(c);
-        for (int point = 0; point < 5; ++point) {
-            page.HalfPercent("Needl " + N(point + 1) + " " + kConditions[c], 382 + 5 * c + point);
-        }
-    }
+    constexpr int kHalves = 200;
+    AddCurve(page, {"Pitchkurve", 5, 263, 12, 7, codec::kMinusHundred, -100, 100});
+    AddCurve(page, {"Gaskurve", kThrottleConditions, 323, 12, 7, codec::kHalfPercent, 0, kHalves});
+    AddCurve(page, {"RevoMix", kRevolutionConditions, 234, 5, 5, codec::kSigned, -100, 100,
+                    "RevoMix Normal"});
+    AddCurve(page, {"Needl", kThrottleConditions, 382, 5, 5, codec::kHalfPercent, 0, kHalves});
     page.Group("GasMix");
     for (int c = 0; c < kThrottleConditions; ++c) {
         page.VariantFromHere(c)
-            .HalfPercent("GasMix Roll " + kConditions[c], 180 + 3 * c)
-            .HalfPercent("GasMix Nick " + kConditions[c], 181 + 3 * c)
-            .Signed("GasMix Heck " + kConditions[c], 182 + 3 * c, -100, 100);
+            .HalfPercent("GasMix Roll " + Condition(c), 180 + 3 * c)
+            .Label("GasMix Roll")
+            .HalfPercent("GasMix Nick " + Condition(c), 181 + 3 * c)
+            .Label("GasMix Nick")
+            .Signed("GasMix Heck " + Condition(c), 182 + 3 * c, -100, 100)
+            .Label("GasMix Heck");
     }
     // The low side keeps its direction in bit 7 (set in every default block).
     page.Group("Pitchweg");
     for (int c = 0; c < 5; ++c) {
         page.VariantFromHere(c)
-            .Unsigned("Pitchweg Low " + kConditions[c], 164 + 2 * c, 60, 100, 0x7F)
-            .Unsigned("Pitchweg High " + kConditions[c], 165 + 2 * c, 60, 100, 0x7F);
+            .Unsigned("Pitchweg Low " + Condition(c), 164 + 2 * c, 60, 100, 0x7F)
+            .Label("Pitchweg Low")
+            .Unsigned("Pitchweg High " + Condition(c), 165 + 2 * c, 60, 100, 0x7F)
+            .Label("Pitchweg High");
     }
     page.VariantFromHere(-1);
 }
@@ -78,9 +92,9 @@ void AddOffsets(PageBuilder& page, const PageTable& ff9Heli) {
     page.Group("Offset").Reuse(ff9Heli, HeliFromFf9(), InGroup("Offset"));
     for (int c = 1; c < 5; ++c) {
         const int first = 250 + 3 * (c - 1);
-        page.Signed("Offset Roll " + kConditions[c], first, -120, 120)
-            .Signed("Offset Nick " + kConditions[c], first + 1, -120, 120)
-            .Signed("Offset Heck " + kConditions[c], first + 2, -120, 120);
+        page.Signed("Offset Roll " + Condition(c), first, -120, 120)
+            .Signed("Offset Nick " + Condition(c), first + 1, -120, 120)
+            .Signed("Offset Heck " + Condition(c), first + 2, -120, 120);
     }
 }
 
@@ -90,12 +104,15 @@ void AddDelays(PageBuilder& page, const PageTable& ff9Heli) {
         .Unsigned("Delay Gas", 372, 0, 100)
         .Reuse(ff9Heli, fromFf9, Keyed({"Delay Ail"}))
         .Refusal("Delay Roll")
+        .Label("Delay Roll")
         .EnabledForTypes({kHeliH1})
         .Reuse(ff9Heli, fromFf9, Keyed({"Delay Ele"}))
         .Refusal("Delay Nick")
+        .Label("Delay Nick")
         .EnabledForTypes({kHeliH1})
         .Reuse(ff9Heli, fromFf9, Keyed({"Delay Rud"}))
         .Refusal("Delay Heck")
+        .Label("Delay Heck")
         .Unsigned("Delay Pitch", 174, 0, 100);
 }
 
@@ -119,7 +136,8 @@ PageTable Build() {
     AddCurves(page);
     page.Group("Autorotation")
         .Reuse(ff9Heli, fromFf9, InGroup("Gaskpos. Autorot."))
-        .Refusal("Autorotation");
+        .Refusal("Autorotation")
+        .Label("Autorotation");
     AddOffsets(page, ff9Heli);
     AddDelays(page, ff9Heli);
     for (const char* group : {"Governor Schalter", "Governor"}) {
@@ -128,9 +146,11 @@ PageTable Build() {
     page.Group("Hover Gas")
         .Reuse(ff9Heli, fromFf9, InGroup("Hover Gas"))
         .Refusal("Schwebegas")
+        .Label("Schwebegas")
         .Group("Hover Pitch")
         .Reuse(ff9Heli, fromFf9, InGroup("Hover Pitch"))
-        .Refusal("Schwebepitch");
+        .Refusal("Schwebepitch")
+        .Label("Schwebepitch");
     return page.Build();
 }
 

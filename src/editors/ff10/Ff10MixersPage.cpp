@@ -29,8 +29,8 @@ void AddLinearMixer(PageBuilder& page, int number) {
     page.Reuse(ff9Mixers, fromFf9, Keyed({name + " L", name + " R", name + " Offset"}));
 }
 
-// Curve mixers 5 to 8, eight bytes each: master and slave, switch, a byte the page
-// leaves, five points.
+// Curve mixers 5 to 8, eight bytes each: on flag, master and slave (one byte, as the
+// linear mixers'), switch, a byte the page leaves, five points.
 void AddCurveMixer(PageBuilder& page, int number) {
     const std::string name = "Mischer " + std::to_string(number);
     const int offset = kFirstCurveMixer + 8 * (number - 5);
@@ -38,9 +38,9 @@ void AddCurveMixer(PageBuilder& page, int number) {
     if (number > kLastHeliMixer) {
         page.ShownFromHereForHeli(false);
     }
-    page.Choice(name + " Master", offset, ff9::MixerMasterList())
+    page.Flag(name + " Ein", offset, 0x80)
+        .Choice(name + " Master", offset, ff9::MixerMasterList())
         .Choice(name + " Slave", offset, ff9::MixerSlaveList())
-        .Flag(name + " Ein", offset, 0x80)
         .Flag(name + " Link", kLinkBits, static_cast<Byte>(1 << (number - 1)));
     AddSwitch(page, name, offset + 1, SwitchSet::Mixer, true);
     page.SignedCurve(name + " - ", offset + 3, -100, 100);

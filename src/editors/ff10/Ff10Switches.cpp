@@ -8,17 +8,21 @@
 
 namespace ff10 {
 
-void AddSwitch(PageBuilder& page, const std::string& name, int offset, SwitchSet set,
-               bool nullAll) {
+void AddSwitch(PageBuilder& page, const std::string& name, int offset, SwitchSet set, bool nullAll,
+               const std::string& label) {
+    const std::string caption = label.empty() ? name : label;
     const ChoiceList& list = set == SwitchSet::Start   ? StartSwitchList()
                              : set == SwitchSet::Mixer ? MixerSwitchList()
                                                        : SwitchList();
     page.Choice(name + " Schalter", offset, list)
+        .Label(caption + " Schalter")
         .Choice(name + " Position", offset,
                 nullAll ? SwitchPositionsNullAll() : SwitchPositionsNullClear())
+        .Label(caption + " Position")
         .ShownIf(set == SwitchSet::Start ? HoldsOtherSwitchNotPower : HoldsOtherSwitch)
         .Choice(name + " Position Ls", offset,
                 nullAll ? LogicPositionsNullAll() : LogicPositionsNullClear())
+        .Label(caption + " Position")
         .ShownIf(HoldsLogicSwitch);
 }
 

@@ -16,9 +16,10 @@ enum class SwitchSet {
 // A switch list at `offset` and its position lists, in the current group: "<name>
 // Schalter"; "<name> Position", six positions, shown for the switches A to H and the
 // stick; "<name> Position Ls", two positions, shown for a logic switch. "Null" is written as
-// no position or, with `nullAll`, as all positions.
+// no position or, with `nullAll`, as all positions. The labels begin with `label` (empty:
+// the name).
 void AddSwitch(PageBuilder& page, const std::string& name, int offset, SwitchSet set,
-               bool nullAll = false);
+               bool nullAll = false, const std::string& label = "");
 
 // The throttle cut of every program: switch at 129, position at 131 (FF9's field) with the
 // program's range.
