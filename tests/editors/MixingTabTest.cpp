@@ -111,7 +111,7 @@ TEST(EditorFamilyRegistry, OneRowPerFamily) {
     } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", false},
                  {"FX18V1/2  ", false, "FX18", false},  {"FF9       ", false, "FF9", true},
                  {"FF9 Super ", true, "FF9", true},     {"FF9 Super ", false, nullptr, false},
-                 {"FF10      ", false, "FF10", false},  {"FC28V3    ", true, nullptr, false},
+                 {"FF10      ", false, "FF10", true},   {"FC28V3    ", true, nullptr, false},
                  {"FC18V3", true, nullptr, false}};
     for (const auto& c : cases) {
         const EditorFamily* row = EditorFamilyRowFor(c.type, c.option);
