@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "editors/CommonLists.h"
+#include "editors/EditorTexts.h"
 #include "editors/PageBuilder.h"
 #include "editors/ff10/Ff10FromFf9.h"
 #include "editors/ff10/Ff10Lists.h"
@@ -108,7 +109,9 @@ PageTable Build() {
     const OffsetMap& fromFf9 = BaseFromFf9();
     PageBuilder page(kBasePage, "Grundeinstellungen");
     page.Types(ModelTypes());
-    page.Group("Name").Name("Modellname", 0, codec::NameFormat{NameCharset::Ff10, kNameLength});
+    page.Group("Name")
+        .Name("Modellname", 0, codec::NameFormat{NameCharset::Ff10, kNameLength})
+        .TooltipText(txt::kModelNameTooltip.number);
     page.Group("Modulation").Choice("Modulation", kModulationOffset, ModulationList());
     page.Group(kModelTypeField).ModelType(kModelTypeField, ModelTypes());
     for (int k = 1; k <= 3; ++k) {

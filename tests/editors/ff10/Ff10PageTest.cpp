@@ -119,6 +119,7 @@ TEST_F(Ff10PageFixture, TheBasePageShowsTheModelAndItsSwitches) {
     EXPECT_EQ(window->TabPages(), (std::vector<int>{0, 1, 2, kBase, kAcrobatic, kMixers, 3}));
     EXPECT_EQ(Page(kBase).modelList()->count(), 4);
     EXPECT_EQ(Edit(kBase, "Modellname")->maxLength(), 10);
+    EXPECT_EQ(Edit(kBase, "Modellname")->toolTip().toStdString(), session.language.GetText(226));
     EXPECT_EQ(List(kBase, "Stopuhr 1/ Start Schalter")->count(), 13);
     StartEditing();
     EXPECT_EQ(window->tabBar()->count(), 3);
