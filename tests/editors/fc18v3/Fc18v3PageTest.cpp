@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Fc18v3DataSet.h"
+#include "Fc18v3Host.h"
 #include "editors/CurveGraphWidget.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
@@ -25,42 +26,7 @@
 // The FC18V3 base page driven headless, with a stand-in for the main window.
 namespace {
 
-class FakeHost : public EditorHost {
-  public:
-    explicit FakeHost(const std::filesystem::path& folder) : language_(folder) {
-        CopyLanguageFiles(folder);
-        language_.LoadLanguage(1);
-    }
-
-    CamPacData& data() override { return data_; }
-    const TransmitterCatalogue& catalogue() const override { return catalogue_; }
-    const LanguageTable& language() const override { return language_; }
-    UserDialogs& dialogs() override { return dialogs_; }
-    std::vector<int> TabPages() const override { return tabs_; }
-    void SetTabPage(int position, int pageNumber) override {
-        tabs_[static_cast<std::size_t>(position)] = pageNumber;
-    }
-    bool HasPage(int pageNumber) const override { return pageNumber == fc18v3::kBasePage; }
-    int CurrentTab() const override { return current_; }
-    void SelectTab(int position) override { current_ = position; }
-    // Normal set: get data, models, content, base page, save (no mixing page exists yet).
-    void BuildTabs(int set) override {
-        sets.push_back(set);
-        tabs_ = set == 2 ? std::vector<int>{10} : std::vector<int>{0, 1, 2, 10, 3};
-    }
-    void PrintPage(QWidget&, int model) override { printed.push_back(model); }
-
-    std::vector<int> sets;
-    std::vector<int> printed;
-    ScriptedDialogs dialogs_;
-
-  private:
-    CamPacData data_ = Fc18v3DataSet();
-    TransmitterCatalogue catalogue_;
-    LanguageTable language_;
-    std::vector<int> tabs_ = {0, 1, 2, 10, 3};
-    int current_ = 3;
-};
+using FakeHost = Fc18v3Host;
 
 struct Fc18v3PageFixture : testing::Test {
     Fc18v3PageFixture() {
@@ -188,16 +154,16 @@ TEST_F(Fc18v3PageFixture, MixerOneSwapsRatesForItsCurve) {
     EXPECT_FALSE(Edit("Mischer 1 Kurve 1")->isHidden());
 }
 
-// A new mixing program rewrites the program bytes; while no mixing page exists, no tab is
-// taken over for it.
-TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndLeavesTheTabs) {
+// A new mixing program rewrites the program bytes, and the tab after the base page shows
+// the program's page.
+TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndChoosesItsPage) {
     StartEditing();
     EXPECT_FALSE(page->Control("Mixtrimm 1")->isEnabled());
     Choose("Mischprogramm", List("Mischprogramm")->itemText(9));
     EXPECT_EQ(SlotByte(115), 9);
     EXPECT_EQ(SlotByte(162), 100);
     EXPECT_EQ(SlotByte(56), 100);
-    EXPECT_EQ(host.TabPages(), std::vector<int>{10});
+    EXPECT_EQ(host.TabPages(), (std::vector<int>{10, 12}));
     EXPECT_TRUE(page->Control("Mixtrimm 1")->isEnabled());
 }
 
@@ -296,33 +262,43 @@ TEST(PageElements, NotesAndTheCurveGraph) {
     EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
 }
 
-// In the main window: while the FC18V3 mixing pages are still to come, the tab after the
-// base page is the save page, and neither a model's program nor edit mode takes it over.
-TEST(Fc18v3MainWindow, TheTabsStaySafeWithoutMixingPages) {
+// In the main window the tab after the base page follows the selected model's program, in
+// the normal set and while editing, on the base page and on the mixing page itself.
+TEST(Fc18v3MainWindow, TheMixingTabFollowsTheProgram) {
     TempFolder folder;
     CopyLanguageFiles(folder.path());
     Session session{folder.path()};
     session.language.LoadLanguage(1);
     session.data = Fc18v3DataSet();
     session.data.modelSlots.Slot(1)[115] = 9;  // model 2: Heli 1
+    session.data.modelSlots.Slot(2)[115] = 3;  // model 3: Segler 2
     ScriptedDialogs dialogs;
     CMainDialog window(session, dialogs);
     window.ChooseTypeTabs();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
     auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kBasePage));
     ASSERT_NE(base, nullptr);
     base->modelList()->setCurrentRow(1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 12, 3}));
     base->editToggle()->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), std::vector<int>{10});
-    EXPECT_EQ(window.tabBar()->count(), 1);
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 12}));
+    EXPECT_EQ(window.tabBar()->count(), 2);
+    window.SelectTab(1);
+    QCoreApplication::processEvents();
+    auto* heli = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kHeliPage));
+    ASSERT_NE(heli, nullptr);
+    EXPECT_EQ(window.currentPage(), fc18v3::kHeliPage);
+    heli->modelList()->setCurrentRow(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 16}));
+    EXPECT_EQ(window.currentPage(), fc18v3::kSegler2Page);
     base->revertButton()->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
     EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
 }
 
