@@ -25,5 +25,6 @@ class JsonWriter {
     bool needComma_ = false;
 };
 
-// A UTF-8 text as a JSON string literal, quotes included.
+// A UTF-8 text as a JSON string literal, quotes included; a byte that is not part of
+// well-formed UTF-8 becomes U+FFFD.
 std::string JsonQuoted(std::string_view utf8);

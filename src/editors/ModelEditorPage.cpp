@@ -180,11 +180,19 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     QFormLayout* form = nullptr;
     QGroupBox* currentBox = nullptr;
     std::string currentGroup;
+    std::string currentBoxName;
     std::size_t column = 0;
     for (const Field& field : table_.fields) {
+        const bool nextGroup = !field.IsShownOnly() && field.group != currentGroup;
+        if (form != nullptr && nextGroup && !field.box.empty() && field.box == currentBoxName) {
+            // another commit handler in the same box
+            currentGroup = field.group;
+            boxes_.emplace_back(field.group, currentBox);
+        }
         if (form == nullptr || (!field.IsShownOnly() && field.group != currentGroup)) {
             currentGroup = field.group;
-            auto* box = new QGroupBox(QString::fromStdString(field.group), area);
+            currentBoxName = field.Box();
+            auto* box = new QGroupBox(QString::fromStdString(field.Box()), area);
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
@@ -282,8 +290,10 @@ void ModelEditorPage::ConnectControl(std::size_t index) {
             }
         });
         if (policy.trigger == GroupPolicy::Trigger::EveryKeystroke) {
-            connect(edit, &QLineEdit::textEdited, this, [this, index] {
-                if (!showing_) {
+            // A text on its way to a number ("", "-") waits for the next key; leaving the
+            // field commits it as it stands.
+            connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+                if (!showing_ && ParseEntry(*controls_[index].field, text.toStdString()).ok()) {
                     CommitFrom(controls_[index]);
                 }
             });
@@ -381,7 +391,11 @@ void ModelEditorPage::ShowModel() {
         SetReadOnly(control.widget, !editing || field.IsShownOnly());
         const FieldValue value = DecodeField(field, record);
         if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
-            edit->setText(QString::fromStdString(ShowField(field, value)));
+            // Setting the same text again would move the cursor of a field being typed in.
+            const QString text = QString::fromStdString(ShowField(field, value));
+            if (edit->text() != text) {
+                edit->setText(text);
+            }
         } else if (auto* list = qobject_cast<QComboBox*>(control.widget)) {
             list->setCurrentIndex(static_cast<int>(value.number));
         } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {

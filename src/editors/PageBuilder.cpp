@@ -19,7 +19,12 @@ PageBuilder::PageBuilder(int pageNumber, std::string caption) {
 }
 
 PageBuilder& PageBuilder::Group(std::string name) {
+    return Group(std::move(name), "");
+}
+
+PageBuilder& PageBuilder::Group(std::string name, std::string box) {
     group_ = std::move(name);
+    box_ = std::move(box);
     enabledFromHere_.clear();
     enabledFromHereTypes_.clear();
     return *this;
@@ -41,6 +46,7 @@ PageBuilder& PageBuilder::DefaultPolicy(const GroupPolicy& policy) {
 
 PageBuilder& PageBuilder::Push(Field field) {
     field.group = group_;
+    field.box = box_;
     field.enabledIf = enabledFromHere_;
     field.enabledForTypes = enabledFromHereTypes_;
     field.types = types_;

@@ -16,6 +16,9 @@ class PageBuilder {
 
     // Following fields commit in this group; rules set with EnabledFromHere end here.
     PageBuilder& Group(std::string name);
+    // A group shown in a box with other groups (a mixer whose switch, functions and rate
+    // commit apart): consecutive groups with the same box share it.
+    PageBuilder& Group(std::string name, std::string box);
     // Following fields are shown only.
     PageBuilder& ShownOnly();
     // The policy of the current group, or of every group that names none.
@@ -109,6 +112,7 @@ class PageBuilder {
 
     PageTable page_;
     std::string group_;
+    std::string box_;
     std::vector<FieldRule> enabledFromHere_;
     std::vector<int> enabledFromHereTypes_;
     const ModelTypeTable* types_ = nullptr;

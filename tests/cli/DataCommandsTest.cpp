@@ -170,12 +170,34 @@ TEST_F(DataCommands, ASavedModelLoadsIntoAnotherModel) {
 
 TEST_F(DataCommands, ModelNumbersOutsideTheListAreText124) {
     const std::string file = NewFile("FC18V3    ", 512, "a.rom");
-    for (const char* number : {"0", "3", "x"}) {
+    for (const char* number : {"0", "3", "x", "-2147483648", "-2147483649", "4294967297"}) {
         const CommandRun saved = Call(RunModelSaveCommand, {file, number, Path("m.mdl"), "--json"});
         EXPECT_EQ(saved.status, 1) << number;
         EXPECT_EQ(saved.out, ErrorJson(124, "Diese Modellnummer gibt es nicht.")) << number;
         EXPECT_FALSE(std::filesystem::exists(Path("m.mdl")));
     }
+}
+
+// A text that asks for a width of gigabytes is not shown: the failure names the faulty
+// text of the language file instead, and the command ends at once with status 1.
+TEST_F(DataCommands, AFaultyLanguageTextIsNamedInTheFailure) {
+    const std::string file = NewFile("FC18V3    ", 512, "a.rom");
+    std::ifstream in(folder / "Deutsch.lng", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    in.close();
+    lines.at(124) = "Modell %1000000000s fehlt";
+    std::ofstream out(folder / "Deutsch.lng", std::ios::binary);
+    for (const std::string& line : lines) {
+        out << line << "\n";
+    }
+    out.close();
+    const CommandRun saved = Call(RunModelSaveCommand, {file, "9", Path("m.mdl"), "--json"});
+    EXPECT_EQ(saved.status, 1);
+    EXPECT_EQ(saved.out, ErrorJson(124, "Language-Datei fehlerhaft (Text Nr.: 124)."));
+    EXPECT_FALSE(std::filesystem::exists(Path("m.mdl")));
 }
 
 TEST_F(DataCommands, ModelLoadRefusesAModelOfAnotherType) {
@@ -201,9 +223,12 @@ TEST_F(DataCommands, CompareModelsCountsDifferencesLeavingOutTheNames) {
               "{\"differences\": 2}\n");
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "2"}).out,
               "Modell 1 und Modell 2 sind gleich (ohne Modellnamen).\n");
-    const CommandRun outside = Call(RunCompareModelsCommand, {Path("c.rom"), "1", "7", "--json"});
-    EXPECT_EQ(outside.status, 1);
-    EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    for (const char* other : {"7", "-2147483648"}) {
+        const CommandRun outside =
+            Call(RunCompareModelsCommand, {Path("c.rom"), "1", other, "--json"});
+        EXPECT_EQ(outside.status, 1);
+        EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    }
 }
 
 }  // namespace

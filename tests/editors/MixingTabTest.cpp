@@ -110,7 +110,7 @@ TEST(EditorFamilyRegistry, OneRowPerFamily) {
         bool option;
         const char* family;  // nullptr: none
         bool pages;
-    } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", false},
+    } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", true},
                  {"FX18V1/2  ", false, "FX18", false},  {"FF9       ", false, "FF9", true},
                  {"FF9 Super ", true, "FF9", true},     {"FF9 Super ", false, nullptr, false},
                  {"FF10      ", false, "FF10", false},  {"FC28V3    ", true, nullptr, false},
