@@ -1,7 +1,5 @@
 #include "editors/GroupCommit.h"
 
-#include <algorithm>
-
 #include "editors/FieldCodec.h"
 
 namespace {
@@ -44,32 +42,6 @@ void ApplyExclusions(const PageTable& page, const Field& field, const FieldValue
     }
 }
 
-bool SharesBits(const Field& one, const Field& other) {
-    for (const BitRef& mine : one.codec->OwnedBits(one)) {
-        for (const BitRef& theirs : other.codec->OwnedBits(other)) {
-            if (mine.offset == theirs.offset && (mine.mask & theirs.mask) != 0) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-// Two fields of a group may show one byte in two ways ("Unt.%" and "Ob.%" = 100 - it).
-// After one of them is written, a later one the user left as it was takes the new state,
-// so that its old value does not undo the write.
-void FollowWrittenBits(const Field& written, ModelRecord record, GroupInput& pending,
-                       const GroupInput& before, std::size_t from) {
-    for (std::size_t j = from; j < pending.size(); ++j) {
-        auto& [other, value] = pending[j];
-        const auto shown = std::find_if(before.begin(), before.end(),
-                                        [&](const auto& entry) { return entry.first == other; });
-        if (shown != before.end() && value == shown->second && SharesBits(written, *other)) {
-            value = DecodeField(*other, record);
-        }
-    }
-}
-
 }  // namespace
 
 GroupInput CurrentGroupInput(const PageTable& page, const std::string& group,
@@ -101,16 +73,12 @@ Status CommitGroup(const PageTable& page, const std::string& group, const GroupI
         hooks->beforeWrite(record, input);
     }
     GroupInput values = input;
-    const GroupInput before = CurrentGroupInput(page, group, record);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Field* field = values[i].first;
         const FieldValue value = values[i].second;
         const bool changed = DecodeField(*field, record) != value;
         if (Status written = CheckAndWriteField(*field, value, record, policy); !written) {
             return written;
-        }
-        if (changed) {
-            FollowWrittenBits(*field, record, values, before, i + 1);
         }
         if (IsFieldShown(*field, record) && IsFieldEnabled(*field, record)) {
             ApplyExclusions(page, *field, value, changed, record, values);

@@ -46,6 +46,7 @@ MixerRows::MixerRows(PageBuilder& page, bool tooltips) : page_(page), tooltips_(
 
 MixerRows& MixerRows::Row(const std::string& caption) {
     page_.Group(caption);
+    caption_ = caption;
     keyPrefix_ = Collapsed(caption);
     return *this;
 }
@@ -102,6 +103,7 @@ MixerRows& MixerRows::Neutral(int leftOffset, int rightOffset) {
 }
 
 MixerRows& MixerRows::HundredMinus(const std::string& label, int offset) {
+    page_.Group(caption_ + " " + label, caption_);
     return WithinByte(label, offset, codec::kHundredMinus, kValueTip);
 }
 

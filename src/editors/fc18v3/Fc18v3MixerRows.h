@@ -35,7 +35,8 @@ class MixerRows {
     // A neutral point: a left and a right value field. Mixers that share one show it in
     // each of their rows.
     MixerRows& Neutral(int leftOffset, int rightOffset);
-    // The byte shown as 100 - its value.
+    // The byte shown as 100 - its value. It commits apart from the row's other fields,
+    // in the row's box, since one of them shows the same byte.
     MixerRows& HundredMinus(const std::string& label, int offset);
     // A number with the range the page tests and its tooltip.
     MixerRows& Ranged(const std::string& label, int offset, codec::ByteFormat format, int min,
@@ -58,6 +59,7 @@ class MixerRows {
 
     PageBuilder& page_;
     bool tooltips_;
+    std::string caption_;
     std::string keyPrefix_;
 };
 

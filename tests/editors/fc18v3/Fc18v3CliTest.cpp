@@ -108,7 +108,7 @@ TEST_F(Fc18v3Cli, LayoutGivesTheMixingPages) {
              "\"group\": \"57 Mischer V-Leitw.\", \"bytes\": [117], \"mask\": 8, \"range\": "
              "null, \"refusal\": null, \"kind\": \"list\", \"list\": [\"Aus\", \"Aktiv\"]}",
              "{\"key\": \"74 Wölbkl. Trimmung Ob.%\", \"page\": \"Mischprogramm Segler 5\", "
-             "\"group\": \"74 Wölbkl. Trimmung\", \"bytes\": [135], \"mask\": 255, \"range\": "
+             "\"group\": \"74 Wölbkl. Trimmung Ob.%\", \"bytes\": [135], \"mask\": 255, \"range\": "
              "[-27, 228], \"refusal\": null, \"kind\": \"signed 100-x\", \"list\": null}",
              "{\"key\": \"53 Bremskl. Weg Ob.%\", \"page\": \"Mischprogramm Segler 5\", "
              "\"group\": \"53 Bremskl. Weg\", \"bytes\": [50], \"mask\": 255, \"range\": "

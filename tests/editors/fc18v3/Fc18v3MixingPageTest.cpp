@@ -11,13 +11,22 @@
 #include <QMouseEvent>
 #include <memory>
 
-#include "Fc18v3Host.h"
+#include "Fc18v3DataSet.h"
+#include "PageDriving.h"
+#include "StandInHost.h"
 #include "editors/CurveGraphWidget.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/ModelFields.h"
+#include "editors/fc18v3/Fc18v3Pages.h"
 
 // A glider page and the heli page with its graph, driven headless with a stand-in host.
 namespace {
+
+// Normal set: get data, models, content, base page, mixing page, save.
+StandInHost FakeHost(const std::filesystem::path& folder) {
+    return StandInHost(folder, Fc18v3DataSet(), {0, 1, 2, 10, 11, 3}, {10, 11}, 2,
+                       {10, 11, 12, 13, 14, 15, 16});
+}
 
 struct MixingPageFixture : testing::Test {
     // Model 1 flies `program` (with its default bytes), model 2 "Heli R3".
@@ -33,35 +42,16 @@ struct MixingPageFixture : testing::Test {
         page->OnPageRefresh();
     }
 
-    QLineEdit* Edit(const std::string& key) {
-        auto* edit = qobject_cast<QLineEdit*>(page->Control(key));
-        EXPECT_NE(edit, nullptr) << key;
-        return edit;
-    }
-    QComboBox* List(const std::string& key) {
-        auto* list = qobject_cast<QComboBox*>(page->Control(key));
-        EXPECT_NE(list, nullptr) << key;
-        return list;
-    }
-    void Type(const std::string& key, const QString& text) {
-        QLineEdit* edit = Edit(key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    void Choose(const std::string& key, const QString& entry) {
-        QComboBox* list = List(key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
+    QLineEdit* Edit(const std::string& key) { return ControlOf<QLineEdit>(*page, key); }
+    QComboBox* List(const std::string& key) { return ControlOf<QComboBox>(*page, key); }
+    void Type(const std::string& key, const QString& text) { TypeInto(*page, key, text); }
+    void Choose(const std::string& key, const QString& entry) { ChooseIn(*page, key, entry); }
     Byte SlotByte(int offset) {
         return host.data().modelSlots.Slot(0)[static_cast<std::size_t>(offset)];
     }
 
     TempFolder folder;
-    Fc18v3Host host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     bool editing = true;
     std::shared_ptr<ModelEditor> editor;
     std::unique_ptr<ModelEditorPage> page;
@@ -215,7 +205,7 @@ TEST_F(HeliPageFixture, SwashplateTravelAndRefusals) {
 
 TEST(HeliPageOutsideEditMode, RestoresSilently) {
     TempFolder folder;
-    Fc18v3Host host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     host.data().modelSlots.Slot(0)[115] = 5;
     auto editor = std::make_shared<ModelEditor>(host.data(), fc18v3::Family());
     ModelEditorPage page(host, nullptr, fc18v3::HeliPage(), editor);

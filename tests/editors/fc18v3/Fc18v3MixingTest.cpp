@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "Fc18v3DataSet.h"
+#include "RecordVectors.h"
 #include "editors/FieldCodec.h"
-#include "editors/ModelEditor.h"
-#include "editors/ModelFields.h"
 #include "editors/codecs/FieldCodec.h"
 #include "editors/fc18v3/Fc18v3Pages.h"
 
@@ -16,7 +15,7 @@
 // description gives, written out here by hand.
 namespace {
 
-using Bytes = std::vector<std::pair<int, Byte>>;
+using Bytes = RecordBytes;
 
 constexpr Byte kSegler5 = 1;
 constexpr Byte kSegler4 = 2;
@@ -24,30 +23,10 @@ constexpr Byte kSegler2 = 3;
 constexpr Byte kMotorflug = 4;
 constexpr Byte kHeliR3 = 5;
 
-struct MixingFixture : testing::Test {
-    MixingFixture() { editor.StartEditing(); }
+// Model 0 in edit mode, its program chosen on the base page.
+struct MixingFixture : RecordEditing, testing::Test {
+    MixingFixture() : RecordEditing(Fc18v3DataSet(), fc18v3::Family(), kFc18v3RecordSize) {}
 
-    ModelRecord Slot() { return data.modelSlots.Slot(0); }
-    std::vector<Byte> SlotBytes() {
-        const ModelRecord slot = Slot();
-        return {slot.begin(), slot.begin() + kFc18v3RecordSize};
-    }
-    void Put(const Bytes& bytes) {
-        for (const auto& [offset, value] : bytes) {
-            Slot()[static_cast<std::size_t>(offset)] = value;
-        }
-    }
-    std::string Shown(const std::string& key) {
-        for (const ShownField& field : DescribeModel(fc18v3::Family(), Slot())) {
-            if (field.field->key == key) {
-                return field.shown;
-            }
-        }
-        return "(not shown)";
-    }
-    Status Enter(const std::string& key, const std::string& text) {
-        return AssignFields(editor, 0, {{key, text}});
-    }
     // The program with its default bytes, as the base page's list writes it.
     void ChooseProgram(Byte program) {
         const char* const names[] = {"Standard", "Segler 5",  "Segler 4",
@@ -55,9 +34,6 @@ struct MixingFixture : testing::Test {
         ASSERT_TRUE(Enter("Mischprogramm", names[program]).ok());
         ASSERT_EQ(Slot()[115], program);
     }
-
-    CamPacData data = Fc18v3DataSet();
-    ModelEditor editor{data, fc18v3::Family()};
 };
 
 // Record bytes (with the program in byte 115) -> shown -> an entry -> the bytes it writes;
@@ -80,15 +56,7 @@ class MixingVectorTest : public MixingFixture, public testing::WithParamInterfac
 TEST_P(MixingVectorTest, ShowsAndWritesItsBytes) {
     const Vector& v = GetParam();
     ChooseProgram(v.program);
-    Put(v.stored);
-    EXPECT_EQ(Shown(v.key), v.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : v.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(v.key, v.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal;
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectListed({v.key, v.stored, v.shown, v.entry, v.written});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -353,13 +321,7 @@ class MixingRefusalTest : public MixingFixture, public testing::WithParamInterfa
 TEST_P(MixingRefusalTest, WritesNothing) {
     const Refused& r = GetParam();
     ChooseProgram(r.program);
-    const std::vector<Byte> before = SlotBytes();
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    EXPECT_EQ(entered.error().text, -1);
-    EXPECT_EQ(entered.error().literal, r.prompt);
-    EXPECT_EQ(entered.error().subject, r.key);
-    EXPECT_EQ(SlotBytes(), before);
+    ExpectRefused({r.key, r.entry, -1, r.prompt});
 }
 
 std::string Between(int min, int max) {

@@ -12,7 +12,8 @@
 #include <memory>
 
 #include "Fc18v3DataSet.h"
-#include "Fc18v3Host.h"
+#include "PageDriving.h"
+#include "StandInHost.h"
 #include "editors/CurveGraphWidget.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
@@ -26,7 +27,12 @@
 // The FC18V3 base page driven headless, with a stand-in for the main window.
 namespace {
 
-using FakeHost = Fc18v3Host;
+// Normal set: get data, models, content, base page, mixing page, save; while editing the
+// base page and the mixing page.
+StandInHost FakeHost(const std::filesystem::path& folder) {
+    return StandInHost(folder, Fc18v3DataSet(), {0, 1, 2, 10, 11, 3}, {10, 11}, 2,
+                       {10, 11, 12, 13, 14, 15, 16});
+}
 
 struct Fc18v3PageFixture : testing::Test {
     Fc18v3PageFixture() {
@@ -35,36 +41,17 @@ struct Fc18v3PageFixture : testing::Test {
         page->OnPageRefresh();
     }
 
-    QLineEdit* Edit(const std::string& key) {
-        auto* edit = qobject_cast<QLineEdit*>(page->Control(key));
-        EXPECT_NE(edit, nullptr) << key;
-        return edit;
-    }
-    QComboBox* List(const std::string& key) {
-        auto* list = qobject_cast<QComboBox*>(page->Control(key));
-        EXPECT_NE(list, nullptr) << key;
-        return list;
-    }
-    void Type(const std::string& key, const QString& text) {
-        QLineEdit* edit = Edit(key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    void Choose(const std::string& key, const QString& entry) {
-        QComboBox* list = List(key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
+    QLineEdit* Edit(const std::string& key) { return ControlOf<QLineEdit>(*page, key); }
+    QComboBox* List(const std::string& key) { return ControlOf<QComboBox>(*page, key); }
+    void Type(const std::string& key, const QString& text) { TypeInto(*page, key, text); }
+    void Choose(const std::string& key, const QString& entry) { ChooseIn(*page, key, entry); }
     void StartEditing() { page->editToggle()->click(); }
     Byte SlotByte(int offset) {
         return host.data().modelSlots.Slot(0)[static_cast<std::size_t>(offset)];
     }
 
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     std::unique_ptr<ModelEditorPage> page;
 };
 
@@ -181,7 +168,7 @@ TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
 // whose fields all belong to another variant is hidden.
 TEST(VariantPage, ShowsOneConditionAtATime) {
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     const PageTable table = PageBuilder(10, "Varianten")
                                 .Variants("Flugzustand", {"Normal", "Start"})
                                 .Group("Offsets")
@@ -219,7 +206,7 @@ TEST(VariantPage, ShowsOneConditionAtATime) {
 // whose captions take the curve colours while the pointer is over the graph.
 TEST(PageElements, NotesAndTheCurveGraph) {
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     CurveGraph graph;
     graph.width = 195;
     graph.height = 175;
