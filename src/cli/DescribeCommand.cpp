@@ -58,8 +58,12 @@ std::string LayoutJson(const std::vector<ShownField>& fields) {
             w.Null();
         }
         w.Key("refusal");
-        const bool named =
-            !field.IsShownOnly() && (!field.ranges.empty() || codec.Kind() == "timer");
+        // The field exchange's prompt names no field.
+        const bool prompted =
+            field.exchangePrompt || shown.page->PolicyOf(field.group).rangeMessage ==
+                                        GroupPolicy::RangeMessage::ExchangePrompt;
+        const bool named = !field.IsShownOnly() &&
+                           ((!field.ranges.empty() && !prompted) || codec.Kind() == "timer");
         if (named) {
             w.String(field.refusal.empty() ? field.key : field.refusal);
         } else {
