@@ -75,10 +75,11 @@ TEST_F(Ff10Cli, SetReachesEveryFlightCondition) {
                   {rom.string(), "2", "Modelltyp=Heli HR3", "--out", written.string(), "--json"}),
               0)
         << out << err;
-    ASSERT_EQ(Run(RunSetCommand, {written.string(), "2", "Pitchkurve 1 Hold=-40",
-                                  "Gaskurve 2 Idle3=12.5", "RevoMix 3 Idle2=-7", "Needl 5 Idle1=80",
-                                  "Pitchweg Low Idle2=70", "--out", written.string(), "--json"}),
-              0)
+    ASSERT_EQ(
+        Run(RunSetCommand, {written.string(), "2", "Pitchkurve 1 Hold=-40", "Gaskurve 2 Idle3=12.5",
+                            "RevoMix 3 Idle2=-7", "Needl 5 Idle1=80", "Pitchweg Low Idle2=70",
+                            "Gaskurve 7 Normal=99.5", "--out", written.string(), "--json"}),
+        0)
         << out << err;
     ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json", "--layout"}), 0) << err;
     ExpectIn({
@@ -88,6 +89,7 @@ TEST_F(Ff10Cli, SetReachesEveryFlightCondition) {
         "\"RevoMix 3 Idle2\": -7",
         "\"Needl 5 Idle1\": 80.0",
         "\"Pitchweg Low Idle2\": 70",
+        "\"Gaskurve 7 Normal\": 99.5",
         "{\"key\": \"Pitchkurve 1 Hold\", \"page\": \"Mischprogramm Heli\", \"group\": "
         "\"Pitchkurve\", \"bytes\": [311], \"mask\": 255, \"range\": [-100, 100], \"refusal\": "
         "\"Pitchkurve 1 Hold\", \"kind\": \"unsigned -100\", \"list\": null}",
@@ -99,6 +101,16 @@ TEST_F(Ff10Cli, SetReachesEveryFlightCondition) {
         "{\"key\": \"Offset Roll Idle1\", \"page\": \"Mischprogramm Heli\", \"group\": "
         "\"Offset\", \"bytes\": [250], \"mask\": 255",
     });
+    // the first pitch point of each condition, 12 bytes apart from 263 on
+    const char* conditions[] = {"Normal", "Idle1", "Idle2", "Idle3", "Hold"};
+    const char* firstPoints[] = {"263", "275", "287", "299", "311"};
+    for (int c = 0; c < 5; ++c) {
+        const std::string layout =
+            std::string("{\"key\": \"Pitchkurve 1 ") + conditions[c] +
+            "\", \"page\": \"Mischprogramm Heli\", \"group\": \"Pitchkurve\", \"bytes\": [" +
+            firstPoints[c] + "]";
+        EXPECT_NE(out.find(layout), std::string::npos) << conditions[c];
+    }
     EXPECT_EQ(out.find("\"Expo Kanal 3\""), std::string::npos);
     EXPECT_EQ(out.find("\"Gaskurve 1 Hold\""), std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Ff10DataSet.h"
+#include "RecordVectors.h"
 #include "editors/ModelEditor.h"
 #include "editors/ModelFields.h"
 #include "editors/ff10/Ff10Pages.h"
@@ -14,74 +15,39 @@
 // description.
 namespace {
 
-using Bytes = std::vector<std::pair<int, Byte>>;
+using Bytes = RecordBytes;
 
 constexpr int kType = 10;
 
-struct Ff10Fixture : testing::Test {
-    Ff10Fixture() { editor.StartEditing(); }
+struct Ff10Fixture : testing::Test, RecordEditing {
+    Ff10Fixture() : RecordEditing(Ff10DataSet(), ff10::Family(), kFf10RecordSize) {}
 
-    ModelRecord Slot() { return data.modelSlots.Slot(0); }
-    std::vector<Byte> SlotBytes() {
-        const ModelRecord slot = Slot();
-        return {slot.begin(), slot.begin() + kFf10RecordSize};
-    }
     // Bytes into the record; a type byte comes in as a change of the model type, so that
     // the record holds its family's default block.
-    void Put(const Bytes& bytes) {
+    void Put(const Bytes& bytes) { RecordEditing::Put(WithType(bytes)); }
+    Bytes WithType(const Bytes& bytes) {
+        Bytes rest;
         for (const auto& [offset, value] : bytes) {
-            if (offset == kType) {
-                for (const ModelTypeEntry& type : ff10::ModelTypes().entries) {
-                    if (type.code == value) {
-                        EXPECT_TRUE(Enter("Modelltyp", type.text).ok());
-                    }
+            if (offset != kType) {
+                rest.emplace_back(offset, value);
+                continue;
+            }
+            for (const ModelTypeEntry& type : ff10::ModelTypes().entries) {
+                if (type.code == value) {
+                    EXPECT_TRUE(Enter("Modelltyp", type.text).ok());
                 }
-            } else {
-                Slot()[static_cast<std::size_t>(offset)] = value;
             }
         }
+        return rest;
     }
-    std::string Shown(const std::string& key) {
-        for (const ShownField& field : DescribeModel(ff10::Family(), Slot())) {
-            if (field.field->key == key) {
-                return field.shown;
-            }
-        }
-        return "(not shown)";
-    }
-    Status Enter(const std::string& key, const std::string& text) {
-        return AssignFields(editor, 0, {{key, text}});
-    }
-
-    CamPacData data = Ff10DataSet();
-    ModelEditor editor{data, ff10::Family()};
 };
-
-struct ListedField {
-    std::string key;
-    Bytes stored;
-    std::string shown;
-    std::string entry;
-    Bytes written;
-};
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
 
 class Ff10FieldTest : public Ff10Fixture, public testing::WithParamInterface<ListedField> {};
 
 TEST_P(Ff10FieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : f.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
+    ListedField f = GetParam();
+    f.stored = WithType(f.stored);
+    ExpectListed(f);
 }
 
 const Bytes kBlankName = {{0, ' '}, {1, ' '}, {2, ' '}, {3, ' '}, {4, ' '},
@@ -353,40 +319,12 @@ INSTANTIATE_TEST_SUITE_P(
         ListedField{"Mischer 8 Position Ls", {{243, 0x1E}}, "Down", "Null", {{243, 0x7E}}},
         ListedField{"Mischer 6 Ein", Heli(129, {{226, 0x01}}), "0", "1", {{226, 0x81}}}));
 
-// A refused entry: the text and the name it gives.
-struct RefusedEntry {
-    Bytes stored;
-    std::string key;
-    std::string entry;
-    int text;          // 219, 236, 237, or -1 for the program's own message
-    std::string name;  // the name of text 219, or the whole message
-    long long min = 0;
-    long long max = 0;
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
-    return out << r.key << " = " << r.entry;
-}
-
 class Ff10RefusalTest : public Ff10Fixture, public testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(Ff10RefusalTest, RefusesWithTheRecordsName) {
-    const RefusedEntry& r = GetParam();
-    Put(r.stored);
-    const std::vector<Byte> before = SlotBytes();
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    const Message& refusal = entered.error();
-    EXPECT_EQ(refusal.subject, r.key);
-    EXPECT_EQ(refusal.text, r.text);
-    if (r.text == 219) {
-        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
-    } else if (r.text < 0) {
-        EXPECT_EQ(refusal.literal, r.name);
-    }
-    EXPECT_EQ(SlotBytes(), before);
+    RefusedEntry r = GetParam();
+    r.stored = WithType(r.stored);
+    ExpectRefused(r);
 }
 
 std::string WrongEntry(const std::string& name) {
@@ -396,51 +334,51 @@ std::string WrongEntry(const std::string& name) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, Ff10RefusalTest,
     testing::Values(
-        RefusedEntry{{}, "Servoweg 1L", "141", 219, "Servoweg 1L", 0, 140},
-        RefusedEntry{{}, "Trimmrate 1", "41", 219, "Trimmrate 1", 1, 40},
-        RefusedEntry{{}, "Trimmung 1", "-121", 219, "Trimmung 1", -120, 120},
-        RefusedEntry{{}, "DualRate Up 1R", "141", 219, "DualRate Up 1R", 0, 140},
-        RefusedEntry{{}, "Expo Kanal 3", "101", 219, "Expo Kanal 3", -100, 100},
-        RefusedEntry{{}, "Stopuhr 1/ Zeit", "60:00", -1, WrongEntry("Stopuhr 1/ min")},
-        RefusedEntry{{}, "Stopuhr 3/ Zeit", "00:60", -1, WrongEntry("Stopuhr 3/ sek")},
-        RefusedEntry{{}, "Stopuhr 2/ Zeit", "123456:00", -1, WrongEntry("Stopuhr 2/ Zeit")},
-        RefusedEntry{{}, "DualRate Schalter 1", "Cond", 237, ""},
-        RefusedEntry{{{kType, 129}}, "DualRate Schalter 2", "THR", 236, ""},
-        RefusedEntry{{{kType, 129}}, "Expo Idle3 4", "101", 219, "Expo Idle3 4R", -100, 100},
+        RefusedEntry{"Servoweg 1L", "141", 219, "Servoweg 1L", 0, 140},
+        RefusedEntry{"Trimmrate 1", "41", 219, "Trimmrate 1", 1, 40},
+        RefusedEntry{"Trimmung 1", "-121", 219, "Trimmung 1", -120, 120},
+        RefusedEntry{"DualRate Up 1R", "141", 219, "DualRate Up 1R", 0, 140},
+        RefusedEntry{"Expo Kanal 3", "101", 219, "Expo Kanal 3", -100, 100},
+        RefusedEntry{"Stopuhr 1/ Zeit", "60:00", -1, WrongEntry("Stopuhr 1/ min")},
+        RefusedEntry{"Stopuhr 3/ Zeit", "00:60", -1, WrongEntry("Stopuhr 3/ sek")},
+        RefusedEntry{"Stopuhr 2/ Zeit", "123456:00", -1, WrongEntry("Stopuhr 2/ Zeit")},
+        RefusedEntry{"DualRate Schalter 1", "Cond", 237, ""},
+        RefusedEntry{"DualRate Schalter 2", "THR", 236, "", 0, 0, {{kType, 129}}},
+        RefusedEntry{"Expo Idle3 4", "101", 219, "Expo Idle3 4R", -100, 100, {{kType, 129}}},
         RefusedEntry{
-            {{kType, 129}}, "DualRate Cnt/Idle1 1", "141", 219, "DualRate Cnt/Idle1 1", 0, 140},
-        RefusedEntry{{}, "ThrCut", "41", 219, "ThrCut", 0, 40},
-        RefusedEntry{{}, "ThrCut", "-1", 219, "ThrCut", 0, 40},
-        RefusedEntry{{{kType, 1}}, "ThrCut", "31", 219, "ThrCut", -30, 30},
-        RefusedEntry{{{kType, 133}}, "ThrCut", "-31", 219, "ThrCut", -30, 30},
-        RefusedEntry{{}, "Kreisel 1 Up", "101", 219, "Kreisel 1 Up", 0, 100},
-        RefusedEntry{{}, "IdleDown", "41", 219, "IdleDown", 0, 40},
-        RefusedEntry{{{kType, 2}}, "Ele->Flap L Start", "101", 219, "Ele->Flap L Start", -100, 100},
-        RefusedEntry{{{kType, 2}},
-                     "Wölb-Trimm Quer L Landung",
+            "DualRate Cnt/Idle1 1", "141", 219, "DualRate Cnt/Idle1 1", 0, 140, {{kType, 129}}},
+        RefusedEntry{"ThrCut", "41", 219, "ThrCut", 0, 40},
+        RefusedEntry{"ThrCut", "-1", 219, "ThrCut", 0, 40},
+        RefusedEntry{"ThrCut", "31", 219, "ThrCut", -30, 30, {{kType, 1}}},
+        RefusedEntry{"ThrCut", "-31", 219, "ThrCut", -30, 30, {{kType, 133}}},
+        RefusedEntry{"Kreisel 1 Up", "101", 219, "Kreisel 1 Up", 0, 100},
+        RefusedEntry{"IdleDown", "41", 219, "IdleDown", 0, 40},
+        RefusedEntry{"Ele->Flap L Start", "101", 219, "Ele->Flap L Start", -100, 100, {{kType, 2}}},
+        RefusedEntry{"Wölb-Trimm Quer L Landung",
                      "-101",
                      219,
                      "Wölb-Trimm Quer L Landung",
                      -100,
-                     100},
-        RefusedEntry{{{kType, 2}}, "Butterfly Flap", "126", 219, "Butterfly Flap", -125, 125},
-        RefusedEntry{{{kType, 2}}, "Butterfly2 Spoi", "-1", 219, "Butterfly2 Spoi", 0, 100},
-        RefusedEntry{{{kType, 3}}, "Startverz. Quer", "101", 219, "Startverz. Quer", 0, 100},
+                     100,
+                     {{kType, 2}}},
+        RefusedEntry{"Butterfly Flap", "126", 219, "Butterfly Flap", -125, 125, {{kType, 2}}},
+        RefusedEntry{"Butterfly2 Spoi", "-1", 219, "Butterfly2 Spoi", 0, 100, {{kType, 2}}},
+        RefusedEntry{"Startverz. Quer", "101", 219, "Startverz. Quer", 0, 100, {{kType, 3}}},
         RefusedEntry{
-            {{kType, 129}}, "Pitchkurve 1 Normal", "101", 219, "Pitchkurve 1 Normal", -100, 100},
+            "Pitchkurve 1 Normal", "101", 219, "Pitchkurve 1 Normal", -100, 100, {{kType, 129}}},
         RefusedEntry{
-            {{kType, 129}}, "RevoMix 2 Idle1", "101", 219, "RevoMix Normal 2 Idle1", -100, 100},
-        RefusedEntry{{{kType, 129}}, "Pitchweg Low Hold", "59", 219, "Pitchweg Low Hold", 60, 100},
-        RefusedEntry{{{kType, 129}}, "Delay Ail", "101", 219, "Delay Roll", 0, 100},
-        RefusedEntry{{{kType, 129}}, "Delay Rud", "101", 219, "Delay Heck", 0, 100},
-        RefusedEntry{{{kType, 129}}, "Hover Gas", "101", 219, "Schwebegas", -100, 100},
-        RefusedEntry{{{kType, 129}}, "Hover Pitch", "-101", 219, "Schwebepitch", -100, 100},
-        RefusedEntry{{{kType, 129}}, "Gaskpos. Autorot.", "51", 219, "Autorotation", -50, 50},
-        RefusedEntry{{{kType, 130}}, "SWASH AFR Nick", "-101", 219, "SWASH AFR Nick", -100, 100},
+            "RevoMix 2 Idle1", "101", 219, "RevoMix Normal 2 Idle1", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Pitchweg Low Hold", "59", 219, "Pitchweg Low Hold", 60, 100, {{kType, 129}}},
+        RefusedEntry{"Delay Ail", "101", 219, "Delay Roll", 0, 100, {{kType, 129}}},
+        RefusedEntry{"Delay Rud", "101", 219, "Delay Heck", 0, 100, {{kType, 129}}},
+        RefusedEntry{"Hover Gas", "101", 219, "Schwebegas", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Hover Pitch", "-101", 219, "Schwebepitch", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Gaskpos. Autorot.", "51", 219, "Autorotation", -50, 50, {{kType, 129}}},
+        RefusedEntry{"SWASH AFR Nick", "-101", 219, "SWASH AFR Nick", -100, 100, {{kType, 130}}},
         RefusedEntry{
-            {{kType, 130}}, "Offset Roll Idle1", "121", 219, "Offset Roll Idle1", -120, 120},
-        RefusedEntry{{}, "Mischer 1 R", "101", 219, "Mischer 1 R", -100, 100},
-        RefusedEntry{{}, "Mischer 7 - 3", "-101", 219, "Mischer 7 - 3", -100, 100}));
+            "Offset Roll Idle1", "121", 219, "Offset Roll Idle1", -120, 120, {{kType, 130}}},
+        RefusedEntry{"Mischer 1 R", "101", 219, "Mischer 1 R", -100, 100},
+        RefusedEntry{"Mischer 7 - 3", "-101", 219, "Mischer 7 - 3", -100, 100}));
 
 TEST_F(Ff10Fixture, ShownOnlyFieldsShowTheirBytes) {
     Put({{22, 0x2A}, {56, 0x81}, {124, 0x23}, {197, 0xF6}, {307, 0x58}});

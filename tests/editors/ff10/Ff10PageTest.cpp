@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Ff10DataSet.h"
+#include "PageDriving.h"
 #include "dataset/ModelDirectory.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/ff10/Ff10DefaultBlocks.h"
@@ -61,27 +62,16 @@ struct Ff10PageFixture : testing::Test {
         return *page;
     }
     QLineEdit* Edit(int page, const std::string& key) {
-        auto* edit = qobject_cast<QLineEdit*>(Page(page).Control(key));
-        EXPECT_NE(edit, nullptr) << key;
-        return edit;
+        return ControlOf<QLineEdit>(Page(page), key);
     }
     QComboBox* List(int page, const std::string& key) {
-        auto* list = qobject_cast<QComboBox*>(Page(page).Control(key));
-        EXPECT_NE(list, nullptr) << key;
-        return list;
+        return ControlOf<QComboBox>(Page(page), key);
     }
     void Type(int page, const std::string& key, const QString& text) {
-        QLineEdit* edit = Edit(page, key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        Settle();
+        TypeInto(Page(page), key, text);
     }
     void Choose(int page, const std::string& key, const QString& entry) {
-        QComboBox* list = List(page, key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
+        ChooseIn(Page(page), key, entry);
         Settle();
     }
     void ChooseCondition(int page, const QString& condition) {
