@@ -3,41 +3,25 @@
 #include <string>
 #include <vector>
 
+#include "EditorCli.h"
 #include "Ff10DataSet.h"
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
-#include "support/CommandCall.h"
-#include "support/TestFiles.h"
 
 // describe --layout and set on an FF10 data set: the record map, the flight conditions and
 // the FF10's name letters from the command line.
 namespace {
 
-struct Ff10Cli : testing::Test {
-    Ff10Cli() {
-        CopyLanguageFiles(folder.path());
-        CamPacData data = Ff10DataSet();
-        data.image[16 + 1] = 0x81;  // model 1: "Mü..."
-        EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
-    }
-    int Run(CliCommand command, const std::vector<std::string>& words) {
-        const CommandRun run = CallCommand(command, words, folder.path());
-        out = run.out;
-        err = run.err;
-        return run.status;
-    }
-    void ExpectIn(const std::vector<std::string>& expected) {
-        for (const std::string& text : expected) {
-            EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
-        }
-    }
+// The data set the commands run on.
+CamPacData Ff10CliData() {
+    CamPacData data = Ff10DataSet();
+    data.image[16 + 1] = 0x81;  // model 1: "Mü..."
+    return data;
+}
 
-    TempFolder folder;
-    std::filesystem::path rom = folder / "ff10.rom";
-    std::filesystem::path written = folder / "out.rom";
-    std::string out;
-    std::string err;
+struct Ff10Cli : EditorCli {
+    Ff10Cli() : EditorCli(Ff10CliData(), "ff10.rom") {}
 };
 
 TEST_F(Ff10Cli, LayoutGivesTheRecordMap) {
