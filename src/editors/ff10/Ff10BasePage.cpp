@@ -88,15 +88,19 @@ void AddDualRate(PageBuilder& page, int channel, int column) {
         .Reuse(ff9::BasePage(), BaseFromFf9(), [&group](const Field& field) {
             return field.group == group && field.shownForHeli == false;
         });
+    // The group's title carries the channel; the labels name the condition only.
     const char* conditions[] = {"Up/Norm", "Cnt/Idle1", "Dwn/Idle2", "Idle3", "Hold"};
     for (int condition = 0; condition < 5; ++condition) {
         page.Unsigned(std::string("DualRate ") + conditions[condition] + " " + number,
                       kDualRate + 3 * condition + column, 0, 140)
+            .Label(std::string("DR ") + conditions[condition])
             .ShownForHeli(true);
     }
     for (int condition = 0; condition < 5; ++condition) {
         const std::string name = std::string("Expo ") + conditions[condition] + " " + number;
-        page.Signed(name, kHeliExpo + 3 * condition + column, -100, 100).ShownForHeli(true);
+        page.Signed(name, kHeliExpo + 3 * condition + column, -100, 100)
+            .Label(std::string("Expo ") + conditions[condition])
+            .ShownForHeli(true);
         if (channel == 4 && condition >= 3) {
             page.Refusal(name + "R");
         }
