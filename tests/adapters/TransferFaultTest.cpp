@@ -53,6 +53,11 @@ void PrintTo(const ReadEnding& ending, std::ostream* out) {
     *out << ending.name;
 }
 
+ReadEnding Ending(const char* name, AdapterKind kind, std::function<void(Rig&)> arrange,
+                  std::vector<int> said, int status1, int status2, bool commentsKept) {
+    return {name, kind, std::move(arrange), std::move(said), status1, status2, commentsKept};
+}
+
 class ReadEndings : public testing::TestWithParam<ReadEnding> {};
 
 TEST_P(ReadEndings, ResetTheDataSetWithTheirTexts) {
@@ -82,79 +87,35 @@ std::function<void(Rig&)> NoAckAt(AckFault place) {
 
 INSTANTIATE_TEST_SUITE_P(
     TransferFaults, ReadEndings,
-    testing::Values(ReadEnding{"DeviceAddressNotAcknowledged",
-                               AdapterKind::Lpt,
-                               NoAckAt(AckFault::DeviceAddress),
-                               {92},
-                               0,
-                               0,
-                               false},
-                    ReadEnding{"WordAddressNotAcknowledged",
-                               AdapterKind::Lpt,
-                               NoAckAt(AckFault::WordAddress),
-                               {93},
-                               0,
-                               0,
-                               false},
-                    ReadEnding{"ReadAddressNotAcknowledged",
-                               AdapterKind::Lpt,
-                               NoAckAt(AckFault::ReadAddress),
-                               {94},
-                               0,
-                               0,
-                               false},
-                    ReadEnding{"AdapterNotAnswering",
-                               AdapterKind::Lpt,
-                               [](Rig& rig) { rig.sim.eeprom.faults().sdaStuckLow = true; },
-                               {86, 87},
-                               86,
-                               87,
-                               true},
-                    ReadEnding{
-                        "NoModule",
-                        AdapterKind::Lpt,
-                        [](Rig& rig) { rig.sim.eeprom.faults().noAck = AckFault::Everything; },
-                        {},
-                        89,
-                        90,
-                        false},
-                    ReadEnding{"CancelledOnLpt",
-                               AdapterKind::Lpt,
-                               [](Rig& rig) { rig.observer.cancelAtPump = 5; },
-                               {},
-                               0,
-                               0,
-                               true},
-                    ReadEnding{"UsbAdapterMissing",
-                               AdapterKind::Usb,
-                               [](Rig& rig) { rig.sim.hid.Unplug(); },
-                               {101},
-                               102,
-                               103,
-                               true},
-                    ReadEnding{"UsbNotReadyForTheSize",
-                               AdapterKind::Usb,
-                               [](Rig& rig) { rig.sim.hid.firmware().faults().neverReady = true; },
-                               {},
-                               89,
-                               90,
-                               false},
-                    ReadEnding{"UsbNoReadyAnswer",
-                               AdapterKind::Usb,
-                               AfterTheSize([](Rig& rig) {
-                                   rig.sim.hid.firmware().faults().neverReady = true;
-                               }),
-                               {104},
-                               0,
-                               0,
-                               true},
-                    ReadEnding{"CancelledOnUsb",
-                               AdapterKind::Usb,
-                               [](Rig& rig) { rig.observer.cancelAtPump = 2; },
-                               {},
-                               0,
-                               0,
-                               true}),
+    testing::Values(
+        Ending("DeviceAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::DeviceAddress),
+               {92}, 0, 0, false),
+        Ending("WordAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::WordAddress), {93},
+               0, 0, false),
+        Ending("ReadAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::ReadAddress), {94},
+               0, 0, false),
+        Ending(
+            "AdapterNotAnswering", AdapterKind::Lpt,
+            [](Rig& rig) { rig.sim.eeprom.faults().sdaStuckLow = true; }, {86, 87}, 86, 87, true),
+        Ending(
+            "NoModule", AdapterKind::Lpt,
+            [](Rig& rig) { rig.sim.eeprom.faults().noAck = AckFault::Everything; }, {}, 89, 90,
+            false),
+        Ending(
+            "CancelledOnLpt", AdapterKind::Lpt, [](Rig& rig) { rig.observer.cancelAtPump = 5; }, {},
+            0, 0, true),
+        Ending(
+            "UsbAdapterMissing", AdapterKind::Usb, [](Rig& rig) { rig.sim.hid.Unplug(); }, {101},
+            102, 103, true),
+        Ending(
+            "UsbNotReadyForTheSize", AdapterKind::Usb,
+            [](Rig& rig) { rig.sim.hid.firmware().faults().neverReady = true; }, {}, 89, 90, false),
+        Ending("UsbNoReadyAnswer", AdapterKind::Usb,
+               AfterTheSize([](Rig& rig) { rig.sim.hid.firmware().faults().neverReady = true; }),
+               {104}, 0, 0, true),
+        Ending(
+            "CancelledOnUsb", AdapterKind::Usb, [](Rig& rig) { rig.observer.cancelAtPump = 2; }, {},
+            0, 0, true)),
     [](const testing::TestParamInfo<ReadEnding>& param) { return param.param.name; });
 
 TEST(TransferFaults, PortAccessFaultSwitchesAccessOffAndFails) {
