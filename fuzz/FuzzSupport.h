@@ -24,7 +24,7 @@ class NoUserDialogs : public UserDialogs {
     Answer Show(const Message& message) override { return DecliningAnswer(message.buttons); }
     std::optional<std::string> ChooseFileToOpen(const FileRequest&) override { return {}; }
     std::optional<std::string> ChooseFileToSave(const FileRequest&) override { return {}; }
-    std::optional<std::string> ChooseFolder(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseFolder(const FileRequest&) override { return {}; }
     std::optional<std::string> PromptText(const std::string&) override { return {}; }
 };
 

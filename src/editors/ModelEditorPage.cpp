@@ -26,11 +26,16 @@
 namespace {
 
 constexpr int kGroupColumns = 3;
+// Beside a curve graph the groups fill two columns.
+constexpr int kGroupColumnsBesideGraph = 2;
 // Narrow margins keep the three columns of groups inside a window of 1024 x 768.
 constexpr int kGroupSpacing = 6;
 constexpr int kBoxMargin = 6;
 // The position of the base page in the normal tab set; apply and revert return to it.
 constexpr int kBasePageTab = 3;
+// Beside the fields a page's curve graph takes a quarter of the width.
+constexpr int kFieldsStretch = 3;
+constexpr int kGraphStretch = 1;
 
 const char* const kModelListCaption = "Modell Auswahl";
 const char* const kNumberCaption = "Nr.";
@@ -110,7 +115,10 @@ ModelEditorPage::ModelEditorPage(EditorHost& host, QWidget* parent, const PageTa
     auto* area = new QWidget(scroll);
     BuildControls(area);
     scroll->setWidget(area);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(scroll, kFieldsStretch);
+    if (table_.graph) {
+        BuildGraph(layout);
+    }
 
     connect(modelList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!showing_ && row >= 0) {
@@ -162,8 +170,9 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     auto* columnsRow = new QHBoxLayout();
     columnsRow->setSpacing(kGroupSpacing);
     std::vector<QVBoxLayout*> columns;
-    std::vector<int> heights(kGroupColumns, 0);
-    for (int c = 0; c < kGroupColumns; ++c) {
+    const int columnCount = table_.graph ? kGroupColumnsBesideGraph : kGroupColumns;
+    std::vector<int> heights(static_cast<std::size_t>(columnCount), 0);
+    for (int c = 0; c < columnCount; ++c) {
         columns.push_back(new QVBoxLayout());
         columnsRow->addLayout(columns.back(), 1);
     }
@@ -205,35 +214,31 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     for (QVBoxLayout* each : columns) {
         each->addStretch(1);
     }
-    if (table_.graph) {
-        BuildGraph(area, grid, row++);
-    }
     grid->setRowStretch(row, 1);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         ConnectControl(i);
     }
 }
 
-void ModelEditorPage::BuildGraph(QWidget* area, QGridLayout* grid, int row) {
-    auto* box = new QGroupBox(area);
-    auto* layout = new QHBoxLayout(box);
-    auto* ticks = new QVBoxLayout();
+// The graph stays beside the fields as they scroll, with its curve boxes above it, and
+// grows with the page.
+void ModelEditorPage::BuildGraph(QHBoxLayout* layout) {
+    auto* panel = new QVBoxLayout();
     for (const CurveOfGraph& curve : table_.graph->curves) {
-        auto* tick = new QCheckBox(QString::fromStdString(curve.label), box);
-        ticks->addWidget(tick);
+        auto* tick = new QCheckBox(QString::fromStdString(curve.label), this);
+        panel->addWidget(tick);
         curveBoxes_.push_back(tick);
         // A curve box stores nothing: it only chooses what the graph draws.
         connect(tick, &QCheckBox::toggled, this, [this] { ShowGraph(); });
     }
-    ticks->addStretch(1);
-    layout->addLayout(ticks);
-    graph_ = new CurveGraphWidget(*table_.graph, box);
-    layout->addWidget(graph_, 0, Qt::AlignTop);
+    graph_ = new CurveGraphWidget(*table_.graph, this);
+    panel->addWidget(graph_);
+    panel->addStretch(1);
+    layout->addLayout(panel, kGraphStretch);
     if (table_.graph->colourCaptions) {
         connect(graph_, &CurveGraphWidget::PointerMoved, this,
                 [this](bool inside) { ColourCaptions(inside); });
     }
-    grid->addWidget(box, row, 0, 1, kGroupColumns, Qt::AlignLeft);
 }
 
 QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {

@@ -287,6 +287,13 @@ PageBuilder& PageBuilder::WhenChosen(long long value, std::vector<BitRef> sets,
     return *this;
 }
 
+PageBuilder& PageBuilder::WhenChangedTo(long long value, std::vector<BitRef> sets,
+                                        std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), value, false, false});
+    return *this;
+}
+
 PageBuilder& PageBuilder::OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears) {
     page_.exclusions.push_back(
         {page_.fields.back().key, std::move(clears), std::move(sets), 0, false, true});

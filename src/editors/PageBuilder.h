@@ -90,6 +90,9 @@ class PageBuilder {
     // Every commit in which the field added last holds `value` sets and clears these bits.
     PageBuilder& WhenChosen(long long value, std::vector<BitRef> sets,
                             std::vector<BitRef> clears = {});
+    // A change of the field added last to `value` sets and clears these bits.
+    PageBuilder& WhenChangedTo(long long value, std::vector<BitRef> sets,
+                               std::vector<BitRef> clears = {});
     // Every commit of the field added last, whatever it holds, sets and clears these bits.
     PageBuilder& OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears = {});
 

@@ -99,7 +99,9 @@ TEST(MixingTab, AMissingPageLeavesTheTabAsItIs) {
     EXPECT_EQ(MixingTabStart(family, 12, exists), 12);
     EXPECT_EQ(MixingTabStart(family, 1, exists), 11);   // the models page is no mixing page
     EXPECT_EQ(MixingTabStart(family, 14, exists), 11);  // Segler 5 is not there
-    EXPECT_FALSE(MixingTabStart(fc18v3::Family(), 11, exists).has_value());
+    EditorFamily withoutMixingPages = family;
+    withoutMixingPages.mixingPages.clear();
+    EXPECT_FALSE(MixingTabStart(withoutMixingPages, 11, exists).has_value());
 }
 
 TEST(EditorFamilyRegistry, OneRowPerFamily) {
