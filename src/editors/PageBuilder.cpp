@@ -1,5 +1,6 @@
 #include "editors/PageBuilder.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -9,6 +10,47 @@ constexpr int kHalfPercentMax = 200;
 bool InGyroMode(ConstModelRecord record, const Field& field) {
     return field.ruleOffset >= 0 && static_cast<std::size_t>(field.ruleOffset) < record.size() &&
            (record[static_cast<std::size_t>(field.ruleOffset)] & field.ruleMask) == field.ruleMask;
+}
+
+// A field of another family's table at the place the map gives its bytes, or none when a
+// byte it owns does not move along with it (or its codec reads bytes beside its own).
+std::optional<Field> Moved(const Field& source, const OffsetMap& map) {
+    const std::optional<int> offset = MapOffset(map, source.offset);
+    if (!offset || source.codec->SharesItsByte()) {
+        return std::nullopt;
+    }
+    Field field;
+    field.key = source.key;
+    field.refusal = source.refusal;
+    field.label = source.label;
+    field.tooltip = source.tooltip;
+    field.tooltipText = source.tooltipText;
+    field.codec = source.codec;
+    field.offset = *offset;
+    field.ranges = source.ranges;
+    field.exchangePrompt = source.exchangePrompt;
+    field.minutesName = source.minutesName;
+    field.secondsName = source.secondsName;
+    field.shownForHeli = source.shownForHeli;
+    const std::vector<BitRef> before = source.codec->OwnedBits(source);
+    const std::vector<BitRef> after = field.codec->OwnedBits(field);
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+        if (MapOffset(map, before[i].offset) != after[i].offset) {
+            return std::nullopt;
+        }
+    }
+    const auto moveConditions = [&map](const std::vector<BitCondition>& conditions) {
+        std::vector<BitCondition> moved;
+        for (const BitCondition& condition : conditions) {
+            if (const std::optional<int> to = MapOffset(map, condition.offset)) {
+                moved.push_back({*to, condition.mask, condition.value});
+            }
+        }
+        return moved;
+    };
+    field.shownIfBits = moveConditions(source.shownIfBits);
+    field.enabledIfBits = moveConditions(source.enabledIfBits);
+    return field;
 }
 
 }  // namespace
@@ -27,6 +69,7 @@ PageBuilder& PageBuilder::Group(std::string name, std::string box) {
     box_ = std::move(box);
     enabledFromHere_.clear();
     enabledFromHereTypes_.clear();
+    shownForHeliFromHere_.reset();
     return *this;
 }
 
@@ -49,6 +92,9 @@ PageBuilder& PageBuilder::Push(Field field) {
     field.box = box_;
     field.enabledIf = enabledFromHere_;
     field.enabledForTypes = enabledFromHereTypes_;
+    if (shownForHeliFromHere_) {
+        field.shownForHeli = shownForHeliFromHere_;
+    }
     field.types = types_;
     field.variant = variant_;
     page_.fields.push_back(std::move(field));
@@ -157,6 +203,24 @@ PageBuilder& PageBuilder::SignedCurve(const std::string& prefix, int offset, int
     return *this;
 }
 
+PageBuilder& PageBuilder::Reuse(const PageTable& from, const OffsetMap& map,
+                                const std::function<bool(const Field&)>& pick) {
+    const std::string group = group_;
+    for (const Field& source : from.fields) {
+        if (!pick(source)) {
+            continue;
+        }
+        std::optional<Field> field = Moved(source, map);
+        if (!field) {
+            continue;
+        }
+        group_ = source.IsShownOnly() ? std::string() : group;
+        Push(std::move(*field));
+    }
+    group_ = group;
+    return *this;
+}
+
 PageBuilder& PageBuilder::Refusal(std::string name) {
     page_.fields.back().refusal = std::move(name);
     return *this;
@@ -179,6 +243,11 @@ PageBuilder& PageBuilder::TooltipText(int number) {
 
 PageBuilder& PageBuilder::AlsoRange(int min, int max) {
     page_.fields.back().ranges.push_back({min, max});
+    return *this;
+}
+
+PageBuilder& PageBuilder::Range(int min, int max) {
+    page_.fields.back().ranges = {{min, max}};
     return *this;
 }
 
@@ -240,6 +309,11 @@ PageBuilder& PageBuilder::ShownForHeli(bool heli) {
 
 PageBuilder& PageBuilder::EnabledFromHereForTypes(std::vector<int> codes) {
     enabledFromHereTypes_ = std::move(codes);
+    return *this;
+}
+
+PageBuilder& PageBuilder::ShownFromHereForHeli(bool heli) {
+    shownForHeliFromHere_ = heli;
     return *this;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editors/FieldModel.h"
+#include "editors/OffsetMap.h"
 #include "editors/codecs/Codecs.h"
 
 // Writes an editor page's table one row per field. Fields join the group named last
@@ -54,6 +57,13 @@ class PageBuilder {
     // Five points "<prefix>1" ... "<prefix>5" at offset ... offset + 4.
     PageBuilder& HalfPercentCurve(const std::string& prefix, int offset);
     PageBuilder& SignedCurve(const std::string& prefix, int offset, int min, int max);
+    // Fields of another family's page that this family keeps elsewhere in its record:
+    // every field `pick` chooses whose bytes the map moves joins the current group (a
+    // shown-only field stays shown only) with its key, names, codec and ranges. Its bit
+    // conditions move with it; conditions on bytes the map leaves, rules that read the
+    // other record, captions and model-type lists stay behind (the types are this page's).
+    PageBuilder& Reuse(const PageTable& from, const OffsetMap& map,
+                       const std::function<bool(const Field&)>& pick);
 
     // Names, rules and extras of the field added last.
     PageBuilder& Refusal(std::string name);
@@ -61,6 +71,8 @@ class PageBuilder {
     PageBuilder& Tooltip(std::string text);
     PageBuilder& TooltipText(int number);
     PageBuilder& AlsoRange(int min, int max);
+    // The only range of the field added last, in place of those it had.
+    PageBuilder& Range(int min, int max);
     // The field exchange's own prompt refuses the field's range (not text 219).
     PageBuilder& ExchangePrompt();
     PageBuilder& ShownIf(FieldRule rule);
@@ -78,6 +90,8 @@ class PageBuilder {
     // An enabling rule, bit condition or type list for every following field of the group.
     PageBuilder& EnabledFromHere(FieldRule rule);
     PageBuilder& EnabledFromHereForTypes(std::vector<int> codes);
+    // Every following field of the group shown only for helicopter types, or only for others.
+    PageBuilder& ShownFromHereForHeli(bool heli);
     // The model-type table the type lists of the following fields refer to.
     PageBuilder& Types(const ModelTypeTable& table);
 
@@ -115,6 +129,7 @@ class PageBuilder {
     std::string box_;
     std::vector<FieldRule> enabledFromHere_;
     std::vector<int> enabledFromHereTypes_;
+    std::optional<bool> shownForHeliFromHere_;
     const ModelTypeTable* types_ = nullptr;
     int variant_ = -1;
 };

@@ -3,42 +3,26 @@
 #include <string>
 #include <vector>
 
+#include "EditorCli.h"
 #include "Fc16DataSet.h"
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
-#include "support/CommandCall.h"
-#include "support/TestFiles.h"
 
 // describe --layout and set on an FC16 data set: the record map, the keys, the program
 // change and the refusals.
 namespace {
 
-struct Fc16Cli : testing::Test {
-    Fc16Cli() {
-        CopyLanguageFiles(folder.path());
-        CamPacData data = Fc16DataSet();
-        data.image[kFc16FirstModel + 80 + 55] = 0x8E;  // model 2: Heli
-        data.image[kFc16FirstModel + 45] = 0x9E;       // model 1: mixer 1 rate 30, NEG
-        EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
-    }
-    int Run(CliCommand command, const std::vector<std::string>& words) {
-        const CommandRun run = CallCommand(command, words, folder.path());
-        out = run.out;
-        err = run.err;
-        return run.status;
-    }
-    void ExpectIn(const std::vector<std::string>& expected) {
-        for (const std::string& text : expected) {
-            EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
-        }
-    }
+// The data set the commands run on.
+CamPacData Fc16CliData() {
+    CamPacData data = Fc16DataSet();
+    data.image[kFc16FirstModel + 80 + 55] = 0x8E;  // model 2: Heli
+    data.image[kFc16FirstModel + 45] = 0x9E;       // model 1: mixer 1 rate 30, NEG
+    return data;
+}
 
-    TempFolder folder;
-    std::filesystem::path rom = folder / "fc16.rom";
-    std::filesystem::path written = folder / "out.rom";
-    std::string out;
-    std::string err;
+struct Fc16Cli : EditorCli {
+    Fc16Cli() : EditorCli(Fc16CliData(), "fc16.rom") {}
 };
 
 TEST_F(Fc16Cli, LayoutGivesTheRecordMap) {

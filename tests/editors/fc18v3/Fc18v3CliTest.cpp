@@ -4,37 +4,26 @@
 #include <string>
 #include <vector>
 
+#include "EditorCli.h"
 #include "Fc18v3DataSet.h"
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
-#include "support/CommandCall.h"
-#include "support/TestFiles.h"
 
 // describe --layout and set on an FC18V3 data set: the record map and the keys.
 namespace {
 
-struct Fc18v3Cli : testing::Test {
-    Fc18v3Cli() {
-        CopyLanguageFiles(folder.path());
-        CamPacData data = Fc18v3DataSet();
-        data.image[20 + 62] = 12;    // aileron expo "Ein": 48 shown
-        data.image[20 + 115] = 5;    // Heli R3
-        data.image[20 + 69] = 0x76;  // mixer 1: function 8 onto 7
-        EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
-    }
-    int Run(CliCommand command, const std::vector<std::string>& words) {
-        const CommandRun run = CallCommand(command, words, folder.path());
-        out = run.out;
-        err = run.err;
-        return run.status;
-    }
+// The data set the commands run on.
+CamPacData Fc18v3CliData() {
+    CamPacData data = Fc18v3DataSet();
+    data.image[20 + 62] = 12;    // aileron expo "Ein": 48 shown
+    data.image[20 + 115] = 5;    // Heli R3
+    data.image[20 + 69] = 0x76;  // mixer 1: function 8 onto 7
+    return data;
+}
 
-    TempFolder folder;
-    std::filesystem::path rom = folder / "fc.rom";
-    std::filesystem::path written = folder / "out.rom";
-    std::string out;
-    std::string err;
+struct Fc18v3Cli : EditorCli {
+    Fc18v3Cli() : EditorCli(Fc18v3CliData(), "fc.rom") {}
 };
 
 TEST_F(Fc18v3Cli, LayoutGivesTheRecordMap) {

@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Ff10DataSet.h"
+#include "RecordVectors.h"
+#include "editors/ModelEditor.h"
+#include "editors/ModelFields.h"
+#include "editors/ff10/Ff10Pages.h"
+#include "editors/ff10/Ff10Rules.h"
+
+// Hand-written vectors of the FF10 pages: record bytes -> what the page shows -> an entry ->
+// the bytes it writes, and the refusals with their names, transcribed from the record
+// description.
+namespace {
+
+using Bytes = RecordBytes;
+
+constexpr int kType = 10;
+
+struct Ff10Fixture : testing::Test, RecordEditing {
+    Ff10Fixture() : RecordEditing(Ff10DataSet(), ff10::Family(), kFf10RecordSize) {}
+
+    // Bytes into the record; a type byte comes in as a change of the model type, so that
+    // the record holds its family's default block.
+    void Put(const Bytes& bytes) { RecordEditing::Put(WithType(bytes)); }
+    Bytes WithType(const Bytes& bytes) {
+        Bytes rest;
+        for (const auto& [offset, value] : bytes) {
+            if (offset != kType) {
+                rest.emplace_back(offset, value);
+                continue;
+            }
+            for (const ModelTypeEntry& type : ff10::ModelTypes().entries) {
+                if (type.code == value) {
+                    EXPECT_TRUE(Enter("Modelltyp", type.text).ok());
+                }
+            }
+        }
+        return rest;
+    }
+};
+
+class Ff10FieldTest : public Ff10Fixture, public testing::WithParamInterface<ListedField> {};
+
+TEST_P(Ff10FieldTest, ShowsAndWritesItsBytes) {
+    ListedField f = GetParam();
+    f.stored = WithType(f.stored);
+    ExpectListed(f);
+}
+
+const Bytes kBlankName = {{0, ' '}, {1, ' '}, {2, ' '}, {3, ' '}, {4, ' '},
+                          {5, ' '}, {6, ' '}, {7, ' '}, {8, ' '}, {9, ' '}};
+
+Bytes Name(const std::vector<Byte>& bytes) {
+    Bytes name = kBlankName;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        name[i].second = bytes[i];
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BasePage, Ff10FieldTest,
+    testing::Values(
+        ListedField{"Modellname", Name({'M', 'O', 'D', 'E', 'L', '-', '0', '0', '1', '7'}),
+                    "MODEL-0017", "AB", Name({'A', 'B'})},
+        // the FF10's own letters; a name left as it is keeps its bytes
+        ListedField{
+            "Modellname", Name({0x5C, 0x81, 0x84, 0x89, 0x94}), "¥üäëö     ", "¥üäëö     ", {}},
+        ListedField{"Modellname", Name({'M', 0x81, 'X'}), "MüX       ", "MüY",
+                    Name({'M', 0x81, 'Y'})},
+        ListedField{"Modellname", kBlankName, "          ", "\\a", Name({0x5C, 'a'})},
+        ListedField{"Modulation", {{84, 0x52}}, "PPM", "PCM", {{84, 0x12}}},
+        ListedField{"ATL", {{84, 0x10}}, "0", "1", {{84, 0x00}}},
+        ListedField{"AIL-2", {{84, 0x02}}, "2. Querruderservo", "Aus", {{84, 0x00}}},
+        ListedField{"Modelltyp", {{kType, 0x87}}, "Heli HE3", "Heli HE3", {}},
+        ListedField{"Modelltyp", {{kType, 0x88}}, "Heli H4X", "Heli H4X", {}},
+        ListedField{"Modelltyp", {{kType, 0x03}}, "Glider 2A2F", "Glider 2A2F", {}},
+        // logic switches: input A, input B with the operator in bit 7
+        ListedField{"Ls1 A Schalter", {{11, 0x4A}}, "Gas", "SwC", {{11, 0x42}}},
+        ListedField{"Ls1 A Position", {{11, 0x4A}}, "Up", "Ct&Up", {{11, 0x6A}}},
+        ListedField{"Ls2 B Schalter", {{16, 0x93}}, "SwD", "SwH", {{16, 0x97}}},
+        ListedField{"Ls2 B Position", {{16, 0x93}}, "Down", "Null", {{16, 0x83}}},
+        ListedField{"Ls3 Verknüpfung", {{19, 0x93}}, "ODER", "UND", {{19, 0x13}}},
+        // timers: mode byte, start switch with "Gas" and "Pwr", reset switch, time
+        ListedField{"Stopuhr 1/ Modus", {{20, 0x01}}, "Ab", "Dn(S)", {{20, 0x02}}},
+        ListedField{"Stopuhr 3/ Modus", {{32, 0x04}}, "Mdl", "Auf", {{32, 0x00}}},
+        ListedField{"Stopuhr 1/ Start Schalter", {{21, 0x70}}, "Pwr", "A", {{21, 0x00}}},
+        ListedField{"Stopuhr 1/ Start Schalter", {{21, 0x40}}, "A", "Pwr", {{21, 0x70}}},
+        ListedField{"Stopuhr 1/ Start Schalter", {{21, 0x00}}, "A", "Ls2", {{21, 0x0D}}},
+        ListedField{"Stopuhr 2/ Start Position Ls", {{27, 0x4D}}, "Up", "Down", {{27, 0x1D}}},
+        ListedField{"Stopuhr 2/ Start Position", {{27, 0x1A}}, "Down", "Center", {{27, 0x2A}}},
+        ListedField{"Stopuhr 1/ Reset Schalter", {{23, 0x0C}}, "Ls1", "Ls2", {{23, 0x0D}}},
+        ListedField{"Stopuhr 3/ Reset Schalter", {{35, 0x0E}}, "Ls3", "H", {{35, 0x07}}},
+        ListedField{
+            "Stopuhr 1/ Zeit", {{24, 0x70}, {25, 0x17}}, "10:00", "5:7", {{24, 0xFE}, {25, 0x0B}}},
+        ListedField{
+            "Stopuhr 3/ Zeit", {{36, 0x00}, {37, 0x00}}, "00:00", ":30", {{36, 0x2C}, {37, 0x01}}},
+        ListedField{"Trimmrate 1", {{38, 4}}, "4", "40", {{38, 40}}},
+        ListedField{"Trimmung 4", {{45, 0xFB}}, "-5", "-120", {{45, 0x88}}},
+        ListedField{"SubTrimm 8", {{53, 0x88}}, "-120", "120", {{53, 0x78}}},
+        ListedField{"Reverse 8", {{54, 0x00}}, "0", "1", {{54, 0x80}}},
+        ListedField{"Servoweg 1L", {{67, 100}}, "100", "140", {{67, 0x8C}}},
+        ListedField{"Servoweg 1R", {{66, 100}}, "100", "0", {{66, 0}}},
+        ListedField{"Servoweg 8L", {{81, 100}}, "100", "30", {{81, 30}}},
+        ListedField{"Fail-Safe 3", {{55, 0x04}}, "1", "0", {{55, 0x00}}},
+        ListedField{"Kanal 5", {{108, 0x0B}}, "SwG", "Ls1", {{108, 0x0D}}},
+        ListedField{"Kanal 8", {{111, 0x01}}, "VrB", "NULL", {{111, 0x10}}},
+        // channels 9 and 10: code - 5, positions in bits 4 to 6
+        ListedField{"Kanal 9", {{112, 0x16}}, "SwB", "SwH", {{112, 0x1C}}},
+        ListedField{"Kanal 9 Position", {{112, 0x16}}, "Down", "Up", {{112, 0x46}}},
+        ListedField{"Kanal 10 Position Ls", {{113, 0x4D}}, "Up", "Down", {{113, 0x1D}}},
+        ListedField{
+            "DualRate Schalter 1", {{123, 0x13}}, "Schalter D", "Schalter A", {{123, 0x10}}},
+        ListedField{"DualRate Position 2", {{125, 0x10}}, "Down", "Up", {{125, 0x40}}},
+        ListedField{"DualRate Up 1R", {{132, 100}}, "100", "140", {{132, 140}}},
+        ListedField{"DualRate Up 1L", {{133, 100}}, "100", "0", {{133, 0}}},
+        ListedField{"DualRate Up 2L", {{134, 100}}, "100", "1", {{134, 1}}},
+        ListedField{"DualRate Up 2R", {{135, 100}}, "100", "2", {{135, 2}}},
+        ListedField{"DualRate Up 4R", {{136, 100}}, "100", "3", {{136, 3}}},
+        ListedField{"DualRate Up 4L", {{137, 100}}, "100", "4", {{137, 4}}},
+        ListedField{"DualRate Center 1R", {{138, 100}}, "100", "5", {{138, 5}}},
+        ListedField{"DualRate Down 4L", {{149, 100}}, "100", "6", {{149, 6}}},
+        ListedField{"Expo Up 1R", {{162, 0}}, "0", "-100", {{162, 0x9C}}},
+        ListedField{"Expo Down 4L", {{179, 0x0A}}, "10", "100", {{179, 0x64}}},
+        ListedField{"DualRate Up/Norm 1", {{kType, 129}, {132, 50}}, "50", "60", {{132, 60}}},
+        ListedField{"DualRate Cnt/Idle1 2", {{kType, 129}, {136, 50}}, "50", "61", {{136, 61}}},
+        ListedField{"DualRate Hold 4", {{kType, 129}, {146, 50}}, "50", "62", {{146, 62}}},
+        ListedField{"Expo Up/Norm 1", {{kType, 130}, {147, 0}}, "0", "-1", {{147, 0xFF}}},
+        ListedField{"Expo Idle3 4", {{kType, 130}, {158, 0}}, "0", "-2", {{158, 0xFE}}},
+        ListedField{"Expo Hold 4", {{kType, 130}, {161, 0}}, "0", "-3", {{161, 0xFD}}},
+        ListedField{"Expo Kanal 3", {{250, 0xF6}}, "-10", "100", {{250, 0x64}}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    AcrobaticPage, Ff10FieldTest,
+    testing::Values(ListedField{"ThrCut", {{131, 0x28}}, "40", "0", {{131, 0}}},
+                    ListedField{"ThrCut Schalter", {{129, 0x00}}, "A", "Ls3", {{129, 0x0E}}},
+                    ListedField{"V-Leitwerk E1", {{251, 0x32}}, "50", "1", {{251, 1}}},
+                    ListedField{"V-Leitwerk E2", {{252, 0xCE}}, "-50", "2", {{252, 2}}},
+                    ListedField{"V-Leitwerk R2", {{253, 0x32}}, "50", "3", {{253, 3}}},
+                    ListedField{"V-Leitwerk R1", {{254, 0x32}}, "50", "-100", {{254, 0x9C}}},
+                    ListedField{"FlapTrim", {{255, 0x00}}, "0", "-100", {{255, 0x9C}}},
+                    ListedField{"FLP/AIL/ELE - Flp 1", {{256, 0x64}}, "100", "-120", {{256, 0x88}}},
+                    ListedField{"FLP/AIL/ELE - Flp 2", {{257, 0x9C}}, "-100", "120", {{257, 0x78}}},
+                    ListedField{"FLP/AIL/ELE - Ail 1R", {{258, 0x64}}, "100", "4", {{258, 4}}},
+                    ListedField{"FLP/AIL/ELE - Ail 2L", {{261, 0x64}}, "100", "5", {{261, 5}}},
+                    ListedField{"Ailvator A3", {{279, 0xCE}}, "-50", "6", {{279, 6}}},
+                    ListedField{"Ailvator A4", {{280, 0xCE}}, "-50", "7", {{280, 7}}},
+                    ListedField{"Ailvator E1", {{281, 0x9C}}, "-100", "8", {{281, 8}}},
+                    ListedField{"Ailvator E2", {{282, 0x64}}, "100", "9", {{282, 9}}},
+                    ListedField{"Ele->Flap Schalter", {{283, 0x42}}, "C", "Ls1", {{283, 0x4C}}},
+                    ListedField{"Ele->Flap Position", {{283, 0x42}}, "Up", "Dn&Ct", {{283, 0x32}}},
+                    ListedField{"Ele->Flap L", {{286, 0x32}}, "50", "10", {{286, 10}}},
+                    ListedField{"Ele->Flap H", {{287, 0x32}}, "50", "11", {{287, 11}}},
+                    ListedField{"Kreisel 1 Up", {{295, 0x64}}, "100", "0", {{295, 0}}},
+                    ListedField{"Kreisel 2 Dn", {{303, 0x64}}, "100", "12", {{303, 12}}},
+                    ListedField{"Airbrake->Ail1", {{309, 0x32}}, "50", "13", {{309, 13}}},
+                    ListedField{"Airbrake->Flap", {{310, 0x32}}, "50", "14", {{310, 14}}},
+                    ListedField{"Airbrake->Ail2", {{311, 0x32}}, "50", "15", {{311, 15}}},
+                    ListedField{"Airbrake->Ele", {{312, 0xF6}}, "-10", "16", {{312, 16}}},
+                    ListedField{"Airbrake->Delay", {{313, 0}}, "0", "50", {{313, 50}}},
+                    ListedField{"GasKurve UP 1", {{323, 0x00}}, "0.0", "37.5", {{323, 0x4B}}},
+                    ListedField{"GasKurve UP 7", {{329, 0xC8}}, "100.0", "0.7", {{329, 0x01}}},
+                    ListedField{"GasKurve 1 CT", {{335, 0x32}}, "25.0", "62.5", {{335, 0x7D}}},
+                    ListedField{"GasKurve 7 DN", {{353, 0xC8}}, "100.0", "75", {{353, 0x96}}},
+                    ListedField{"ThrDelay", {{371, 0x80}}, "0", "50", {{371, 0xB2}}},
+                    ListedField{"IdleDown Schalter", {{372, 0x32}}, "C", "D", {{372, 0x33}}},
+                    ListedField{"IdleDown Position", {{372, 0x32}}, "Dn&Ct", "Down", {{372, 0x12}}},
+                    ListedField{"IdleDown", {{373, 0}}, "0", "40", {{373, 40}}},
+                    ListedField{"ThrNeedl Acc", {{378, 0}}, "0", "100", {{378, 100}}},
+                    ListedField{"ThrNeedl 1", {{382, 0x00}}, "0.0", "25", {{382, 0x32}}},
+                    ListedField{"ThrNeedl 5", {{386, 0xC8}}, "100.0", "62.5", {{386, 0x7D}}},
+                    ListedField{"SnapRol Schalter 1", {{429, 0x80}}, "Null", "B", {{429, 0x01}}},
+                    ListedField{"SnapRol Safe Mode",
+                                {{429, 0x40}, {430, 0x40}},
+                                "On",
+                                "Free",
+                                {{429, 0x00}, {430, 0x00}}},
+                    ListedField{"SnapRol->Ail R/U", {{431, 0x64}}, "100", "17", {{431, 17}}},
+                    ListedField{"SnapRol->Ail L/U", {{432, 0x9C}}, "-100", "18", {{432, 18}}},
+                    ListedField{"SnapRol->Rud L/D", {{442, 0x64}}, "100", "19", {{442, 19}}}));
+
+const Bytes kGlider = {{kType, 1}};
+Bytes Glider(Bytes bytes) {
+    bytes.insert(bytes.begin(), kGlider.begin(), kGlider.end());
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GliderPage, Ff10FieldTest,
+    testing::Values(
+        ListedField{"ThrCut", Glider({{131, 0xE2}}), "-30", "30", {{131, 0x1E}}},
+        ListedField{"FLP/AIL/ELE - Flp 1", Glider({{256, 0x64}}), "100", "1", {{256, 1}}},
+        ListedField{"Ele->Flap L Normal", Glider({{286, 0x0A}}), "10", "-1", {{286, 0xFF}}},
+        ListedField{"Ele->Flap L Start", Glider({{290, 0x0A}}), "10", "-100", {{290, 0x9C}}},
+        ListedField{"Ele->Quer H Landung", Glider({{305, 0x0A}}), "10", "2", {{305, 2}}},
+        ListedField{"Ail->Flap 1L Speed", Glider({{340, 0}}), "0", "3", {{340, 3}}},
+        ListedField{"Ail->Flap 2L Landung", Glider({{350, 0}}), "0", "4", {{350, 4}}},
+        ListedField{"Wölb-Trimm Geber Normal", Glider({{351, 0x80}}), "NULL", "VrC", {{351, 0x02}}},
+        ListedField{"Wölb-Trimm Geber Start", Glider({{359, 0x04}}), "VrE", "NULL", {{359, 0x80}}},
+        ListedField{"Wölb-Trimm Quer L Normal", Glider({{353, 0x1E}}), "30", "5", {{353, 5}}},
+        ListedField{"Wölb-Trimm Höhe H Landung", Glider({{390, 0x1E}}), "30", "-30", {{390, 0xE2}}},
+        ListedField{"Quer - Seite Mix R Normal", Glider({{396, 0}}), "0", "6", {{396, 6}}},
+        ListedField{"Quer - Seite Mix L Distance", Glider({{403, 0}}), "0", "100", {{403, 0x64}}},
+        ListedField{"Offset->Quer 1 Start", Glider({{410, 0}}), "0", "7", {{410, 7}}},
+        ListedField{"Offset->Quer 2 Landung", Glider({{433, 0}}), "0", "8", {{433, 8}}},
+        ListedField{"Offset->Delay Quer", Glider({{406, 0}}), "0", "9", {{406, 9}}},
+        ListedField{"Offset->Delay Flap", Glider({{409, 0}}), "0", "100", {{409, 100}}},
+        ListedField{"Butterfly Schalter", Glider({{308, 0x10}}), "A", "B", {{308, 0x11}}},
+        ListedField{"Butterfly Flap", Glider({{310, 0}}), "0", "-125", {{310, 0x83}}},
+        ListedField{"Butterfly Quer 1", Glider({{309, 0}}), "0", "125", {{309, 0x7D}}},
+        ListedField{"Butterfly Quer 2", Glider({{311, 0}}), "0", "10", {{311, 10}}},
+        ListedField{"Butterfly Spoi", Glider({{312, 0}}), "0", "100", {{312, 100}}},
+        ListedField{"Butt-Höhe Mid", Glider({{314, 0}}), "0", "11", {{314, 11}}},
+        ListedField{"Butt-Höhe End", Glider({{316, 0}}), "0", "12", {{316, 12}}},
+        ListedField{"Butt-Höhe Delay", Glider({{318, 0}}), "0", "13", {{318, 13}}},
+        ListedField{"Butterfly2 Schalter", Glider({{319, 0x00}}), "A", "Ls2", {{319, 0x0D}}},
+        ListedField{"Butterfly2 Flap", Glider({{321, 0}}), "0", "14", {{321, 14}}},
+        ListedField{"Butterfly2 Quer 1", Glider({{320, 0}}), "0", "15", {{320, 15}}},
+        ListedField{"Butterfly2 Quer 2", Glider({{322, 0}}), "0", "16", {{322, 16}}},
+        ListedField{"Butterfly2 Spoi", Glider({{323, 0}}), "0", "17", {{323, 17}}},
+        ListedField{"Butt-Höhe2 Mid", Glider({{325, 0}}), "0", "18", {{325, 18}}},
+        ListedField{"Butt-Höhe2 End", Glider({{327, 0}}), "0", "19", {{327, 19}}},
+        ListedField{"Butt-Höhe2 Delay", Glider({{329, 0}}), "0", "20", {{329, 20}}},
+        ListedField{"Spoiler Schalter", Glider({{438, 0x11}}), "B", "C", {{438, 0x12}}},
+        ListedField{"Spoiler 1 Off", Glider({{440, 0xCE}}), "-50", "21", {{440, 21}}},
+        ListedField{"Spoiler 1 On", Glider({{441, 0x32}}), "50", "22", {{441, 22}}},
+        ListedField{"Spoiler 2 Off", Glider({{443, 0xCE}}), "-50", "23", {{443, 23}}},
+        ListedField{"Spoiler 2 On", Glider({{444, 0x32}}), "50", "24", {{444, 24}}},
+        ListedField{"Spoiler Höhe", Glider({{445, 0}}), "0", "25", {{445, 25}}},
+        ListedField{"Spoiler Höhe Delay", Glider({{446, 0}}), "0", "26", {{446, 26}}},
+        ListedField{"FlapTrim L", Glider({{447, 0}}), "0", "27", {{447, 27}}},
+        ListedField{"FlapTrim H", Glider({{448, 0}}), "0", "28", {{448, 28}}},
+        ListedField{"Wölb-Flap 1L", Glider({{449, 0x1E}}), "30", "29", {{449, 29}}},
+        ListedField{"Wölb-Flap Cnt", Glider({{453, 0}}), "0", "31", {{453, 31}}},
+        ListedField{"Startverz. Höhe", Glider({{455, 5}}), "5", "32", {{455, 32}}},
+        ListedField{"Startverz. Seite", Glider({{456, 5}}), "5", "33", {{456, 33}}},
+        ListedField{"Startverz. Quer", Glider({{457, 5}}), "5", "34", {{457, 34}}}));
+
+Bytes Heli(int type, Bytes bytes) {
+    bytes.insert(bytes.begin(), {kType, static_cast<Byte>(type)});
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HeliPage, Ff10FieldTest,
+    testing::Values(
+        ListedField{"Pitchkurve 1 Normal", Heli(129, {{263, 0x00}}), "-100", "100", {{263, 0xC8}}},
+        ListedField{"Pitchkurve 2 Normal", Heli(129, {{264, 0x32}}), "-50", "-100", {{264, 0}}},
+        ListedField{"Pitchkurve 4 Normal", Heli(129, {{266, 0x64}}), "0", "1", {{266, 0x65}}},
+        ListedField{"Pitchkurve 1 Idle1", Heli(129, {{275, 0x00}}), "-100", "2", {{275, 0x66}}},
+        ListedField{"Pitchkurve 7 Hold", Heli(129, {{317, 0xC8}}), "100", "-25", {{317, 0x4B}}},
+        ListedField{"Gaskurve 1 Normal", Heli(130, {{323, 0x00}}), "0.0", "50", {{323, 0x64}}},
+        ListedField{"Gaskurve 1 Idle3", Heli(130, {{359, 0x00}}), "0.0", "37.5", {{359, 0x4B}}},
+        ListedField{"Gaskurve 7 Idle3", Heli(130, {{365, 0xC8}}), "100.0", "0", {{365, 0}}},
+        ListedField{"RevoMix 1 Normal", Heli(131, {{234, 0xEC}}), "-20", "20", {{234, 0x14}}},
+        ListedField{"RevoMix 1 Idle1", Heli(131, {{239, 0}}), "0", "-5", {{239, 0xFB}}},
+        ListedField{"RevoMix 5 Idle2", Heli(131, {{248, 0}}), "0", "5", {{248, 5}}},
+        ListedField{"Needl 1 Normal", Heli(132, {{382, 0x00}}), "0.0", "100", {{382, 0xC8}}},
+        ListedField{"Needl 5 Idle3", Heli(132, {{401, 0xC8}}), "100.0", "12.5", {{401, 0x19}}},
+        ListedField{"GasMix Roll Normal", Heli(133, {{180, 0}}), "0.0", "50", {{180, 0x64}}},
+        ListedField{"GasMix Nick Idle1", Heli(133, {{184, 0}}), "0.0", "25", {{184, 0x32}}},
+        ListedField{"GasMix Heck Idle3", Heli(133, {{191, 0}}), "0", "-100", {{191, 0x9C}}},
+        ListedField{"Pitchweg Low Normal", Heli(134, {{164, 0xE4}}), "100", "60", {{164, 0xBC}}},
+        ListedField{"Pitchweg High Normal", Heli(134, {{165, 0x64}}), "100", "99", {{165, 0x63}}},
+        ListedField{"Pitchweg High Hold", Heli(134, {{173, 0x64}}), "100", "75", {{173, 0x4B}}},
+        ListedField{"Offset Roll Idle1", Heli(135, {{250, 0}}), "0", "-120", {{250, 0x88}}},
+        ListedField{"Offset Nick Idle2", Heli(135, {{254, 0}}), "0", "1", {{254, 1}}},
+        ListedField{"Offset Heck Hold", Heli(135, {{261, 0}}), "0", "120", {{261, 0x78}}},
+        ListedField{"Offset Ein", Heli(135, {{115, 0x00}}), "0", "1", {{115, 0x01}}},
+        ListedField{"Offset Schalter", Heli(135, {{249, 0x80}}), "A", "D", {{249, 0x83}}},
+        ListedField{"Offset nach Flugzustand", Heli(135, {{249, 0x80}}), "1", "0", {{249, 0x00}}},
+        ListedField{"Hover Gas Geber", Heli(136, {{175, 0x02}}), "+ Vr-C", "- Vr-A", {{175, 0x10}}},
+        ListedField{"Hover Gas", Heli(136, {{176, 0}}), "0", "100", {{176, 0x64}}},
+        ListedField{"Hover Pitch Geber", Heli(136, {{177, 0x00}}), "+ Vr-A", "NULL", {{177, 0x80}}},
+        ListedField{"Hover Pitch", Heli(136, {{178, 0}}), "0", "-100", {{178, 0x9C}}},
+        ListedField{"Delay Gas", Heli(129, {{372, 0}}), "0", "1", {{372, 1}}},
+        ListedField{"Delay Ail", Heli(129, {{417, 0}}), "0", "2", {{417, 2}}},
+        ListedField{"Delay Ele", Heli(129, {{418, 0}}), "0", "3", {{418, 3}}},
+        ListedField{"Delay Rud", Heli(130, {{419, 0}}), "0", "4", {{419, 4}}},
+        ListedField{"Delay Pitch", Heli(130, {{174, 0}}), "0", "5", {{174, 5}}},
+        ListedField{"Governor Schalter", Heli(130, {{375, 0x12}}), "C", "H", {{375, 0x17}}},
+        ListedField{"Governor 1", Heli(130, {{377, 0x00}}), "0.0", "10", {{377, 20}}},
+        ListedField{"Governor 2", Heli(130, {{378, 0x64}}), "50.0", "100", {{378, 0xC8}}},
+        ListedField{"Gyro Schalter", Heli(131, {{403, 0x15}}), "F", "A", {{403, 0x10}}},
+        ListedField{"Gyro 1", Heli(131, {{404, 0x64}}), "50.0", "25", {{404, 0x32}}},
+        ListedField{"Gyro 5", Heli(131, {{408, 0x64}}), "50.0", "100", {{408, 0xC8}}},
+        ListedField{"SWASH AFR Roll", Heli(130, {{414, 0x32}}), "50", "-100", {{414, 0x9C}}},
+        ListedField{"SWASH AFR Heck", Heli(130, {{416, 0x32}}), "50", "1", {{416, 1}}},
+        ListedField{"Gaskpos. Autorot.", Heli(132, {{371, 0}}), "0", "-50", {{371, 0xCE}}},
+        ListedField{"ThrCut", Heli(132, {{131, 0}}), "0", "-30", {{131, 0xE2}}},
+        ListedField{"ThrCut Schalter", Heli(132, {{129, 0x17}}), "H", "A", {{129, 0x10}}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    MixersPage, Ff10FieldTest,
+    testing::Values(
+        ListedField{"Mischer 1 Master", {{194, 0x03}}, "AIL", "RUD", {{194, 0x1B}}},
+        ListedField{"Mischer 1 Slave", {{194, 0x03}}, "RUD", "AIL", {{194, 0x00}}},
+        ListedField{"Mischer 1 Ein", {{194, 0x03}}, "0", "1", {{194, 0x83}}},
+        ListedField{"Mischer 1 Schalter", {{195, 0x71}}, "B", "Gas", {{195, 0x7A}}},
+        ListedField{"Mischer 1 Position", {{195, 0x71}}, "Null", "Up", {{195, 0x41}}},
+        ListedField{"Mischer 1 R", {{198, 0}}, "0", "-100", {{198, 0x9C}}},
+        ListedField{"Mischer 1 L", {{199, 0}}, "0", "100", {{199, 0x64}}},
+        ListedField{"Mischer 2 R", {{204, 0}}, "0", "1", {{204, 1}}},
+        ListedField{"Mischer 3 L", {{211, 0}}, "0", "2", {{211, 2}}},
+        ListedField{"Mischer 4 L", {{217, 0}}, "0", "3", {{217, 3}}},
+        ListedField{"Mischer 4 Master", {{212, 0x13}}, "THR", "ELE", {{212, 0x0B}}},
+        ListedField{"Mischer 1 Trim.", {{192, 0x00}}, "0", "1", {{192, 0x01}}},
+        ListedField{"Mischer 4 Link", {{193, 0x00}}, "0", "1", {{193, 0x08}}},
+        ListedField{"Mischer 5 Master", {{218, 0x18}}, "RUD", "AIL", {{218, 0x00}}},
+        ListedField{"Mischer 5 Link", {{193, 0x00}}, "0", "1", {{193, 0x10}}},
+        ListedField{"Mischer 8 Link", {{193, 0x00}}, "0", "1", {{193, 0x80}}},
+        ListedField{"Mischer 5 - 1", {{221, 0}}, "0", "-100", {{221, 0x9C}}},
+        ListedField{"Mischer 8 - 5", {{249, 0}}, "0", "4", {{249, 4}}},
+        ListedField{"Mischer 5 Schalter", {{219, 0x7C}}, "Ls1", "E", {{219, 0x74}}},
+        ListedField{"Mischer 5 Position Ls", {{219, 0x7C}}, "Null", "Up", {{219, 0x4C}}},
+        ListedField{"Mischer 8 Position Ls", {{243, 0x1E}}, "Down", "Null", {{243, 0x7E}}},
+        ListedField{"Mischer 6 Ein", Heli(129, {{226, 0x01}}), "0", "1", {{226, 0x81}}}));
+
+class Ff10RefusalTest : public Ff10Fixture, public testing::WithParamInterface<RefusedEntry> {};
+
+TEST_P(Ff10RefusalTest, RefusesWithTheRecordsName) {
+    RefusedEntry r = GetParam();
+    r.stored = WithType(r.stored);
+    ExpectRefused(r);
+}
+
+std::string WrongEntry(const std::string& name) {
+    return "Falsche Eingabe '" + name + "'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, Ff10RefusalTest,
+    testing::Values(
+        RefusedEntry{"Servoweg 1L", "141", 219, "Servoweg 1L", 0, 140},
+        RefusedEntry{"Trimmrate 1", "41", 219, "Trimmrate 1", 1, 40},
+        RefusedEntry{"Trimmung 1", "-121", 219, "Trimmung 1", -120, 120},
+        RefusedEntry{"DualRate Up 1R", "141", 219, "DualRate Up 1R", 0, 140},
+        RefusedEntry{"Expo Kanal 3", "101", 219, "Expo Kanal 3", -100, 100},
+        RefusedEntry{"Stopuhr 1/ Zeit", "60:00", -1, WrongEntry("Stopuhr 1/ min")},
+        RefusedEntry{"Stopuhr 3/ Zeit", "00:60", -1, WrongEntry("Stopuhr 3/ sek")},
+        RefusedEntry{"Stopuhr 2/ Zeit", "123456:00", -1, WrongEntry("Stopuhr 2/ Zeit")},
+        RefusedEntry{"DualRate Schalter 1", "Cond", 237, ""},
+        RefusedEntry{"DualRate Schalter 2", "THR", 236, "", 0, 0, {{kType, 129}}},
+        RefusedEntry{"Expo Idle3 4", "101", 219, "Expo Idle3 4R", -100, 100, {{kType, 129}}},
+        RefusedEntry{
+            "DualRate Cnt/Idle1 1", "141", 219, "DualRate Cnt/Idle1 1", 0, 140, {{kType, 129}}},
+        RefusedEntry{"ThrCut", "41", 219, "ThrCut", 0, 40},
+        RefusedEntry{"ThrCut", "-1", 219, "ThrCut", 0, 40},
+        RefusedEntry{"ThrCut", "31", 219, "ThrCut", -30, 30, {{kType, 1}}},
+        RefusedEntry{"ThrCut", "-31", 219, "ThrCut", -30, 30, {{kType, 133}}},
+        RefusedEntry{"Kreisel 1 Up", "101", 219, "Kreisel 1 Up", 0, 100},
+        RefusedEntry{"IdleDown", "41", 219, "IdleDown", 0, 40},
+        RefusedEntry{"Ele->Flap L Start", "101", 219, "Ele->Flap L Start", -100, 100, {{kType, 2}}},
+        RefusedEntry{"Wölb-Trimm Quer L Landung",
+                     "-101",
+                     219,
+                     "Wölb-Trimm Quer L Landung",
+                     -100,
+                     100,
+                     {{kType, 2}}},
+        RefusedEntry{"Butterfly Flap", "126", 219, "Butterfly Flap", -125, 125, {{kType, 2}}},
+        RefusedEntry{"Butterfly2 Spoi", "-1", 219, "Butterfly2 Spoi", 0, 100, {{kType, 2}}},
+        RefusedEntry{"Startverz. Quer", "101", 219, "Startverz. Quer", 0, 100, {{kType, 3}}},
+        RefusedEntry{
+            "Pitchkurve 1 Normal", "101", 219, "Pitchkurve 1 Normal", -100, 100, {{kType, 129}}},
+        RefusedEntry{
+            "RevoMix 2 Idle1", "101", 219, "RevoMix Normal 2 Idle1", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Pitchweg Low Hold", "59", 219, "Pitchweg Low Hold", 60, 100, {{kType, 129}}},
+        RefusedEntry{"Delay Ail", "101", 219, "Delay Roll", 0, 100, {{kType, 129}}},
+        RefusedEntry{"Delay Rud", "101", 219, "Delay Heck", 0, 100, {{kType, 129}}},
+        RefusedEntry{"Hover Gas", "101", 219, "Schwebegas", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Hover Pitch", "-101", 219, "Schwebepitch", -100, 100, {{kType, 129}}},
+        RefusedEntry{"Gaskpos. Autorot.", "51", 219, "Autorotation", -50, 50, {{kType, 129}}},
+        RefusedEntry{"SWASH AFR Nick", "-101", 219, "SWASH AFR Nick", -100, 100, {{kType, 130}}},
+        RefusedEntry{
+            "Offset Roll Idle1", "121", 219, "Offset Roll Idle1", -120, 120, {{kType, 130}}},
+        RefusedEntry{"Mischer 1 R", "101", 219, "Mischer 1 R", -100, 100},
+        RefusedEntry{"Mischer 7 - 3", "-101", 219, "Mischer 7 - 3", -100, 100}));
+
+TEST_F(Ff10Fixture, ShownOnlyFieldsShowTheirBytes) {
+    Put({{22, 0x2A}, {56, 0x81}, {124, 0x23}, {197, 0xF6}, {307, 0x58}});
+    EXPECT_EQ(Shown("Stopuhr 1/ Begleitbyte"), "42");
+    EXPECT_EQ(Shown("Fail-Safe Position 1"), "-127");
+    EXPECT_EQ(Shown("Schaltpunkt 1"), "35");
+    EXPECT_EQ(Shown("Mischer 1 Offset"), "-10");
+    EXPECT_EQ(Shown("Airbrake Knueppelposition"), "88");
+}
+
+// A switch chosen on its own keeps the position its list shows; "Pwr" has no positions, and
+// a logic switch offers two.
+TEST_F(Ff10Fixture, TheStartSwitchAndItsPositions) {
+    Put({{21, 0x40}});
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position"), "Up");
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position Ls"), "(not shown)");
+    ASSERT_TRUE(Enter("Stopuhr 1/ Start Schalter", "Ls1").ok());
+    EXPECT_EQ(Slot()[21], 0x4C);
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position Ls"), "Up");
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position"), "(not shown)");
+    ASSERT_TRUE(Enter("Stopuhr 1/ Start Schalter", "Pwr").ok());
+    EXPECT_EQ(Slot()[21], 0x70);
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position Ls"), "(not shown)");
+    EXPECT_EQ(Shown("Stopuhr 1/ Start Position"), "(not shown)");
+    // the reset switch keeps its positions and bit 7
+    Put({{23, 0xC2}});
+    ASSERT_TRUE(Enter("Stopuhr 1/ Reset Schalter", "Ls3").ok());
+    EXPECT_EQ(Slot()[23], 0xCE);
+    EXPECT_EQ(Shown("Stopuhr 1/ Reset Position Ls"), "Up");
+}
+
+// The helicopter page's conditions: each variant of a group addresses its own bytes.
+TEST_F(Ff10Fixture, EachConditionHasItsOwnBytes) {
+    Put({{kType, 130}});
+    const char* conditions[] = {"Normal", "Idle1", "Idle2", "Idle3", "Hold"};
+    for (int c = 0; c < 5; ++c) {
+        const std::string condition = conditions[c];
+        ASSERT_TRUE(Enter("Pitchkurve 3 " + condition, std::to_string(10 + c)).ok());
+        EXPECT_EQ(Slot()[static_cast<std::size_t>(265 + 12 * c)], 110 + c) << condition;
+        ASSERT_TRUE(Enter("Pitchweg High " + condition, "70").ok());
+        EXPECT_EQ(Slot()[static_cast<std::size_t>(165 + 2 * c)], 70) << condition;
+    }
+}
+
+}  // namespace
