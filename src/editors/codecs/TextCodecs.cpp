@@ -58,9 +58,14 @@ class TimerCodec : public FieldCodec {
         return FieldValue{0, std::string(text)};
     }
 
+    // A time left as it shows is not tested: a stored time beyond what may be typed (the
+    // 13-bit timer holds up to 136:31) keeps its bytes while the rest of its group commits.
     Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
                   const GroupPolicy& policy) const override {
         const std::string& text = value.text;
+        if (policy.skipUnchanged && text == Decode(field, record).text) {
+            return Status::Ok();
+        }
         const std::size_t colon = text.find(':');
         if (colon == std::string::npos || colon >= static_cast<std::size_t>(format_.colonLimit)) {
             if (format_.wholeEntryText.number != 0) {
@@ -200,26 +205,41 @@ class NameCodec : public FieldCodec {
         return FieldValue{0, std::string(text)};
     }
 
-    // A plain name longer than its bytes is refused as a whole.
-    std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
-                                 const GroupPolicy&) const override {
+    // A plain name longer than its bytes is refused as a whole; so is a name with a
+    // character its set cannot hold, where the format wants the whole name or nothing.
+    // A name left as it shows is not tested (it may show "." for codes of no character).
+    std::optional<Message> Check(const Field& field, const FieldValue& value,
+                                 ConstModelRecord record,
+                                 const GroupPolicy& policy) const override {
+        if (policy.skipUnchanged && value == Decode(field, record)) {
+            return std::nullopt;
+        }
         const bool plain =
             format_.charset == NameCharset::Plain || format_.charset == NameCharset::Ff10;
-        if (plain && Utf8ToCp1252(value.text).size() > static_cast<std::size_t>(format_.length)) {
+        const std::string bytes = Utf8ToCp1252(value.text);
+        if (plain && bytes.size() > static_cast<std::size_t>(format_.length)) {
             return WrongEntry(RefusalName(field), std::string(literal::kNameTooLongHead) +
                                                       std::to_string(format_.length) +
                                                       std::string(literal::kNameTooLongEnd));
+        }
+        if (format_.wholeNameOrNothing) {
+            for (std::size_t i = 0;
+                 i < bytes.size() && i < static_cast<std::size_t>(format_.length); ++i) {
+                if (!Encode(static_cast<Byte>(bytes[i]))) {
+                    return Message::Numbered(format_.badCharacterText, {}, MessageIcon::Warning);
+                }
+            }
         }
         return std::nullopt;
     }
 
     Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
                   const GroupPolicy& policy) const override {
-        if (auto refusal = Check(field, value, record, policy)) {
-            return *refusal;
-        }
         if (policy.skipUnchanged && value == Decode(field, record)) {
             return Status::Ok();
+        }
+        if (auto refusal = Check(field, value, record, policy)) {
+            return *refusal;
         }
         return Store(field, value.text, record);
     }
