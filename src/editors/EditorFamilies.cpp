@@ -4,6 +4,7 @@
 
 #include "editors/fc18v3/Fc18v3Pages.h"
 #include "editors/ff9/Ff9Pages.h"
+#include "editors/fx18/Fx18Pages.h"
 
 namespace {
 
@@ -25,9 +26,8 @@ EditorFamily Row(std::string name, std::string typeName, int normalSet, NameFiel
 const std::vector<const EditorFamily*>& EditorFamilyRows() {
     static const EditorFamily fc18v3 = Row("FC18V3", "FC18V3    ", 1, {0, 8}, NameCharset::Plain);
     static const EditorFamily fc16 = Row("FC16", "FC16      ", 4, {32, 4}, NameCharset::Low7Bits);
-    static const EditorFamily fx18 = Row("FX18", "FX18V1/2  ", 6, {0, 4}, NameCharset::Set1);
     static const EditorFamily ff10 = Row("FF10", "FF10      ", 10, {0, 10}, NameCharset::Ff10);
-    static const std::vector<const EditorFamily*> rows{&fc18v3::Family(), &fc16, &fx18,
+    static const std::vector<const EditorFamily*> rows{&fc18v3::Family(), &fc16, &fx18::Family(),
                                                        &ff9::Family(), &ff10};
     return rows;
 }

@@ -109,7 +109,7 @@ TEST(EditorFamilyRegistry, OneRowPerFamily) {
         const char* family;  // nullptr: none
         bool pages;
     } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", false},
-                 {"FX18V1/2  ", false, "FX18", false},  {"FF9       ", false, "FF9", true},
+                 {"FX18V1/2  ", false, "FX18", true},   {"FF9       ", false, "FF9", true},
                  {"FF9 Super ", true, "FF9", true},     {"FF9 Super ", false, nullptr, false},
                  {"FF10      ", false, "FF10", false},  {"FC28V3    ", true, nullptr, false},
                  {"FC18V3", true, nullptr, false}};
