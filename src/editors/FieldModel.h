@@ -104,7 +104,7 @@ struct Field {
     // The page's variant (a flight condition) the field belongs to; -1: every variant.
     int variant = -1;
     FieldCaption caption = nullptr;  // none: the label
-    bool radioButtons = false;       // a list shown as a row of radio buttons
+    bool radioButtons = false;       // a list shown as radio buttons
 
     bool IsShownOnly() const { return group.empty(); }
     const std::string& Label() const { return label.empty() ? key : label; }

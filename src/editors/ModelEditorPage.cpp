@@ -51,20 +51,19 @@ class FieldList : public QComboBox {
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
-// A list shown as a row of radio buttons, one per entry; no button is checked for a
-// stored code that no entry has.
+// A list shown as radio buttons, one below the other; no button is checked for a stored
+// code that no entry has.
 class RadioRow : public QWidget {
   public:
     RadioRow(const std::vector<QString>& texts, QWidget* parent)
         : QWidget(parent), buttons_(new QButtonGroup(this)) {
-        auto* row = new QHBoxLayout(this);
-        row->setContentsMargins(0, 0, 0, 0);
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, 0, 0, 0);
         for (std::size_t i = 0; i < texts.size(); ++i) {
             auto* button = new QRadioButton(texts[i], this);
             buttons_->addButton(button, static_cast<int>(i));
-            row->addWidget(button);
+            column->addWidget(button);
         }
-        row->addStretch(1);
     }
 
     QButtonGroup* buttons() const { return buttons_; }

@@ -34,7 +34,7 @@ class ModelEditorPage : public CPage {
     void OnPageRefresh() override;
 
     const PageTable& table() const { return table_; }
-    // The control of a field (QLineEdit, QComboBox, QCheckBox, or a row of QRadioButtons) by
+    // The control of a field (QLineEdit, QComboBox, QCheckBox, or a column of QRadioButtons) by
     // its key, or nullptr.
     QWidget* Control(const std::string& key) const;
     QLabel* LabelOf(const std::string& key) const;

@@ -59,7 +59,7 @@ class PageBuilder {
     PageBuilder& Label(std::string label);
     // A caption from the language table, followed by `suffix` ("Steckplatz" + " 3").
     PageBuilder& LabelText(int number, std::string suffix = "");
-    // The list added last shows as a row of radio buttons.
+    // The list added last shows as radio buttons.
     PageBuilder& RadioButtons();
     PageBuilder& Tooltip(std::string text);
     PageBuilder& TooltipText(int number);

@@ -21,10 +21,12 @@ constexpr Curve kIdleUp2Pitch = {130, 156, 131, 157, 132};
 constexpr int kAutorotationPitchLow = 133;
 constexpr int kAutorotationPitchHigh = 134;
 
-void AddCurve(PageBuilder& page, const std::string& name, const Curve& curve) {
+// Points "<condition> <curve> 1" to "... 5", labelled "<curve> 1" to "<curve> 5".
+void AddCurve(PageBuilder& page, const std::string& condition, const std::string& name,
+              const Curve& curve) {
     for (std::size_t point = 0; point < curve.size(); ++point) {
-        const std::string number = std::to_string(point + 1);
-        AddPercent(page, name + " " + number, curve[point], -100, 100, name + " " + number);
+        const std::string label = name + " " + std::to_string(point + 1);
+        AddPercent(page, condition + " " + label, curve[point], -100, 100, label);
     }
 }
 
@@ -48,6 +50,7 @@ CurveGraph Graph() {
     graph.axisLeft = 5;
     graph.axisRight = 405;
     graph.startTicked = true;
+    graph.colourCaptions = true;
     const auto curve = [](const char* label, const char* group, const Curve& points,
                           std::uint32_t colour, bool dotted) {
         return CurveOfGraph{label, group, 0, 1, colour, dotted, {points.begin(), points.end()}};
@@ -76,15 +79,15 @@ PageTable Build() {
     page.DefaultPolicy(policy::kExchangePrompt);
     page.Graph(Graph());
     page.Group("Normal");
-    AddCurve(page, "Normal Gas", kNormalThrottle);
-    AddCurve(page, "Normal Pitch", kNormalPitch);
+    AddCurve(page, "Normal", "Gas", kNormalThrottle);
+    AddCurve(page, "Normal", "Pitch", kNormalPitch);
     page.Group("Gasvorw.1").FlagTickedWhenClear("GV1 Ein", kMixerSwitches, 0x10).Label("Ein");
     page.Unsigned("GV1 Verzögerung %", 123, 0, 100).Label("Verzögerung %").Tooltip("0 ... 100");
-    AddCurve(page, "GV1 Gas", kIdleUp1Throttle);
-    AddCurve(page, "GV1 Pitch", kIdleUp1Pitch);
+    AddCurve(page, "GV1", "Gas", kIdleUp1Throttle);
+    AddCurve(page, "GV1", "Pitch", kIdleUp1Pitch);
     page.Group("Gasvorw. 2").FlagTickedWhenClear("GV2 Ein", kMixerSwitches, 0x20).Label("Ein");
-    AddCurve(page, "GV2 Gas", kIdleUp2Throttle);
-    AddCurve(page, "GV2 Pitch", kIdleUp2Pitch);
+    AddCurve(page, "GV2", "Gas", kIdleUp2Throttle);
+    AddCurve(page, "GV2", "Pitch", kIdleUp2Pitch);
     page.Group("Autorotation")
         .FlagTickedWhenClear("Autorotation Ein", kMixerSwitches, 0x80)
         .Label("Ein");
@@ -103,8 +106,7 @@ PageTable Build() {
         .FlagTickedWhenClear("Kreisel Ein", kHeliFlags, 0x02)
         .Label("Ein");
     for (int k = 1; k <= 4; ++k) {
-        AddPercent(page, "Kreisel " + std::to_string(k), 135 + k, -100, 100,
-                   "Kreisel " + std::to_string(k));
+        AddPercent(page, "Kreisel " + std::to_string(k), 135 + k, -100, 100, std::to_string(k));
     }
     page.Group("Trimmung bei GV2");
     AddPercent(page, "GV2 Trimm Roll", 143, -125, 125, "Roll");

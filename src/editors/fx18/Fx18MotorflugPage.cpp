@@ -41,7 +41,7 @@ PageTable BuildMotorflug() {
     page.Group("Flügel")
         .Choice("Flügel", kWingFlags, WingModeList())
         .RadioButtons()
-        .Label("Delta/Flaperon/Aus")
+        .Label("Flügel")
         .AfterWrite(WarnDeltaWithVTail);
     AddFlaperonLimitAndMixer(page);
     page.Choice("Flaperon Kanal", kWingFlags, MotorflugFlaperonChannelList()).Label("Kanal");
