@@ -20,6 +20,8 @@ constexpr Curve kIdleUp2Throttle = {119, 150, 120, 151, 121};
 constexpr Curve kIdleUp2Pitch = {130, 156, 131, 157, 132};
 constexpr int kAutorotationPitchLow = 133;
 constexpr int kAutorotationPitchHigh = 134;
+// Drawn from the first place of the graph to the last.
+constexpr Curve kAutorotationPitch = {kAutorotationPitchLow, -1, -1, -1, kAutorotationPitchHigh};
 
 // Points "<condition> <curve> 1" to "... 5", labelled "<curve> 1" to "<curve> 5".
 void AddCurve(PageBuilder& page, const std::string& condition, const std::string& name,
@@ -63,13 +65,7 @@ CurveGraph Graph() {
         curve("GV2 Gas", "Gasvorw. 2", kIdleUp2Throttle, 0xC80000, false),
         curve("GV2 Pitch", "Gasvorw. 2", kIdleUp2Pitch, 0xC80000, true),
         // the autorotation's two pitch values, from the low end of the stick to the high
-        CurveOfGraph{"Pitch Autorot",
-                     "Autorotation",
-                     0,
-                     1,
-                     0x9600A0,
-                     true,
-                     {kAutorotationPitchLow, -1, -1, -1, kAutorotationPitchHigh}},
+        curve("Pitch Autorot", "Autorotation", kAutorotationPitch, 0x9600A0, true),
     };
     return graph;
 }

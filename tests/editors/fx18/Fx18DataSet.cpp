@@ -44,3 +44,7 @@ std::string Fx18Model::Shown(const std::string& key) {
 Status Fx18Model::Enter(const std::string& key, const std::string& text) {
     return AssignFields(editor, 0, {{key, text}}, &warnings);
 }
+
+std::ostream& operator<<(std::ostream& out, const ListedField& f) {
+    return out << f.key << " = " << f.entry;
+}

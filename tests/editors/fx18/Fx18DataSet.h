@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,3 +35,17 @@ struct Fx18Model {
     ModelEditor editor;
     std::vector<Message> warnings;
 };
+
+// Record bytes of a model of the given mixing program -> what its pages show -> an entry
+// -> the bytes it writes; every other byte of the record stays as it was.
+struct ListedField {
+    Byte program;
+    std::string key;
+    Bytes stored;
+    std::string shown;
+    std::string entry;
+    Bytes written;
+};
+std::ostream& operator<<(std::ostream& out, const ListedField& f);
+
+class Fx18FieldTest : public testing::TestWithParam<ListedField>, public Fx18Model {};

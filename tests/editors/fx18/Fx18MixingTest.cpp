@@ -114,43 +114,12 @@ TEST(Fx18Programs, EachProgramBringsItsPage) {
     }
 }
 
-// Record bytes of a model of the given program -> shown -> entry -> bytes written.
-struct ListedField {
-    Byte program;
-    std::string key;
-    Bytes stored;
-    std::string shown;
-    std::string entry;
-    Bytes written;
-};
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
-
-class Fx18MixingFieldTest : public Fx18MixingFixture,
-                            public testing::WithParamInterface<ListedField> {};
-
-TEST_P(Fx18MixingFieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put({{kProgram, f.program}});
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : f.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
-}
-
 constexpr Byte kMotorflugCode = 1;
 constexpr Byte kSeglerCode = 2;
 constexpr Byte kHeliCode = 128;
 
 INSTANTIATE_TEST_SUITE_P(
-    Motorflug, Fx18MixingFieldTest,
+    Motorflug, Fx18FieldTest,
     testing::Values(
         ListedField{kMotorflugCode, "Flügel", {{111, 0xF9}}, "Code 0", "Flaperon", {{111, 0xFD}}},
         ListedField{kMotorflugCode, "Flügel", {{111, 0x1F}}, "Aus", "Delta", {{111, 0x1B}}},
@@ -194,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
             kMotorflugCode, "Snap Roll 3 Seite %", {{126, 0x38}}, "56", "100", {{126, 0x64}}}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Segler, Fx18MixingFieldTest,
+    Segler, Fx18FieldTest,
     testing::Values(
         ListedField{kSeglerCode, "FLAE Master", {{95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x10}}},
         ListedField{kSeglerCode, "BUTT Master", {{95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x20}}},
@@ -224,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListedField{kSeglerCode, "WO-H Limit %", {{118, 0x8A}}, "100", "25", {{118, 0x3D}}}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Heli, Fx18MixingFieldTest,
+    Heli, Fx18FieldTest,
     testing::Values(
         ListedField{kHeliCode, "Normal Gas 1", {{113, 0x9C}}, "-100", "-90", {{113, 0xA6}}},
         ListedField{kHeliCode, "Normal Gas 2", {{146, 0xCE}}, "-50", "50", {{146, 0x32}}},
