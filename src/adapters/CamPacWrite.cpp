@@ -61,6 +61,20 @@ std::vector<Run> PlanRuns(std::span<const Byte> wanted, std::span<const Byte> mo
     return runs;
 }
 
+// "campac-TIMESTAMP.rom", then "campac-TIMESTAMP-2.rom" and on while the name is taken.
+// Appended piece by piece: GCC 12 at -O3 takes `"-" + std::to_string(n)` for an
+// overlapping copy and stops the build on a false -Wrestrict.
+std::string BackupFileName(const std::string& timestamp, int n) {
+    std::string name = "campac-";
+    name += timestamp;
+    if (n > 1) {
+        name += '-';
+        name += std::to_string(n);
+    }
+    name += ".rom";
+    return name;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> TransferEngine::SaveBackup(const std::vector<Byte>& module,
@@ -75,8 +89,7 @@ std::optional<std::filesystem::path> TransferEngine::SaveBackup(const std::vecto
     std::filesystem::create_directories(options.backupFolder, error);
     std::filesystem::path path;
     for (int n = 1; n <= kMaxBackupNameTries; ++n) {
-        const std::string suffix = n == 1 ? "" : "-" + std::to_string(n);
-        path = options.backupFolder / ("campac-" + options.timestamp + suffix + ".rom");
+        path = options.backupFolder / BackupFileName(options.timestamp, n);
         if (!std::filesystem::exists(path, error)) {
             break;
         }

@@ -22,6 +22,13 @@ constexpr int kTagPush = 0xA;
 constexpr int kTagPop = 0xB;
 constexpr Byte kLongItem = 0xFE;
 
+// The most a report may declare, as the kernel's HID parser takes them: 256 bits per field,
+// 12288 fields per item and 16384 bytes per report. A descriptor that declares more makes
+// no sense and is not used.
+constexpr unsigned long kMostReportSize = 256;
+constexpr unsigned long kMostReportCount = 12288;
+constexpr long long kMostReportBits = 16384LL * 8;
+
 struct Globals {
     long long reportSize = 0;
     long long reportCount = 0;
@@ -57,9 +64,15 @@ int FeatureReportLength(std::span<const Byte> descriptor) {
         if (type == kTypeGlobal) {
             switch (tag) {
                 case kTagReportSize:
+                    if (value > kMostReportSize) {
+                        return 0;
+                    }
                     globals.reportSize = static_cast<long long>(value);
                     break;
                 case kTagReportCount:
+                    if (value > kMostReportCount) {
+                        return 0;
+                    }
                     globals.reportCount = static_cast<long long>(value);
                     break;
                 case kTagReportId:
@@ -78,7 +91,11 @@ int FeatureReportLength(std::span<const Byte> descriptor) {
                     break;
             }
         } else if (type == kTypeMain && tag == kTagFeature) {
-            featureBits[globals.reportId] += globals.reportSize * globals.reportCount;
+            long long& bits = featureBits[globals.reportId];
+            bits += globals.reportSize * globals.reportCount;
+            if (bits > kMostReportBits) {
+                return 0;
+            }
         }
         i += 1 + size;
     }

@@ -1,45 +1,33 @@
 #include "adapters/SimulatedConnection.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "adapters/AdapterTexts.h"
 #include "adapters/CamPacAddressing.h"
+#include "common/FileBytes.h"
 #include "dataset/DataSetFiles.h"
-
-namespace {
-
-std::optional<std::vector<Byte>> ReadImage(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
-    }
-    return std::vector<Byte>((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 Result<std::unique_ptr<SimulatedConnection>> SimulatedConnection::Open(const Options& options,
                                                                        UserDialogs& dialogs) {
-    std::optional<std::vector<Byte>> bytes = ReadImage(options.image);
-    if (!bytes) {
+    FileBytes file = ReadFileBytes(options.image, kImageCapacity);
+    if (file.fault == FileFault::CannotOpen) {
         return Message::Literal(options.image.string() + ": cannot be read", MessageIcon::Stop);
     }
-    if (!campac::IsSize(static_cast<int>(bytes->size()))) {
+    if (file.fault == FileFault::NotAFile) {
+        return Message::Literal(options.image.string() + ": not a regular file", MessageIcon::Stop);
+    }
+    if (file.fault == FileFault::TooLarge || !campac::IsSize(static_cast<int>(file.bytes.size()))) {
         return Message::Literal(
             options.image.string() + ": no CamPac image (256, 512, 1024, 2048 or 8192 bytes)",
             MessageIcon::Stop);
     }
     const int flip = options.faults.eeprom.flipAddress;
-    if (flip >= static_cast<int>(bytes->size())) {
+    if (flip >= static_cast<int>(file.bytes.size())) {
         return Message::Literal("flip:" + std::to_string(flip) + " lies beyond the " +
-                                    std::to_string(bytes->size()) + " bytes of " +
+                                    std::to_string(file.bytes.size()) + " bytes of " +
                                     options.image.string(),
                                 MessageIcon::Stop);
     }
     std::unique_ptr<SimulatedConnection> connection(
-        new SimulatedConnection(std::move(*bytes), options, dialogs));
+        new SimulatedConnection(std::move(file.bytes), options, dialogs));
     SimulatedCamPac& camPac = connection->camPac_;
     camPac.eeprom.faults() = options.faults.eeprom;
     camPac.port.SetAccessDenied(options.faults.portDenied);

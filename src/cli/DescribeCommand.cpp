@@ -60,6 +60,7 @@ std::string LayoutJson(const std::vector<ShownField>& fields) {
         // The field exchange's range prompt names no field, nor do timers refused with
         // numbered texts only.
         w.Key("refusal");
+        // The field exchange's prompt names no field.
         const bool prompted =
             field.exchangePrompt || shown.page->PolicyOf(field.group).rangeMessage ==
                                         GroupPolicy::RangeMessage::ExchangePrompt;

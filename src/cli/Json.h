@@ -17,6 +17,8 @@ class JsonWriter {
     JsonWriter& Null();
     // A number already written as JSON text ("37.5").
     JsonWriter& NumberText(std::string_view number);
+    // Any value already written as JSON text ("true", "\"05:07\"").
+    JsonWriter& Value(std::string_view json);
     const std::string& Text() const { return text_; }
 
   private:
@@ -25,5 +27,6 @@ class JsonWriter {
     bool needComma_ = false;
 };
 
-// A UTF-8 text as a JSON string literal, quotes included.
+// A UTF-8 text as a JSON string literal, quotes included; a byte that is not part of
+// well-formed UTF-8 becomes U+FFFD.
 std::string JsonQuoted(std::string_view utf8);

@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "  model-load FILE MODEL IN.mdl OUT.rom\n"
     "                                     a model file into a model\n"
     "  compare-models FILE MODEL OTHER [--json]\n"
-    "                                     the bytes two models differ in\n"
+    "                                     the bytes and settings two models differ in\n"
     "  describe FILE MODEL [--json [--layout]] [--lang NAME]\n"
     "                                     every field of a model (and where it lives)\n"
     "  set FILE MODEL KEY=VALUE ... --out OUT.rom [--json] [--lang NAME]\n"

@@ -5,39 +5,53 @@
 
 namespace {
 
+// A width or precision of more digits would let a text ask for a message of gigabytes.
+constexpr std::size_t kMostWidthDigits = 2;
+
 struct Conversion {
     std::size_t length = 0;  // characters of the whole "%...x" sequence
     char letter = 0;         // 'd', 's' or 0 for "%%" and anything not understood
+    bool tooWide = false;    // width or precision beyond two digits: never formatted
 };
+
+std::size_t SkipDigits(std::string_view format, std::size_t i) {
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9')
+        ++i;
+    return i;
+}
 
 // Reads one conversion starting at format[pos] == '%'. Flags, width and precision are
 // accepted; length modifiers are not, since arguments are passed at their full width.
 Conversion ParseConversion(std::string_view format, std::size_t pos) {
     std::size_t i = pos + 1;
     if (i < format.size() && format[i] == '%') {
-        return {2, 0};
+        return {2, 0, false};
     }
     while (i < format.size() && std::strchr("-+ 0#", format[i]) != nullptr)
         ++i;
-    while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-        ++i;
+    const std::size_t widthStart = i;
+    i = SkipDigits(format, i);
+    bool tooWide = i - widthStart > kMostWidthDigits;
     if (i < format.size() && format[i] == '.') {
-        ++i;
-        while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-            ++i;
+        const std::size_t precisionStart = ++i;
+        i = SkipDigits(format, i);
+        tooWide = tooWide || i - precisionStart > kMostWidthDigits;
     }
     if (i >= format.size()) {
-        return {i - pos, 0};
+        return {i - pos, 0, tooWide};
     }
     const char c = format[i];
     const std::size_t length = i - pos + 1;
+    if (tooWide) {
+        return {length, 0, true};
+    }
     if (c == 'd' || c == 'i' || c == 'u' || c == 'x' || c == 'X') {
-        return {length, 'd'};
+        return {length, 'd', false};
     }
     if (c == 's') {
-        return {length, 's'};
+        return {length, 's', false};
     }
-    return {length, 0};
+    return {length, 0, false};
 }
 
 std::string FormatOne(std::string_view conversionText, const MessageArgument& argument) {
@@ -83,6 +97,31 @@ std::string FormatText(std::string_view format, const std::vector<MessageArgumen
         pos += conversion.length;
     }
     return out;
+}
+
+bool FormatIsSafe(std::string_view format) {
+    for (std::size_t pos = format.find('%'); pos != std::string_view::npos;) {
+        const Conversion conversion = ParseConversion(format, pos);
+        if (conversion.tooWide) {
+            return false;
+        }
+        pos = format.find('%', pos + conversion.length);
+    }
+    return true;
+}
+
+std::string ArgumentLetters(const std::vector<MessageArgument>& arguments) {
+    std::string letters;
+    for (const MessageArgument& argument : arguments) {
+        letters += std::holds_alternative<long long>(argument) ? 'd' : 's';
+    }
+    return letters;
+}
+
+bool TakesArguments(std::string_view format, std::string_view letters) {
+    std::string taken = ConversionLetters(format);
+    std::erase(taken, '?');
+    return taken == letters;
 }
 
 std::string ConversionLetters(std::string_view format) {

@@ -140,6 +140,10 @@ std::string ProposedDataSetName(const CamPacData& data, const std::tm& date) {
 std::string ProposedDataSetName(const CamPacData& data) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return ProposedDataSetName(data, local);
 }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "common/Cp1252.h"
+#include "common/FileAccess.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetTexts.h"
 
@@ -56,23 +57,6 @@ Message Failure(NumberedText numbered, std::string_view suffixValue) {
 
 Message Failure(NumberedText numbered) {
     return Message::Numbered(numbered, {}, MessageIcon::Warning);
-}
-
-// A folder opens like a file here but reads nothing: it cannot be opened as a file.
-std::optional<std::vector<Byte>> ReadWholeFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
-    }
-    std::vector<Byte> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 // Reads the fields of a file front to back; a field that the file does not hold in full
@@ -159,8 +143,35 @@ void WriteHead(FieldWriter& w, std::string_view typeName, std::string_view sizeT
 
 }  // namespace
 
+Message FileReadFailure(FileFault fault) {
+    switch (fault) {
+        case FileFault::NotAFile:
+            return Failure(txt::kNotARegularFile);
+        case FileFault::TooLarge:
+            return Failure(txt::kFileTooLarge);
+        case FileFault::None:
+        case FileFault::CannotOpen:
+            break;
+    }
+    return Failure(txt::kCannotOpenFile);
+}
+
 DataSetFileRead ReadDataSetFile(const std::filesystem::path& path, CamPacData& data,
                                 const TransmitterCatalogue& catalogue) {
+    const FileBytes file = ReadFileBytes(path, kLargestDataSetFile);
+    if (file.fault != FileFault::None) {
+        ResetDataSet(data, catalogue, true);
+        return {FileReadFailure(file.fault), {}};
+    }
+    DataSetFileRead result = DecodeDataSetFile(file.bytes, data, catalogue);
+    if (result.status) {
+        data.fileName = path.filename().string();
+    }
+    return result;
+}
+
+DataSetFileRead DecodeDataSetFile(std::span<const Byte> bytes, CamPacData& data,
+                                  const TransmitterCatalogue& catalogue) {
     ResetDataSet(data, catalogue, true);
     DataSetFileRead result;
     auto fail = [&](Message message) {
@@ -168,11 +179,7 @@ DataSetFileRead ReadDataSetFile(const std::filesystem::path& path, CamPacData& d
         result.status = Status(std::move(message));
         return result;
     };
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return fail(Failure(txt::kCannotOpenFile));
-    }
-    FieldReader reader(*bytes);
+    FieldReader reader(bytes);
     for (auto expected : {tag::kKeplund, tag::kVersion}) {
         if (!reader.Tag(expected)) {
             return fail(Failure(txt::kNotADataSetFile, expected));
@@ -231,16 +238,19 @@ DataSetFileRead ReadDataSetFile(const std::filesystem::path& path, CamPacData& d
             }
         }
     }
-    data.fileName = path.filename().string();
     return result;
 }
 
 Status ReadModelFile(const std::filesystem::path& path, int model, CamPacData& data) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return Failure(txt::kCannotOpenFile);
+    const FileBytes file = ReadFileBytes(path, kLargestModelFile);
+    if (file.fault != FileFault::None) {
+        return FileReadFailure(file.fault);
     }
-    FieldReader reader(*bytes);
+    return DecodeModelFile(file.bytes, model, data);
+}
+
+Status DecodeModelFile(std::span<const Byte> bytes, int model, CamPacData& data) {
+    FieldReader reader(bytes);
     if (!reader.Tag(tag::kKeplund)) {
         return Failure(txt::kNotADataSetFile, tag::kKeplund);
     }
@@ -316,7 +326,7 @@ Status WriteFileSafely(const std::filesystem::path& path, const std::vector<Byte
     std::error_code missing;
     const auto existing = std::filesystem::status(path, missing);
     const bool replacing = !missing && std::filesystem::is_regular_file(existing);
-    if (replacing && ::access(path.c_str(), W_OK) != 0) {
+    if (replacing && !MayWrite(path)) {
         return Failure(txt::kCannotOpenFile, path.string());
     }
     auto temporary = path;

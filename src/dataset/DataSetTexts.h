@@ -23,4 +23,6 @@ inline constexpr NumberedText kTitleLoadModel{576, ""};
 inline constexpr NumberedText kTitleSaveModel{577, ""};
 inline constexpr NumberedText kTitleSaveAllModels{578, ""};
 inline constexpr NumberedText kTitleExport{579, ""};
+inline constexpr NumberedText kNotARegularFile{640, ""};
+inline constexpr NumberedText kFileTooLarge{641, ""};
 }  // namespace txt

@@ -118,11 +118,12 @@ int MoveModel(CamPacData& data, int model, MoveDirection direction) {
 }
 
 std::optional<int> ModelIndexOfNumber(const CamPacData& data, std::string_view typed) {
-    const int index = TextToInt(typed) - 1;
-    if (!HasModel(data, index)) {
+    // The typed number counts from 1; the lowest number of all must not wrap around.
+    const long long index = static_cast<long long>(TextToInt(typed)) - 1;
+    if (index < 0 || index >= kMaxModels || !HasModel(data, static_cast<int>(index))) {
         return std::nullopt;
     }
-    return index;
+    return static_cast<int>(index);
 }
 
 Status CopyModel(CamPacData& data, int source, std::string_view typedTarget) {

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <string_view>
 #include <system_error>
 
 #include "common/Bytes.h"
 #include "common/Cp1252.h"
+#include "common/FileBytes.h"
 #include "common/TextToInt.h"
 #include "dataset/DataSetFiles.h"
 #include "dataset/DataSetTexts.h"
@@ -66,12 +66,15 @@ bool IsModelFileName(const std::string& name) {
 
 Result<ModelFileHead> ReadModelFileHead(const std::filesystem::path& path,
                                         const std::string& dataSetTypeName) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return Refused(txt::kCannotOpenFile);
+    const FileBytes file = ReadFileBytes(path, kLargestModelFile);
+    if (file.fault != FileFault::None) {
+        return FileReadFailure(file.fault);
     }
-    const std::vector<Byte> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
+    return DecodeModelFileHead(file.bytes, dataSetTypeName);
+}
+
+Result<ModelFileHead> DecodeModelFileHead(std::span<const Byte> bytes,
+                                          const std::string& dataSetTypeName) {
     HeadReader reader(bytes);
     if (!reader.Tag("[Keplund ]") || !reader.Tag("[Version ]")) {
         return Refused(txt::kNotAModelFile);

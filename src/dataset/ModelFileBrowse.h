@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct ModelFileHead {
 // data set's.
 Result<ModelFileHead> ReadModelFileHead(const std::filesystem::path& path,
                                         const std::string& dataSetTypeName);
+Result<ModelFileHead> DecodeModelFileHead(std::span<const Byte> bytes,
+                                          const std::string& dataSetTypeName);
 
 // One entry of the file browser.
 struct BrowseEntry {

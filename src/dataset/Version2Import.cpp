@@ -1,12 +1,12 @@
 #include "dataset/Version2Import.h"
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/FileBytes.h"
 #include "common/TextToInt.h"
+#include "dataset/DataSetFiles.h"
 #include "dataset/DataSetTexts.h"
 #include "dataset/ModelTexts.h"
 #include "shell/Session.h"
@@ -26,6 +26,9 @@ namespace {
 
 constexpr int kLowestVersion = 20;
 constexpr int kHighestVersion = 29;
+// The head lines, a comment line and 8192 byte lines of at most five characters ("255"
+// and a line end) fit with ample room.
+constexpr std::uintmax_t kLargestFile = 64 * 1024;
 constexpr const char* kDataSetFilter = "CamPac Daten(*.rom)|*.rom|Alle Dateien(*.*)|*.*||";
 constexpr std::string_view kUnknownName = "Unbekannt ";
 
@@ -104,13 +107,22 @@ std::string_view Kind2Name(int digit) {
 
 Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
                         const TransmitterCatalogue& catalogue) {
-    ResetDataSet(data, catalogue, true);
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return Message::Numbered(txt::kCannotOpenFile, {}, MessageIcon::Warning);
+    const FileBytes file = ReadFileBytes(path, kLargestFile);
+    if (file.fault != FileFault::None) {
+        ResetDataSet(data, catalogue, true);
+        return FileReadFailure(file.fault);
     }
-    Lines lines(
-        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    Status decoded = DecodeVersion2File(file.bytes, data, catalogue);
+    if (decoded) {
+        data.fileName = path.filename().string();
+    }
+    return decoded;
+}
+
+Status DecodeVersion2File(std::span<const Byte> bytes, CamPacData& data,
+                          const TransmitterCatalogue& catalogue) {
+    ResetDataSet(data, catalogue, true);
+    Lines lines(std::string(bytes.begin(), bytes.end()));
     const int version = TextToInt(lines.Next());
     if (version < kLowestVersion || version > kHighestVersion) {
         return Message::Numbered(txt::kNotADataSetFile, {}, MessageIcon::Warning);
@@ -140,7 +152,6 @@ Status ReadVersion2File(const std::filesystem::path& path, CamPacData& data,
     }
     IdentifyFromName(data, catalogue);
     data.state = DataSetState::Unchanged;
-    data.fileName = path.filename().string();
     return {};
 }
 

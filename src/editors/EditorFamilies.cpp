@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/fc16/Fc16Pages.h"
 #include "editors/fc18v3/Fc18v3Pages.h"
 #include "editors/ff9/Ff9Pages.h"
 #include "editors/fx18/Fx18Pages.h"
@@ -25,10 +26,9 @@ EditorFamily Row(std::string name, std::string typeName, int normalSet, NameFiel
 
 const std::vector<const EditorFamily*>& EditorFamilyRows() {
     static const EditorFamily fc18v3 = Row("FC18V3", "FC18V3    ", 1, {0, 8}, NameCharset::Plain);
-    static const EditorFamily fc16 = Row("FC16", "FC16      ", 4, {32, 4}, NameCharset::Low7Bits);
     static const EditorFamily ff10 = Row("FF10", "FF10      ", 10, {0, 10}, NameCharset::Ff10);
-    static const std::vector<const EditorFamily*> rows{&fc18v3::Family(), &fc16, &fx18::Family(),
-                                                       &ff9::Family(), &ff10};
+    static const std::vector<const EditorFamily*> rows{&fc18v3::Family(), &fc16::Family(),
+                                                       &fx18::Family(), &ff9::Family(), &ff10};
     return rows;
 }
 

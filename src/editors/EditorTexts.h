@@ -8,8 +8,10 @@
 namespace txt {
 inline constexpr NumberedText kRangeRefused{219, "sddd"};
 inline constexpr NumberedText kModelNameTooltip{226, ""};
+inline constexpr NumberedText kFc16NameTooltip{227, ""};
 inline constexpr NumberedText kApplyRefused{229, ""};
 inline constexpr NumberedText kEditModeOff{230, ""};
+inline constexpr NumberedText kFc16NameCharacter{231, ""};
 inline constexpr NumberedText kStickSwitchOnHeli{236, ""};
 inline constexpr NumberedText kCondSwitchOnAeroplane{237, ""};
 inline constexpr NumberedText kNeedleWithAilevator{238, ""};

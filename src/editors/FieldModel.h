@@ -81,6 +81,7 @@ struct Field {
     std::string tooltip;  // a fixed tooltip, or empty
     int tooltipText = 0;  // a tooltip from the language table, or 0
     std::string group;    // the commit handler it belongs to; empty: shown only
+    std::string box;      // the box it is shown in, when several handlers share one
     std::shared_ptr<const FieldCodec> codec;
     int offset = 0;
     std::vector<ValueRange> ranges;
@@ -107,6 +108,7 @@ struct Field {
     bool radioButtons = false;       // a list shown as radio buttons
 
     bool IsShownOnly() const { return group.empty(); }
+    const std::string& Box() const { return box.empty() ? group : box; }
     const std::string& Label() const { return label.empty() ? key : label; }
 };
 

@@ -19,7 +19,7 @@
 
 #include "common/Cp1252.h"
 #include "editors/CurveGraphWidget.h"
-#include "editors/EditorTexts.h"
+#include "editors/EntryTexts.h"
 #include "editors/FieldCodec.h"
 #include "editors/MixingTab.h"
 #include "pages/printing/Printout.h"
@@ -28,11 +28,16 @@
 namespace {
 
 constexpr int kGroupColumns = 3;
+// Beside a curve graph the groups fill two columns.
+constexpr int kGroupColumnsBesideGraph = 2;
 // Narrow margins keep the three columns of groups inside a window of 1024 x 768.
 constexpr int kGroupSpacing = 6;
 constexpr int kBoxMargin = 6;
 // The position of the base page in the normal tab set; apply and revert return to it.
 constexpr int kBasePageTab = 3;
+// Beside the fields a page's curve graph takes a quarter of the width.
+constexpr int kFieldsStretch = 3;
+constexpr int kGraphStretch = 1;
 
 const char* const kModelListCaption = "Modell Auswahl";
 const char* const kNumberCaption = "Nr.";
@@ -152,7 +157,10 @@ ModelEditorPage::ModelEditorPage(EditorHost& host, QWidget* parent, const PageTa
     auto* area = new QWidget(scroll);
     BuildControls(area);
     scroll->setWidget(area);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(scroll, kFieldsStretch);
+    if (table_.graph) {
+        BuildGraph(layout);
+    }
 
     connect(modelList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!showing_ && row >= 0) {
@@ -204,8 +212,9 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     auto* columnsRow = new QHBoxLayout();
     columnsRow->setSpacing(kGroupSpacing);
     std::vector<QVBoxLayout*> columns;
-    std::vector<int> heights(kGroupColumns, 0);
-    for (int c = 0; c < kGroupColumns; ++c) {
+    const int columnCount = table_.graph ? kGroupColumnsBesideGraph : kGroupColumns;
+    std::vector<int> heights(static_cast<std::size_t>(columnCount), 0);
+    for (int c = 0; c < columnCount; ++c) {
         columns.push_back(new QVBoxLayout());
         columnsRow->addLayout(columns.back(), 1);
     }
@@ -213,15 +222,23 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     QFormLayout* form = nullptr;
     QGroupBox* currentBox = nullptr;
     std::string currentGroup;
+    std::string currentBoxName;
     std::size_t column = 0;
     for (const Field& field : table_.fields) {
+        const bool nextGroup = !field.IsShownOnly() && field.group != currentGroup;
+        if (form != nullptr && nextGroup && !field.box.empty() && field.box == currentBoxName) {
+            // another commit handler in the same box
+            currentGroup = field.group;
+            boxes_.emplace_back(field.group, currentBox);
+        }
         if (form == nullptr || (!field.IsShownOnly() && field.group != currentGroup)) {
             currentGroup = field.group;
+            currentBoxName = field.Box();
             const GroupHooks* hooks = table_.HooksOf(field.group);
             const int captionText = hooks != nullptr ? hooks->captionText : 0;
             auto* box =
                 new QGroupBox(captionText != 0 ? OneLine(host_.language().GetText(captionText))
-                                               : QString::fromStdString(field.group),
+                                               : QString::fromStdString(field.Box()),
                               area);
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
@@ -248,36 +265,32 @@ void ModelEditorPage::BuildControls(QWidget* area) {
     for (QVBoxLayout* each : columns) {
         each->addStretch(1);
     }
-    if (table_.graph) {
-        BuildGraph(area, grid, row++);
-    }
     grid->setRowStretch(row, 1);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         ConnectControl(i);
     }
 }
 
-void ModelEditorPage::BuildGraph(QWidget* area, QGridLayout* grid, int row) {
-    auto* box = new QGroupBox(area);
-    auto* layout = new QHBoxLayout(box);
-    auto* ticks = new QVBoxLayout();
+// The graph stays beside the fields as they scroll, with its curve boxes above it, and
+// grows with the page.
+void ModelEditorPage::BuildGraph(QHBoxLayout* layout) {
+    auto* panel = new QVBoxLayout();
     for (const CurveOfGraph& curve : table_.graph->curves) {
-        auto* tick = new QCheckBox(QString::fromStdString(curve.label), box);
+        auto* tick = new QCheckBox(QString::fromStdString(curve.label), this);
         tick->setChecked(table_.graph->startTicked);
-        ticks->addWidget(tick);
+        panel->addWidget(tick);
         curveBoxes_.push_back(tick);
         // A curve box stores nothing: it only chooses what the graph draws.
         connect(tick, &QCheckBox::toggled, this, [this] { ShowGraph(); });
     }
-    ticks->addStretch(1);
-    layout->addLayout(ticks);
-    graph_ = new CurveGraphWidget(*table_.graph, box);
-    layout->addWidget(graph_, 0, Qt::AlignTop);
+    graph_ = new CurveGraphWidget(*table_.graph, this);
+    panel->addWidget(graph_);
+    panel->addStretch(1);
+    layout->addLayout(panel, kGraphStretch);
     if (table_.graph->colourCaptions) {
         connect(graph_, &CurveGraphWidget::PointerMoved, this,
                 [this](bool inside) { ColourCaptions(inside); });
     }
-    grid->addWidget(box, row, 0, 1, kGroupColumns, Qt::AlignLeft);
 }
 
 QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
@@ -287,17 +300,8 @@ QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
         control = new QCheckBox(parent);
     } else if (const std::vector<std::string> entries = codec.Entries(); !entries.empty()) {
         std::vector<QString> texts;
-        const std::vector<int> numbers = codec.EntryTextNumbers();
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            std::string text = entries[i];
-            const int number = i < numbers.size() ? numbers[i] : 0;
-            if (number == txt::kDualRateSwitchPrefix.number) {
-                // "Schalter A": the language's word for switch and the letter
-                text = host_.language().GetText(number) + text.substr(text.rfind(' '));
-            } else if (number != 0) {
-                text = host_.language().GetText(number);
-            }
-            texts.push_back(DisplayText(text));
+            texts.push_back(DisplayText(EntryText(codec, i, host_.language())));
         }
         if (field.radioButtons) {
             control = new RadioRow(texts, parent);
@@ -337,8 +341,10 @@ void ModelEditorPage::ConnectControl(std::size_t index) {
             }
         });
         if (policy.trigger == GroupPolicy::Trigger::EveryKeystroke) {
-            connect(edit, &QLineEdit::textEdited, this, [this, index] {
-                if (!showing_) {
+            // A text on its way to a number ("", "-") waits for the next key; leaving the
+            // field commits it as it stands.
+            connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+                if (!showing_ && ParseEntry(*controls_[index].field, text.toStdString()).ok()) {
                     CommitFrom(controls_[index]);
                 }
             });
@@ -439,7 +445,11 @@ void ModelEditorPage::ShowModel() {
         SetReadOnly(control.widget, !editing || field.IsShownOnly());
         const FieldValue value = DecodeField(field, record);
         if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
-            edit->setText(QString::fromStdString(ShowField(field, value)));
+            // Setting the same text again would move the cursor of a field being typed in.
+            const QString text = QString::fromStdString(ShowField(field, value));
+            if (edit->text() != text) {
+                edit->setText(text);
+            }
         } else if (auto* list = qobject_cast<QComboBox*>(control.widget)) {
             list->setCurrentIndex(static_cast<int>(value.number));
         } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {

@@ -66,7 +66,7 @@ class ModelEditorPage : public CPage {
 
     bool IsBasePage() const;
     void BuildControls(QWidget* area);
-    void BuildGraph(QWidget* area, class QGridLayout* grid, int row);
+    void BuildGraph(class QHBoxLayout* layout);
     QWidget* CreateControl(const Field& field, QWidget* parent);
     void ConnectControl(std::size_t index);
     void FillModelList();

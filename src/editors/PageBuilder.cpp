@@ -19,7 +19,12 @@ PageBuilder::PageBuilder(int pageNumber, std::string caption) {
 }
 
 PageBuilder& PageBuilder::Group(std::string name) {
+    return Group(std::move(name), "");
+}
+
+PageBuilder& PageBuilder::Group(std::string name, std::string box) {
     group_ = std::move(name);
+    box_ = std::move(box);
     enabledFromHere_.clear();
     enabledFromHereTypes_.clear();
     return *this;
@@ -46,6 +51,7 @@ PageBuilder& PageBuilder::GroupCaptionText(int number) {
 
 PageBuilder& PageBuilder::Push(Field field) {
     field.group = group_;
+    field.box = box_;
     field.enabledIf = enabledFromHere_;
     field.enabledForTypes = enabledFromHereTypes_;
     field.types = types_;
@@ -294,6 +300,13 @@ PageBuilder& PageBuilder::WhenChosen(long long value, std::vector<BitRef> sets,
                                      std::vector<BitRef> clears) {
     page_.exclusions.push_back(
         {page_.fields.back().key, std::move(clears), std::move(sets), value, true, false});
+    return *this;
+}
+
+PageBuilder& PageBuilder::WhenChangedTo(long long value, std::vector<BitRef> sets,
+                                        std::vector<BitRef> clears) {
+    page_.exclusions.push_back(
+        {page_.fields.back().key, std::move(clears), std::move(sets), value, false, false});
     return *this;
 }
 

@@ -16,6 +16,9 @@ class PageBuilder {
 
     // Following fields commit in this group; rules set with EnabledFromHere end here.
     PageBuilder& Group(std::string name);
+    // A group shown in a box with other groups (a mixer whose switch, functions and rate
+    // commit apart): consecutive groups with the same box share it.
+    PageBuilder& Group(std::string name, std::string box);
     // Following fields are shown only.
     PageBuilder& ShownOnly();
     // The policy of the current group, or of every group that names none.
@@ -93,6 +96,9 @@ class PageBuilder {
     // Every commit in which the field added last holds `value` sets and clears these bits.
     PageBuilder& WhenChosen(long long value, std::vector<BitRef> sets,
                             std::vector<BitRef> clears = {});
+    // A change of the field added last to `value` sets and clears these bits.
+    PageBuilder& WhenChangedTo(long long value, std::vector<BitRef> sets,
+                               std::vector<BitRef> clears = {});
     // Every commit of the field added last, whatever it holds, sets and clears these bits.
     PageBuilder& OnEveryCommit(std::vector<BitRef> sets, std::vector<BitRef> clears = {});
 
@@ -112,6 +118,7 @@ class PageBuilder {
 
     PageTable page_;
     std::string group_;
+    std::string box_;
     std::vector<FieldRule> enabledFromHere_;
     std::vector<int> enabledFromHereTypes_;
     const ModelTypeTable* types_ = nullptr;

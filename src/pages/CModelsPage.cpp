@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "common/Cp1252.h"
@@ -23,11 +25,16 @@
 #include "dataset/ModelDirectory.h"
 #include "dataset/ModelFileBrowse.h"
 #include "dataset/ModelTexts.h"
+#include "editors/ComparisonTexts.h"
+#include "editors/EntryTexts.h"
+#include "editors/FieldCodec.h"
+#include "editors/ModelComparison.h"
 #include "pages/PageSupport.h"
 #include "pages/PageTexts.h"
 #include "pages/TransmitterPicture.h"
 #include "pages/printing/PrintCommands.h"
 #include "shell/CMainDialog.h"
+#include "shell/LanguageTable.h"
 #include "shell/QtTranslation.h"
 #include "shell/QtUserDialogs.h"
 #include "shell/Session.h"
@@ -73,6 +80,7 @@ void CModelsPage::BuildControls() {
     listColumn->addWidget(modelList_, 1);
     listColumn->addWidget(commentLabel);
     listColumn->addWidget(commentField_);
+    listColumn->addWidget(BuildCompareList(), 1);
 
     auto* buttonColumn = new QVBoxLayout;
     auto* moveRow = new QHBoxLayout;
@@ -164,6 +172,30 @@ QWidget* CModelsPage::BuildModelInfo() {
     return modelInfo_;
 }
 
+// Below the comment: the settings in which two models differ, one branch per page, with
+// the setting's key and the values the pages show for both models.
+QWidget* CModelsPage::BuildCompareList() {
+    compareArea_ = Named(new QWidget(this), "compareArea");
+    auto* layout = new QVBoxLayout(compareArea_);
+    layout->setContentsMargins(0, 6, 0, 0);
+    compareHeading_ = Named(new QLabel(compareArea_), "compareHeading");
+    compareHeading_->setWordWrap(true);
+    compareList_ = Named(new QTreeWidget(compareArea_), "compareList");
+    compareList_->setColumnCount(3);
+    compareList_->setRootIsDecorated(false);
+    compareList_->setSelectionMode(QAbstractItemView::NoSelection);
+    compareList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    compareList_->header()->setStretchLastSection(false);
+    compareHeading_->setBuddy(compareList_);
+    compareNotes_ = Named(new QLabel(compareArea_), "compareNotes");
+    compareNotes_->setWordWrap(true);
+    layout->addWidget(compareHeading_);
+    layout->addWidget(compareList_, 1);
+    layout->addWidget(compareNotes_);
+    compareArea_->hide();
+    return compareArea_;
+}
+
 void CModelsPage::ShowModelInfo(int model) {
     const CamPacData& dataSet = main().session().data;
     const TransmitterType& type = main().session().catalogue.Entry(dataSet.typeIndex);
@@ -239,6 +271,7 @@ void CModelsPage::OnSelectionChanged() {
         commentField_->clear();
     }
     ShowModelInfo(model);
+    HideComparison();
     EnableButtons();
 }
 
@@ -323,8 +356,87 @@ void CModelsPage::OnCompare() {
     if (!typed) {
         return;
     }
-    const auto compared = CompareModels(main().session().data, model, *typed);
+    const Session& session = main().session();
+    const auto compared = CompareModels(session.data, model, *typed);
+    HideComparison();
+    if (compared && compared.value().differences > 0) {
+        const int other = ModelIndexOfNumber(session.data, *typed).value_or(model);
+        if (const auto settings =
+                CompareModelSettings(session.data, model, other, session.settings.ff9SuperAsFf9)) {
+            ShowComparison(model, other, *settings);
+        }
+    }
     main().dialogs().Show(compared ? compared.value().message : compared.error());
+}
+
+void CModelsPage::ShowComparison(int model, int other, const SettingsComparison& settings) {
+    CMainDialog& m = main();
+    const LanguageTable& language = m.language();
+    const auto text = [&language](const Message& message) {
+        return DisplayText(MessageText(message, language));
+    };
+    // A value as the page's control shows it: list entries in the program's language,
+    // check boxes as check marks.
+    const auto setValue = [&language](QTreeWidgetItem* item, int column, const Field& field,
+                                      const FieldValue& value, const std::string& shown) {
+        if (KindOf(field) == ShownKind::CheckMark) {
+            item->setCheckState(column, value.number != 0 ? Qt::Checked : Qt::Unchecked);
+            return;
+        }
+        // a stored code that no entry has shows as "Code N" with no entry chosen
+        const bool listed = value.number >= 0 && !field.codec->Entries().empty();
+        item->setText(
+            column, DisplayText(listed ? EntryText(*field.codec,
+                                                   static_cast<std::size_t>(value.number), language)
+                                       : shown));
+    };
+    compareHeading_->setText(text(DifferingSettingsHeading(model + 1, other + 1)));
+    compareList_->clear();
+    compareList_->setHeaderLabels({PageText(m, txt::kSettingColumn),
+                                   text(Message::Numbered(txt::kModelColumn, {model + 1LL})),
+                                   text(Message::Numbered(txt::kModelColumn, {other + 1LL}))});
+    const PageTable* page = nullptr;
+    for (const SettingDifference& difference : settings.fields) {
+        if (difference.page != page) {
+            page = difference.page;
+            auto* heading = new QTreeWidgetItem(compareList_);
+            heading->setText(0, QString::fromStdString(page->caption));
+            heading->setFirstColumnSpanned(true);
+            QFont bold = heading->font(0);
+            bold.setBold(true);
+            heading->setFont(0, bold);
+        }
+        auto* item = new QTreeWidgetItem(compareList_);
+        item->setText(0, QStringLiteral("   ") + QString::fromStdString(difference.field->key));
+        setValue(item, 1, *difference.field, difference.a, difference.shownA);
+        setValue(item, 2, *difference.field, difference.b, difference.shownB);
+    }
+    for (int column : {1, 2}) {
+        compareList_->resizeColumnToContents(column);
+    }
+    compareList_->setVisible(!settings.fields.empty());
+    compareHeading_->setVisible(!settings.fields.empty());
+    QStringList notes;
+    if (settings.TypesDiffer()) {
+        const auto typeText = [&language](const ShownModelType& type) {
+            return type.entry != nullptr && type.entry->textNumber != 0
+                       ? language.GetText(type.entry->textNumber)
+                       : type.Text();
+        };
+        notes << text(DifferentTypesNote(model + 1, typeText(*settings.typeA), other + 1,
+                                         typeText(*settings.typeB)));
+    }
+    if (settings.otherBytes > 0) {
+        notes << text(OtherBytesNote(settings.otherBytes));
+    }
+    compareNotes_->setText(notes.join(QStringLiteral("\n")));
+    compareNotes_->setVisible(!notes.isEmpty());
+    compareArea_->show();
+}
+
+void CModelsPage::HideComparison() {
+    compareArea_->hide();
+    compareList_->clear();
 }
 
 void CModelsPage::OnCopy() {

@@ -13,7 +13,9 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QToolButton;
+class QTreeWidget;
 class TransmitterPicture;
+struct SettingsComparison;
 
 // The models page: the models of the data set by number and name, the comment of the
 // selected model, the operations on single models and a browser of model files.
@@ -27,6 +29,7 @@ class CModelsPage : public CPage {
   private:
     void BuildControls();
     QWidget* BuildModelInfo();
+    QWidget* BuildCompareList();
     void ConnectControls();
     // The transmitter picture and the name, comment and size of a model (none: -1).
     void ShowModelInfo(int model);
@@ -44,6 +47,10 @@ class CModelsPage : public CPage {
     void OnNumbering();
     void OnReset();
     void OnCompare();
+    // The settings in which the selected model differs from the other one, page by page;
+    // the list stays until another model is selected or the page is shown again.
+    void ShowComparison(int model, int other, const SettingsComparison& settings);
+    void HideComparison();
     void OnCopy();
     void OnLoad();
     void OnSave();
@@ -87,4 +94,8 @@ class CModelsPage : public CPage {
     QLabel* infoName_ = nullptr;
     QLabel* infoComment_ = nullptr;
     QLabel* infoSize_ = nullptr;
+    QWidget* compareArea_ = nullptr;
+    QLabel* compareHeading_ = nullptr;
+    QTreeWidget* compareList_ = nullptr;
+    QLabel* compareNotes_ = nullptr;
 };

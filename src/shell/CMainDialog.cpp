@@ -91,6 +91,9 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
 }
 
 CMainDialog::~CMainDialog() {
+    // The comment field finishes its edit when it loses the focus while the window's
+    // children are destroyed, after this object is gone: its handler must not run then.
+    commentField_->disconnect(this);
     FinishRun();
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/NumberedText.h"
 
@@ -30,15 +31,26 @@ class LanguageTable {
     void Close();
     bool IsOpen() const { return file_.is_open(); }
 
-    // Text n, or nothing when the file has no such line or cannot be read.
+    // Opens only a regular file of at most 1000 lines of the longest text's length.
+    // Text n, or nothing when the file has no such line, the line is longer than any text,
+    // asks for a width of more than two digits, or cannot be read.
     std::optional<std::string> Lookup(int number) const;
-    // Text n; a missing text is reported to the failure sink and reads as empty.
+    // Text n to be formatted with arguments of these letters ('d' integer, 's' text). A
+    // text that is missing or whose conversions take other arguments is reported to the
+    // failure sink and reads as empty.
+    std::string GetText(int number, std::string_view arguments) const;
+    // Text n shown as it stands, whatever conversions it holds.
     std::string GetText(int number) const;
-    std::string GetText(NumberedText numbered) const { return GetText(numbered.number); }
+    std::string GetText(NumberedText numbered) const {
+        return GetText(numbered.number, numbered.arguments);
+    }
 
     void SetFailureSink(UserDialogs* dialogs) { failureSink_ = dialogs; }
 
   private:
+    // The text, or the failure message and an empty text.
+    std::string Checked(int number, std::optional<std::string> text) const;
+
     std::filesystem::path folder_;
     mutable std::ifstream file_;
     std::array<std::int32_t, kIndexedLines> offsets_{};

@@ -1,12 +1,13 @@
 #include "shell/Settings.h"
 
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
 #include <vector>
 
+#include "common/FileAccess.h"
+#include "common/FileBytes.h"
 #include "common/TextToInt.h"
 
 namespace {
@@ -14,14 +15,26 @@ namespace {
 constexpr int kLineCount = 11;
 constexpr const char* kFileName = "Keplund.ini";
 
-std::vector<std::string> ReadLines(std::ifstream& in) {
+// Ten numbers and a path: anything longer is no settings file of this program.
+constexpr std::uintmax_t kLargestFile = 4096 + kLineCount * 16;
+// The adapter dialog takes no more (text 212): more would make every LPT transfer hang.
+constexpr int kMostWaitStates = 5000;
+
+std::vector<std::string> SplitLines(std::span<const Byte> bytes) {
     std::vector<std::string> lines;
-    std::string line;
-    while (static_cast<int>(lines.size()) < kLineCount && std::getline(in, line)) {
+    std::size_t start = 0;
+    while (static_cast<int>(lines.size()) < kLineCount && start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n') {
+            ++end;
+        }
+        std::string line(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                         bytes.begin() + static_cast<std::ptrdiff_t>(end));
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        start = end + 1;
     }
     lines.resize(kLineCount);  // a line the file lacks reads as empty
     return lines;
@@ -40,11 +53,15 @@ std::filesystem::path UserConfigFolder() {
 }  // namespace
 
 SettingsLoad LoadSettings(const std::filesystem::path& file, Settings& settings) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) {
+    const FileBytes read = ReadFileBytes(file, kLargestFile);
+    if (read.fault != FileFault::None) {
         return {};
     }
-    const auto lines = ReadLines(in);
+    return ParseSettings(read.bytes, settings);
+}
+
+SettingsLoad ParseSettings(std::span<const Byte> bytes, Settings& settings) {
+    const auto lines = SplitLines(bytes);
     if (TextToInt(lines[0]) != Settings::kVersion) {
         return {};
     }
@@ -54,10 +71,11 @@ SettingsLoad LoadSettings(const std::filesystem::path& file, Settings& settings)
     if (!lines[2].empty()) {
         settings.lptAddress = static_cast<std::uint16_t>(TextToInt(lines[2]));
     }
-    if (lines[3].empty()) {
+    const int waitStates = TextToInt(lines[3]);
+    if (lines[3].empty() || waitStates < 0 || waitStates > kMostWaitStates) {
         result.waitStatesMissing = true;
     } else {
-        settings.waitStates = TextToInt(lines[3]);
+        settings.waitStates = waitStates;
     }
     settings.clockFor64k = lines[4] == "1";
     settings.alwaysCompare = lines[5] == "1";
@@ -100,7 +118,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
 }
 
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder) {
-    return LocateSettings(programFolder, ::access(programFolder.c_str(), W_OK) == 0);
+    return LocateSettings(programFolder, MayWrite(programFolder));
 }
 
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder,

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
+
+#include "common/Bytes.h"
 
 // What survives between runs, in "Keplund.ini": eleven text lines identified by position.
 struct Settings {
@@ -22,12 +25,15 @@ struct Settings {
 
 struct SettingsLoad {
     bool loaded = false;             // false: missing, unreadable or of another version
-    bool waitStatesMissing = false;  // line 4 was empty
+    bool waitStatesMissing = false;  // line 4 was empty or outside 0 to 5000
 };
 
 // Reads the file over the defaults already in `settings`. A file of another version is
 // ignored whole, its path line included.
+// Only a regular file of at most the length of eleven such lines is read.
 SettingsLoad LoadSettings(const std::filesystem::path& file, Settings& settings);
+// The same from the file's bytes.
+SettingsLoad ParseSettings(std::span<const Byte> bytes, Settings& settings);
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
 
 // Where the settings file is read and written: beside the program, or, where that folder

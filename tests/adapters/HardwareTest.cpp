@@ -115,6 +115,20 @@ TEST(HidapiSystem, UnreadableNodeHasNoFeatureReport) {
     EXPECT_EQ(HidapiSystem::FeatureReportLengthOf("/nonexistent/hidraw9"), 0);
 }
 
+#ifdef KEPLUND_TEST_WITHOUT_HIDAPI
+// Built without hidapi, the machine shows no HID device: the USB adapter is not found,
+// as when it is unplugged, and nothing is opened.
+TEST(HidapiSystem, WithoutHidapiTheUsbAdapterIsNotFound) {
+    HidapiSystem hid;
+    EXPECT_TRUE(hid.Enumerate().empty());
+    EXPECT_EQ(hid.Open("/dev/hidraw0"), nullptr);
+    ScriptedDialogs dialogs;
+    SteadyClock clock;
+    UsbAdapter usb(hid, clock, dialogs);
+    EXPECT_FALSE(usb.FindUsbAdapter());
+}
+#endif
+
 TEST(PlatformName, NamesTheRunningSystem) {
     EXPECT_EQ(PlatformName().rfind("Linux ", 0), 0u);
 }

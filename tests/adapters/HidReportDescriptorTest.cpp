@@ -50,6 +50,39 @@ TEST(HidReportDescriptor, NoFeatureOrCutDescriptorGivesZero) {
     EXPECT_EQ(FeatureReportLength(std::vector<Byte>{}), 0);
 }
 
+// Report Size and Report Count are 32-bit values: multiplied and added up unchecked they
+// overflow. These descriptors add up to 2^32 + 128 bytes, which cut to an int would pass
+// for the adapter's 129, and to more than a 64-bit count holds; none is used.
+TEST(HidReportDescriptor, SizesBeyondWhatADeviceCanHaveAreNotUsed) {
+    const std::vector<Byte> wrapsToTheAdapter = {
+        0x75, 0x08,                    // report size 8
+        0x97, 0x00, 0x00, 0x00, 0x80,  // report count 2^31
+        0xB1, 0x02,                    // feature: 2^31 bytes
+        0xB1, 0x02,                    // feature: 2^31 bytes more
+        0x95, 0x80,                    // report count 128
+        0xB1, 0x02,                    // feature: 128 bytes more
+    };
+    EXPECT_EQ(FeatureReportLength(wrapsToTheAdapter), 0);
+    const std::vector<Byte> overflowsSixtyFourBits = {
+        0x77, 0xFF, 0xFF, 0xFF, 0xFF,  // report size 2^32 - 1
+        0x97, 0xFF, 0xFF, 0xFF, 0xFF,  // report count 2^32 - 1
+        0xB1, 0x02,                    // feature
+    };
+    EXPECT_EQ(FeatureReportLength(overflowsSixtyFourBits), 0);
+    // The largest a report may be: 256-bit fields, 12288 of them in one item, and 16384
+    // bytes in all (with the report number 16385).
+    const std::vector<Byte> largestReport = {
+        0x75, 0x08, 0x96, 0x00, 0x30, 0xB1, 0x02,  // 12288 bytes
+        0x96, 0x00, 0x10, 0xB1, 0x02,              // 4096 bytes more
+    };
+    EXPECT_EQ(FeatureReportLength(largestReport), 16385);
+    std::vector<Byte> oneByteMore = largestReport;
+    oneByteMore.insert(oneByteMore.end(), {0x95, 0x01, 0xB1, 0x02});
+    EXPECT_EQ(FeatureReportLength(oneByteMore), 0);
+    EXPECT_EQ(FeatureReportLength(std::vector<Byte>{0x76, 0x01, 0x01, 0x95, 0x01, 0xB1, 0x02}),
+              0);  // a 257-bit field
+}
+
 TEST(HidReportDescriptor, LongItemsAreSkipped) {
     std::vector<Byte> descriptor = {0xFE, 0x02, 0x10, 0xAA, 0xBB};
     descriptor.insert(descriptor.end(), kAdapterDescriptor.begin(), kAdapterDescriptor.end());

@@ -163,6 +163,26 @@ TEST_P(Contract, TheBackupRestoresTheModule) {
     EXPECT_EQ(rig.sim.eeprom.memory(), before);
 }
 
+// Two writes within the same second keep both backups: the second is numbered.
+TEST(Backups, ASecondWriteInTheSameSecondGetsItsOwnName) {
+    const std::vector<Byte> first = ModuleImage(256);
+    Rig rig(AdapterKind::Usb, first);
+    std::vector<Byte> second(first.rbegin(), first.rend());
+    rig.LoadDataSet(second);
+    const WriteReport one = rig.Write(false);
+    rig.LoadDataSet(first);
+    const WriteReport two = rig.Write(false);
+    ASSERT_EQ(one.outcome, TransferOutcome::Done);
+    ASSERT_EQ(two.outcome, TransferOutcome::Done);
+    EXPECT_EQ(one.backupPath.filename(), "campac-20260102-030405.rom");
+    EXPECT_EQ(two.backupPath.filename(), "campac-20260102-030405-2.rom");
+    CamPacData kept;
+    ASSERT_TRUE(ReadDataSetFile(one.backupPath, kept, rig.catalogue).status.ok());
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), kept.image.begin()));
+    ASSERT_TRUE(ReadDataSetFile(two.backupPath, kept, rig.catalogue).status.ok());
+    EXPECT_TRUE(std::equal(second.begin(), second.end(), kept.image.begin()));
+}
+
 // A new or erased module, or one of no known transmitter, is written too: its backup
 // keeps its bytes as they are.
 TEST_P(Contract, WritesOntoAModuleOfNoKnownType) {

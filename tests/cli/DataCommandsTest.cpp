@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/DataCommands.h"
@@ -27,6 +28,20 @@ class DataCommands : public testing::Test {
         CamPacData data;
         EXPECT_TRUE(InitialiseImage(data, catalogue, typeName, size));
         data.modelComments[0] = "Segler \xE4";
+        EXPECT_TRUE(WriteDataSetFile(Path(name), data));
+        return Path(name);
+    }
+    // An FF9 data set of default models with bytes of some models changed: (model index,
+    // record offset, byte).
+    std::string Ff9File(const std::string& name,
+                        const std::vector<std::tuple<int, int, Byte>>& changes) {
+        CamPacData data;
+        EXPECT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
+        for (const auto& [model, offset, value] : changes) {
+            data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)] = value;
+        }
+        data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
+                                        data.modelSize);
         EXPECT_TRUE(WriteDataSetFile(Path(name), data));
         return Path(name);
     }
@@ -165,17 +180,41 @@ TEST_F(DataCommands, ASavedModelLoadsIntoAnotherModel) {
         EXPECT_EQ(model(after, i), model(before, i)) << i;
     }
     const CommandRun compared = Call(RunCompareModelsCommand, {Path("b.rom"), "1", "5", "--json"});
-    EXPECT_EQ(compared.out, "{\"differences\": 0}\n");
+    EXPECT_EQ(compared.out,
+              "{\"differences\": 0, \"fields\": [], \"modelTypes\": {\"a\": \"Standard\", "
+              "\"b\": \"Standard\"}, \"otherBytes\": 0}\n");
 }
 
 TEST_F(DataCommands, ModelNumbersOutsideTheListAreText124) {
     const std::string file = NewFile("FC18V3    ", 512, "a.rom");
-    for (const char* number : {"0", "3", "x"}) {
+    for (const char* number : {"0", "3", "x", "-2147483648", "-2147483649", "4294967297"}) {
         const CommandRun saved = Call(RunModelSaveCommand, {file, number, Path("m.mdl"), "--json"});
         EXPECT_EQ(saved.status, 1) << number;
         EXPECT_EQ(saved.out, ErrorJson(124, "Diese Modellnummer gibt es nicht.")) << number;
         EXPECT_FALSE(std::filesystem::exists(Path("m.mdl")));
     }
+}
+
+// A text that asks for a width of gigabytes is not shown: the failure names the faulty
+// text of the language file instead, and the command ends at once with status 1.
+TEST_F(DataCommands, AFaultyLanguageTextIsNamedInTheFailure) {
+    const std::string file = NewFile("FC18V3    ", 512, "a.rom");
+    std::ifstream in(folder / "Deutsch.lng", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    in.close();
+    lines.at(124) = "Modell %1000000000s fehlt";
+    std::ofstream out(folder / "Deutsch.lng", std::ios::binary);
+    for (const std::string& line : lines) {
+        out << line << "\n";
+    }
+    out.close();
+    const CommandRun saved = Call(RunModelSaveCommand, {file, "9", Path("m.mdl"), "--json"});
+    EXPECT_EQ(saved.status, 1);
+    EXPECT_EQ(saved.out, ErrorJson(124, "Language-Datei fehlerhaft (Text Nr.: 124)."));
+    EXPECT_FALSE(std::filesystem::exists(Path("m.mdl")));
 }
 
 TEST_F(DataCommands, ModelLoadRefusesAModelOfAnotherType) {
@@ -189,21 +228,81 @@ TEST_F(DataCommands, ModelLoadRefusesAModelOfAnotherType) {
     EXPECT_FALSE(std::filesystem::exists(Path("x.rom")));
 }
 
+// FF9 default models are aeroplanes ("Acro"); byte 100 is the right-hand dual rate of
+// channel 1 in the switch position Down (100 %, model 3 has 101), byte 329 no page shows.
 TEST_F(DataCommands, CompareModelsCountsDifferencesLeavingOutTheNames) {
-    CamPacData data;
-    ASSERT_TRUE(InitialiseImage(data, catalogue, "FF9       ", 2048));
-    data.modelSlots.Slot(2)[100] ^= 1;
-    data.modelSlots.Slot(2)[329] ^= 1;
-    data.modelSlots.StoreModelSlots(data.image, data.firstModelOffset, data.modelCount,
-                                    data.modelSize);
-    ASSERT_TRUE(WriteDataSetFile(Path("c.rom"), data));
+    Ff9File("c.rom", {{2, 100, 0x65}, {2, 329, 0x01}});
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "3", "--json"}).out,
-              "{\"differences\": 2}\n");
+              "{\"differences\": 2, \"fields\": [{\"page\": \"Grundeinstellungen\", \"key\": "
+              "\"DualRate Down 1R\", \"a\": 100, \"b\": 101}], \"modelTypes\": {\"a\": "
+              "\"Acro\", \"b\": \"Acro\"}, \"otherBytes\": 1}\n");
+    EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "3"}).out,
+              "Modell 1 und Modell 3 unterscheiden sich in 2 Bytes (ohne Modellnamen).\n"
+              "Abweichende Einstellungen (Modell 1 / Modell 3):\n"
+              "[Grundeinstellungen]\n"
+              "  DualRate Down 1R: 100 / 101\n"
+              "1 der abweichenden Bytes gehören zu keiner aufgeführten Einstellung (auf keiner "
+              "Seite angezeigt oder nur bei einem der Modelle).\n");
     EXPECT_EQ(Call(RunCompareModelsCommand, {Path("c.rom"), "1", "2"}).out,
               "Modell 1 und Modell 2 sind gleich (ohne Modellnamen).\n");
-    const CommandRun outside = Call(RunCompareModelsCommand, {Path("c.rom"), "1", "7", "--json"});
-    EXPECT_EQ(outside.status, 1);
-    EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    for (const char* other : {"7", "-2147483648"}) {
+        const CommandRun outside =
+            Call(RunCompareModelsCommand, {Path("c.rom"), "1", other, "--json"});
+        EXPECT_EQ(outside.status, 1);
+        EXPECT_EQ(outside.out.substr(0, 24), "{\"error\": {\"text\": 120, ");
+    }
+}
+
+// Timer 1 of the default model runs 10:00 (6000 tenths); model 3 gets 07:30 (4500 tenths),
+// sub-trim 3 of -5 and channel 2 reversed.
+TEST_F(DataCommands, CompareModelsListsTheSettingsThatDifferWithBothShownValues) {
+    Ff9File("d.rom", {{2, 15, 0x94}, {2, 16, 0x11}, {2, 48, 0xFB}, {2, 54, 0x02}});
+    EXPECT_EQ(Call(RunCompareModelsCommand, {Path("d.rom"), "1", "3", "--json"}).out,
+              "{\"differences\": 4, \"fields\": ["
+              "{\"page\": \"Grundeinstellungen\", \"key\": \"Stopuhr 1/ Zeit\", \"a\": \"10:00\", "
+              "\"b\": \"07:30\"}, "
+              "{\"page\": \"Grundeinstellungen\", \"key\": \"SubTrimm 3\", \"a\": 0, \"b\": -5}, "
+              "{\"page\": \"Grundeinstellungen\", \"key\": \"Reverse 2\", \"a\": false, "
+              "\"b\": true}], "
+              "\"modelTypes\": {\"a\": \"Acro\", \"b\": \"Acro\"}, \"otherBytes\": 0}\n");
+    EXPECT_EQ(Call(RunCompareModelsCommand, {Path("d.rom"), "3", "1", "--lang", "English"}).out,
+              "Model 3 and model 1 differ in 4 bytes (model names not compared).\n"
+              "Differing settings (model 3 / model 1):\n"
+              "[Grundeinstellungen]\n"
+              "  Stopuhr 1/ Zeit: 07:30 / 10:00\n"
+              "  SubTrimm 3: -5 / 0\n"
+              "  Reverse 2: 1 / 0\n");
+
+    // a glider against an aeroplane: the type is named and is itself a differing setting
+    const CommandRun types =
+        Call(RunCompareModelsCommand, {Ff9File("e.rom", {{1, 3, 1}}), "1", "2"});
+    EXPECT_NE(types.out.find("Modell 1 ist Acro, Modell 2 ist Glider 1: verglichen sind nur die "
+                             "Einstellungen, die beide Modelltypen zeigen.\n"),
+              std::string::npos)
+        << types.out;
+}
+
+// Types without editor pages keep the byte count; the settings keys are null.
+TEST_F(DataCommands, CompareModelsOfATypeWithoutEditorPagesCountsBytesOnly) {
+    CamPacData data;
+    data.typeName = "FF8       ";
+    data.imageSize = 2048;
+    IdentifyFromName(data, catalogue);
+    ASSERT_GT(data.modelCount, 1);
+    data.image.fill(0);
+    const int code = catalogue.Entry(data.typeIndex).typeCode;
+    data.image[1] = 3;  // 2048 bytes
+    data.image[2] = static_cast<Byte>(code >> 8);
+    data.image[3] = static_cast<Byte>(code);
+    data.image[static_cast<std::size_t>(data.firstModelOffset + data.modelSize + 20)] = 7;
+    data.modelSlots.LoadModelSlots(data.image, data.firstModelOffset, data.modelCount,
+                                   data.modelSize);
+    ASSERT_TRUE(WriteDataSetFile(Path("ff8.rom"), data));
+    EXPECT_EQ(Call(RunCompareModelsCommand, {Path("ff8.rom"), "1", "2", "--json"}).out,
+              "{\"differences\": 1, \"fields\": null, \"modelTypes\": null, \"otherBytes\": "
+              "null}\n");
+    EXPECT_EQ(Call(RunCompareModelsCommand, {Path("ff8.rom"), "2", "1"}).out,
+              "Modell 2 und Modell 1 unterscheiden sich in 1 Bytes (ohne Modellnamen).\n");
 }
 
 }  // namespace

@@ -31,7 +31,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"%d and %d", {5LL}, "5 and %d"}, FormatCase{"%s", {5LL}, "%s"},
                     FormatCase{"%d", {std::string("x")}, "%d"}, FormatCase{"100 %", {}, "100 %"},
                     FormatCase{"50%% done", {}, "50% done"}, FormatCase{"%n%p", {7LL}, "%n%p"},
-                    FormatCase{"%-6s|", {std::string("ab")}, "ab    |"}));
+                    FormatCase{"%-6s|", {std::string("ab")}, "ab    |"},
+                    // A width or precision of three digits or more is never formatted: a
+                    // text could ask for a message of gigabytes.
+                    FormatCase{"%1000000000s|", {std::string("ab")}, "%1000000000s|"},
+                    FormatCase{"%.100d|", {5LL}, "%.100d|"},
+                    FormatCase{"%05d|%.3d", {5LL, 7LL}, "00005|007"}));
 
 TEST(ConversionLettersTest, ListsTheArgumentKindsInOrder) {
     EXPECT_EQ(ConversionLetters("%s: %d - %d (%d)"), "sddd");

@@ -31,6 +31,9 @@ CurveGraph HeliLikeGraph() {
     return graph;
 }
 
+// The grey of the dialog face the curves are drawn on.
+const QColor kBackground(212, 208, 200);
+
 QImage Painted(CurveGraphWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -55,6 +58,7 @@ TEST(CurveGraph, PointsFollowTheValues) {
 TEST(CurveGraph, DrawsTheTickedCurvesAndTheAxes) {
     const CurveGraph graph = HeliLikeGraph();
     CurveGraphWidget widget(graph, nullptr);
+    widget.resize(graph.width, graph.height);  // page pixels one to one
     widget.Show({0, 25, 50, 75, 100, 100, 100, 100, 100, 100}, {true, false});
     const QImage image = Painted(widget);
     EXPECT_EQ(At(image, graph, 511, 479), QColor(0, 0, 230));
@@ -62,12 +66,26 @@ TEST(CurveGraph, DrawsTheTickedCurvesAndTheAxes) {
     EXPECT_EQ(At(image, graph, 557, 360), QColor(Qt::black));  // vertical axis
     EXPECT_EQ(At(image, graph, 500, 437), QColor(Qt::black));  // horizontal axis
     // the second curve is not ticked: its line at value 100 is not drawn
-    EXPECT_EQ(At(image, graph, 530, 356), QColor(Qt::white));
+    EXPECT_EQ(At(image, graph, 530, 356), kBackground);
 
     widget.Show({0, 25, 50, 75, 100, 100, 100, 100, 100, 100}, {false, false});
     const QImage axesOnly = Painted(widget);
-    EXPECT_EQ(At(axesOnly, graph, 511, 479), QColor(Qt::white));
+    EXPECT_EQ(At(axesOnly, graph, 511, 479), kBackground);
     EXPECT_EQ(At(axesOnly, graph, 557, 360), QColor(Qt::black));
+}
+
+// A larger widget draws the graph larger, its proportions kept and its frame centred.
+TEST(CurveGraph, ScalesWithItsWidget) {
+    const CurveGraph graph = HeliLikeGraph();
+    CurveGraphWidget widget(graph, nullptr);
+    widget.resize(2 * graph.width + 40, 2 * graph.height);
+    EXPECT_EQ(widget.FrameRect(), QRectF(20, 0, 2 * graph.width, 2 * graph.height));
+    widget.Show({0, 25, 50, 75, 100}, {true, false});
+    const QImage image = Painted(widget);
+    // (603, 397) of the page is (20 + 2 * 143, 2 * 47) in the widget
+    EXPECT_EQ(image.pixelColor(306, 94), QColor(0, 0, 230));
+    EXPECT_NE(image.pixelColor(10, 94), kBackground);  // beside the frame: not the graph
+    EXPECT_EQ(widget.heightForWidth(390), 350);
 }
 
 TEST(CurveGraph, SignedPointsWithAnOffset) {

@@ -99,7 +99,9 @@ TEST(MixingTab, AMissingPageLeavesTheTabAsItIs) {
     EXPECT_EQ(MixingTabStart(family, 12, exists), 12);
     EXPECT_EQ(MixingTabStart(family, 1, exists), 11);   // the models page is no mixing page
     EXPECT_EQ(MixingTabStart(family, 14, exists), 11);  // Segler 5 is not there
-    EXPECT_FALSE(MixingTabStart(fc18v3::Family(), 11, exists).has_value());
+    EditorFamily withoutMixingPages = family;
+    withoutMixingPages.mixingPages.clear();
+    EXPECT_FALSE(MixingTabStart(withoutMixingPages, 11, exists).has_value());
 }
 
 TEST(EditorFamilyRegistry, OneRowPerFamily) {
@@ -108,7 +110,7 @@ TEST(EditorFamilyRegistry, OneRowPerFamily) {
         bool option;
         const char* family;  // nullptr: none
         bool pages;
-    } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", false},
+    } cases[] = {{"FC18V3    ", false, "FC18V3", true}, {"FC16      ", false, "FC16", true},
                  {"FX18V1/2  ", false, "FX18", true},   {"FF9       ", false, "FF9", true},
                  {"FF9 Super ", true, "FF9", true},     {"FF9 Super ", false, nullptr, false},
                  {"FF10      ", false, "FF10", false},  {"FC28V3    ", true, nullptr, false},

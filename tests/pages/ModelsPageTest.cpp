@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
 
 #include "dataset/DataSetFiles.h"
@@ -161,6 +162,80 @@ TEST_F(ModelsPage, CopyAndCompareTakeTheTypedModelNumber) {
     EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{121, 125, 121, 124, 120}));
     EXPECT_EQ(dialogs.shown[0].arguments, (std::vector<MessageArgument>{2LL, 2LL}));
     EXPECT_EQ(list->item(5)->text(), "006: MODEL-04");
+}
+
+// The rows of the compare list: page headings alone, settings with both values (a check
+// box column as "[ ]" or "[x]").
+std::vector<std::string> CompareRows(QTreeWidget* tree) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = tree->topLevelItem(i);
+        std::string row = item->text(0).trimmed().toStdString();
+        for (int column : {1, 2}) {
+            if (item->data(column, Qt::CheckStateRole).isValid()) {
+                row += item->checkState(column) == Qt::Checked ? " | [x]" : " | [ ]";
+            } else if (!item->text(column).isEmpty()) {
+                row += " | " + item->text(column).toStdString();
+            }
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// FC18V3 default models: modulation PPM, stopwatch 1 at 00:00, aileron exponential 0.
+TEST_F(ModelsPage, CompareListsTheDifferingSettingsUntilAnotherModelIsSelected) {
+    Open("FC18V3    ", 2048);
+    const auto third = session.data.modelSlots.Slot(2);
+    third[8] = 0x00;  // PCM
+    third[99] = 30;   // stopwatch 1: 05:30
+    third[100] = 5;
+    third[62] = 0xF9;  // exponential -7, shown x 4
+    auto* area = Find<QWidget>(page::kModels, "compareArea");
+    auto* tree = Find<QTreeWidget>(page::kModels, "compareList");
+    EXPECT_TRUE(area->isHidden());
+    SelectByKeyboard(0);
+    dialogs.texts.push_back("3");
+    Click("compareButton");
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{122}));
+    EXPECT_EQ(dialogs.shown[0].arguments, (std::vector<MessageArgument>{1LL, 3LL, 4LL}));
+    EXPECT_FALSE(area->isHidden());
+    EXPECT_EQ(Find<QLabel>(page::kModels, "compareHeading")->text().toStdString(),
+              "Abweichende Einstellungen (Modell 1 / Modell 3):");
+    const QTreeWidgetItem* header = tree->headerItem();
+    EXPECT_EQ(header->text(0).toStdString(), "Einstellung");
+    EXPECT_EQ(header->text(1).toStdString(), "Modell 1");
+    EXPECT_EQ(header->text(2).toStdString(), "Modell 3");
+    EXPECT_EQ(CompareRows(tree),
+              (std::vector<std::string>{"Grundeinstellungen", "Modulation | PPM | PCM",
+                                        "Uhr 1 | 00:00 | 05:30", "Expo Quer Ein | 0 | -28"}));
+    EXPECT_TRUE(Find<QLabel>(page::kModels, "compareNotes")->isHidden());
+
+    SelectByKeyboard(1);
+    EXPECT_TRUE(area->isHidden());
+    dialogs.texts.push_back("4");
+    Click("compareButton");
+    EXPECT_TRUE(area->isHidden()) << "equal models list nothing";
+}
+
+// FF9: a glider against an aeroplane, with channel 2 reversed; the list names both types.
+TEST_F(ModelsPage, CompareOfTwoModelTypesSaysSoAndShowsCheckBoxesAsCheckMarks) {
+    Open("FF9       ", 2048);
+    const auto second = session.data.modelSlots.Slot(1);
+    second[3] = 1;
+    second[54] = 0x02;
+    SelectByKeyboard(0);
+    dialogs.texts.push_back("2");
+    Click("compareButton");
+    EXPECT_EQ(dialogs.shown.at(0).arguments, (std::vector<MessageArgument>{1LL, 2LL, 2LL}));
+    EXPECT_EQ(CompareRows(Find<QTreeWidget>(page::kModels, "compareList")),
+              (std::vector<std::string>{"Grundeinstellungen", "Modelltyp | Acro | Glider 1",
+                                        "Reverse 2 | [ ] | [x]"}));
+    auto* notes = Find<QLabel>(page::kModels, "compareNotes");
+    EXPECT_FALSE(notes->isHidden());
+    EXPECT_EQ(notes->text().toStdString(),
+              "Modell 1 ist Acro, Modell 2 ist Glider 1: verglichen sind nur die Einstellungen, "
+              "die beide Modelltypen zeigen.");
 }
 
 TEST_F(ModelsPage, SavedModelLoadsBackIntoAnotherModel) {

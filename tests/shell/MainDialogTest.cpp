@@ -198,6 +198,20 @@ TEST_F(MainDialogTest, TheWindowDoesNotCloseWhileATransferRuns) {
     EXPECT_TRUE(window->close());
 }
 
+// The comment field finishes its edit when it loses the focus, which happens once more
+// while the window's children are destroyed, after the window itself is gone: its handler
+// must not run then (it would change the data set through a destroyed window).
+TEST_F(MainDialogTest, DestroyingTheWindowDuringACommentEditLeavesTheDataSetAlone) {
+    LoadFile("FC28V3    ", 0x0103);
+    ASSERT_EQ(session.data.state, DataSetState::Unchanged);
+    window->commentField()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->commentField()->hasFocus(); }));
+    QTest::keyClicks(window->commentField(), "neu");
+    window.reset();
+    EXPECT_EQ(session.data.state, DataSetState::Unchanged);
+    EXPECT_EQ(session.data.dataSetComment, "Vereinsabend");
+}
+
 TEST_F(MainDialogTest, EnterAndEscapeNeverCloseTheWindow) {
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QTest::keyClick(window.get(), Qt::Key_Return);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 #include "shell/Settings.h"
 #include "support/TestFiles.h"
@@ -67,6 +68,22 @@ TEST_F(SettingsTest, EmptyAndOddLinesFollowTheirOwnRules) {
     EXPECT_EQ(settings.language, 1);
     Load("309\n\n\n\n\n\n\n\n\n\n7\n");
     EXPECT_EQ(settings.language, 1);
+}
+
+// The adapter dialog takes waitstates from 0 to 5000; the file is held to the same bounds,
+// since a huge value would make every parallel-port transfer hang. A value outside counts
+// as missing: the default stays and the start-up says so.
+TEST_F(SettingsTest, WaitstatesOutsideTheDialogsBoundsCountAsMissing) {
+    const std::pair<const char*, int> cases[] = {
+        {"5000", 5000}, {"0", 0}, {"5001", 150}, {"2147483647", 150}, {"-1", 150}};
+    for (const auto& [line, kept] : cases) {
+        Settings read;
+        std::ofstream(file, std::ios::binary) << "309\r\n\r\n888\r\n" << line << "\r\n0\r\n";
+        const SettingsLoad load = LoadSettings(file, read);
+        EXPECT_TRUE(load.loaded) << line;
+        EXPECT_EQ(load.waitStatesMissing, kept == 150) << line;
+        EXPECT_EQ(read.waitStates, kept) << line;
+    }
 }
 
 TEST_F(SettingsTest, WritesWhatItReadsByteForByte) {

@@ -1,8 +1,12 @@
 #include "adapters/hw/HardwareAdapters.h"
 
 #include "adapters/AdapterTexts.h"
-#include "adapters/hw/DirectParallelPort.h"
 #include "adapters/hw/HidapiSystem.h"
+#ifdef _WIN32
+#include "adapters/hw/PortTalkParallelPort.h"
+#else
+#include "adapters/hw/DirectParallelPort.h"
+#endif
 
 HardwareAdapters::HardwareAdapters(UserDialogs& dialogs, HardwareMachine machine)
     : machine_(std::move(machine)),
@@ -20,6 +24,15 @@ Status HardwareAdapters::OpenPort(std::uint16_t address) {
     port_.reset();
     portDevice_.clear();
     portProblem_.reset();
+#ifdef _WIN32
+    Result<std::unique_ptr<ParallelPort>> porttalk = PortTalkParallelPort::Open(address);
+    if (porttalk) {
+        port_ = std::move(porttalk.value());
+        return Status::Ok();
+    }
+    portProblem_ = porttalk.error();
+    return porttalk.error();
+#else
     Result<std::unique_ptr<PpdevPort>> ppdev = PpdevPort::Open(address, machine_.ports);
     if (ppdev) {
         portDevice_ = PpdevPort::DeviceFor(address, machine_.ports)->string();
@@ -36,6 +49,7 @@ Status HardwareAdapters::OpenPort(std::uint16_t address) {
     }
     portProblem_ = ppdev.error();
     return ppdev.error();
+#endif
 }
 
 Status HardwareAdapters::UseAdapter(const AdapterChoice& choice) {

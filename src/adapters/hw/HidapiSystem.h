@@ -6,9 +6,9 @@
 
 #include "adapters/HidTransport.h"
 
-// The machine's HID devices through hidapi (hidraw backend). hidapi 0.13 cannot give a
-// device's report descriptor, so the feature-report length is read with the hidraw
-// ioctls from the device node the path names.
+// The machine's HID devices through hidapi (on Linux its hidraw backend, whose report
+// descriptors are read with the hidraw ioctls from the device node the path names). A
+// build without hidapi sees no device at all.
 class HidapiSystem : public HidSystem {
   public:
     HidapiSystem();
@@ -19,7 +19,7 @@ class HidapiSystem : public HidSystem {
     std::vector<HidDeviceEntry> Enumerate() override;
     std::unique_ptr<HidDevice> Open(const std::string& path) override;
 
-    // The longest feature report of a hidraw node, report number included; 0 when its
+    // The longest feature report of a device, report number included; 0 when its
     // descriptor cannot be read.
-    static int FeatureReportLengthOf(const std::string& hidrawPath);
+    static int FeatureReportLengthOf(const std::string& path);
 };

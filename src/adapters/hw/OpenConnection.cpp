@@ -55,9 +55,11 @@ PortInUse DescribePort(const ProgramOptions& options, const AdapterChoice& choic
         std::snprintf(name, sizeof name, "USB %04X:%04X", choice.usbVendor, choice.usbProduct);
         return {name, false};
     }
+#ifndef _WIN32
     if (const auto device = PpdevPort::DeviceFor(choice.lptAddress)) {
         return {device->string(), false};
     }
+#endif
     std::snprintf(name, sizeof name, "0x%03X", static_cast<unsigned>(choice.lptAddress));
     return {name, false};
 }

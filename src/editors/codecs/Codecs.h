@@ -82,13 +82,13 @@ CodecPtr Timer(TimerFormat format);
 // padded), Ff10 stores the FF10's own codes of its five special letters, Low7Bits stores
 // upper-case characters + 128 with ':' for a blank, Set1 to Set4 store positions in the
 // set. A character the set cannot hold refuses the entry with `badCharacterText`; the
-// characters before it stay written, unless `wholeNameOrNothing` tests every character
-// before the first is written.
+// characters before it stay written, unless `checkAllFirst` tests every character before
+// the first is written (a refused entry then leaves the name as it was).
 struct NameFormat {
     NameCharset charset = NameCharset::Plain;
     int length = 8;
     NumberedText badCharacterText{0, ""};
-    bool wholeNameOrNothing = false;
+    bool checkAllFirst = false;
 };
 CodecPtr Name(NameFormat format);
 

@@ -35,6 +35,9 @@ class FieldCodec {
                                          ConstModelRecord record, const GroupPolicy& policy) const;
     // Writes a value that passed the tests; bits the field does not own stay.
     virtual void Write(const Field& field, const FieldValue& value, ModelRecord record) const = 0;
+    // The value a write of `value` leaves, where the kind corrects entries (an amount below
+    // its minimum is raised to it).
+    virtual FieldValue Written(const Field&, const FieldValue& value) const { return value; }
     // Tests and writes; a value that decodes as the bytes already do is not written when
     // the policy skips unchanged values.
     virtual Status Commit(const Field& field, const FieldValue& value, ModelRecord record,

@@ -172,7 +172,8 @@ class ChoiceCodec : public ListCodec {
         return bits;
     }
 
-    const ChoiceList& list_;
+    // A copy: a table may build a list on the spot for one field.
+    const ChoiceList list_;
     int secondOffset_;
 };
 

@@ -171,14 +171,22 @@ class SignMagnitudeCodec : public WholeByteCodec {
         const long long amount = stored & 0x7F;
         return {(stored & 0x80) != 0 ? -amount : amount, {}};
     }
+    FieldValue Written(const Field&, const FieldValue& value) const override {
+        const long long amount = Amount(value);
+        return {value.number < 0 ? -amount : amount, value.text};
+    }
     void Write(const Field& field, const FieldValue& value, ModelRecord record) const override {
-        long long amount =
-            std::min<long long>(value.number < 0 ? -value.number : value.number, 127);
-        amount = std::max<long long>(amount, minAmount_);
-        PutByte(record, field.offset, static_cast<Byte>(amount | (value.number < 0 ? 0x80 : 0x00)));
+        PutByte(record, field.offset,
+                static_cast<Byte>(Amount(value) | (value.number < 0 ? 0x80 : 0x00)));
     }
 
   private:
+    long long Amount(const FieldValue& value) const {
+        const long long amount =
+            std::min<long long>(value.number < 0 ? -value.number : value.number, 127);
+        return std::max<long long>(amount, minAmount_);
+    }
+
     int minAmount_;
 };
 

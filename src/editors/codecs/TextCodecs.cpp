@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <vector>
 
 #include "common/Cp1252.h"
 #include "common/TextToInt.h"
@@ -205,30 +206,25 @@ class NameCodec : public FieldCodec {
         return FieldValue{0, std::string(text)};
     }
 
-    // A plain name longer than its bytes is refused as a whole; so is a name with a
-    // character its set cannot hold, where the format wants the whole name or nothing.
-    // A name left as it shows is not tested (it may show "." for codes of no character).
+    // A plain name longer than its bytes is refused as a whole, and so is a name that
+    // stores characters + 128 (its field takes no more than its bytes either). A name left
+    // as it shows is not tested (it may show "." for codes of no character).
     std::optional<Message> Check(const Field& field, const FieldValue& value,
                                  ConstModelRecord record,
                                  const GroupPolicy& policy) const override {
         if (policy.skipUnchanged && value == Decode(field, record)) {
             return std::nullopt;
         }
-        const bool plain =
-            format_.charset == NameCharset::Plain || format_.charset == NameCharset::Ff10;
-        const std::string bytes = Utf8ToCp1252(value.text);
-        if (plain && bytes.size() > static_cast<std::size_t>(format_.length)) {
+        const bool plain = format_.charset == NameCharset::Plain ||
+                           format_.charset == NameCharset::Ff10 ||
+                           format_.charset == NameCharset::Low7Bits;
+        if (plain && Utf8ToCp1252(value.text).size() > static_cast<std::size_t>(format_.length)) {
             return WrongEntry(RefusalName(field), std::string(literal::kNameTooLongHead) +
                                                       std::to_string(format_.length) +
                                                       std::string(literal::kNameTooLongEnd));
         }
-        if (format_.wholeNameOrNothing) {
-            for (std::size_t i = 0;
-                 i < bytes.size() && i < static_cast<std::size_t>(format_.length); ++i) {
-                if (!Encode(static_cast<Byte>(bytes[i]))) {
-                    return Message::Numbered(format_.badCharacterText, {}, MessageIcon::Warning);
-                }
-            }
+        if (format_.checkAllFirst && Encoded(value.text).size() < Padded(value.text).size()) {
+            return Message::Numbered(format_.badCharacterText, {}, MessageIcon::Warning);
         }
         return std::nullopt;
     }
@@ -257,17 +253,35 @@ class NameCodec : public FieldCodec {
     }
 
   private:
-    // Writes the characters, blank padded, one by one; a character the set cannot hold
-    // stops the entry (those before it stay written).
-    Status Store(const Field& field, const std::string& text, ModelRecord record) const {
+    // The entry blank padded (or cut) to the name's length, in Windows-1252.
+    std::string Padded(const std::string& text) const {
         std::string bytes = Utf8ToCp1252(text);
         bytes.resize(static_cast<std::size_t>(format_.length), ' ');
-        for (int i = 0; i < format_.length; ++i) {
-            const auto stored = Encode(static_cast<Byte>(bytes[static_cast<std::size_t>(i)]));
+        return bytes;
+    }
+
+    // The stored codes of the padded entry up to the first character the set cannot hold.
+    std::vector<Byte> Encoded(const std::string& text) const {
+        std::vector<Byte> codes;
+        for (const char character : Padded(text)) {
+            const auto stored = Encode(static_cast<Byte>(character));
             if (!stored) {
-                return Message::Numbered(format_.badCharacterText, {}, MessageIcon::Warning);
+                break;
             }
-            PutByte(record, field.offset + i, *stored);
+            codes.push_back(*stored);
+        }
+        return codes;
+    }
+
+    // Writes the characters one by one; a character the set cannot hold stops the entry
+    // (those before it stay written).
+    Status Store(const Field& field, const std::string& text, ModelRecord record) const {
+        const std::vector<Byte> codes = Encoded(text);
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            PutByte(record, field.offset + static_cast<int>(i), codes[i]);
+        }
+        if (codes.size() < static_cast<std::size_t>(format_.length)) {
+            return Message::Numbered(format_.badCharacterText, {}, MessageIcon::Warning);
         }
         return Status::Ok();
     }

@@ -1,5 +1,7 @@
 #include "editors/fc18v3/Fc18v3Lists.h"
 
+#include <array>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -101,9 +103,21 @@ const ChoiceList& ModulationList() {
 }
 
 const ChoiceList& IdleTrimList() {
-    static const ChoiceList list = {
-        {{"Aus", {0x02, 0x02}, {0x02, 0x02}}, {"Aktiv", {0x00, 0x02}, {0x00, 0x02}}}, std::nullopt};
-    return list;
+    return OnOffList(0x02);
+}
+
+const ChoiceList& OnOffList(Byte bit) {
+    static const std::array<ChoiceList, 8> lists = [] {
+        std::array<ChoiceList, 8> each;
+        for (int n = 0; n < 8; ++n) {
+            const auto mask = static_cast<std::uint16_t>(1 << n);
+            each[static_cast<std::size_t>(n)] = {
+                {{"Aus", {mask, mask}, {mask, mask}}, {"Aktiv", {0, mask}, {0, mask}}},
+                std::nullopt};
+        }
+        return each;
+    }();
+    return lists[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(bit)) & 7)];
 }
 
 const ChoiceList& IdleTrimSenseList() {
@@ -118,6 +132,11 @@ const ChoiceList& CountingList() {
 
 const ChoiceList& StopwatchModeList() {
     static const ChoiceList list = TwoEntryBitList(0x40, "Separat", "Kombi");
+    return list;
+}
+
+const ChoiceList& TailSenseList() {
+    static const ChoiceList list = TwoEntryBitList(0x80, "Links", "Rechts");
     return list;
 }
 

@@ -18,9 +18,12 @@ const ChoiceList& MultiPropList(int shift);
 // The whole byte: bits 0 to 6 channel - 1, bit 7 the negative sense.
 const ChoiceList& ChannelSwitchList();
 const ChoiceList& ModulationList();
-const ChoiceList& IdleTrimList();       // byte 8 bit 1: set "Aus", clear "Aktiv"
+const ChoiceList& IdleTrimList();  // byte 8 bit 1: set "Aus", clear "Aktiv"
+// A mixer's on/off bit (a single bit): "Aus" while it is set, "Aktiv" while it is clear.
+const ChoiceList& OnOffList(Byte bit);
 const ChoiceList& IdleTrimSenseList();  // byte 8 bit 0
 const ChoiceList& CountingList();       // bit 7 of a stopwatch byte
 const ChoiceList& StopwatchModeList();  // bit 6 of byte 101
 const ChoiceList& MixerModeList();      // bit 5 of byte 68
+const ChoiceList& TailSenseList();      // bit 7 of byte 120 (heli): "Links", "Rechts"
 }  // namespace fc18v3

@@ -20,6 +20,14 @@ inline constexpr int kProgramBlockSize = 65;
 
 const ModelTypeTable& MixingPrograms();
 const PageTable& BasePage();
+// The mixing-program pages; the tab after the base page shows the one of the model's
+// program.
+const PageTable& StandardPage();
+const PageTable& MotorflugPage();
+const PageTable& Segler5Page();
+const PageTable& Segler4Page();
+const PageTable& Segler2Page();
+const PageTable& HeliPage();
 const EditorFamily& Family();
 
 }  // namespace fc18v3

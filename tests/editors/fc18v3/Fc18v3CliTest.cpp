@@ -92,4 +92,66 @@ TEST_F(Fc18v3Cli, ARefusalNamesTheField) {
     EXPECT_FALSE(std::filesystem::exists(written));
 }
 
+// The mixing pages' fields in the record map: a list on one bit, a byte shown as 100 - it,
+// seven bits beside the sense bit, sign and amount; the field exchange refuses their
+// ranges, so they name no field.
+TEST_F(Fc18v3Cli, LayoutGivesTheMixingPages) {
+    ASSERT_EQ(Run(RunSetCommand,
+                  {rom.string(), "3", "Mischprogramm=Segler 5", "--out", written.string()}),
+              0)
+        << err;
+    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "3", "--json", "--layout"}), 0) << err;
+    for (const char* expected : {
+             "\"57 Mischer V-Leitw.\": \"Aus\"",
+             "\"74 Wölbkl. Trimmung Ob.%\": 50",
+             "{\"key\": \"57 Mischer V-Leitw.\", \"page\": \"Mischprogramm Segler 5\", "
+             "\"group\": \"57 Mischer V-Leitw.\", \"bytes\": [117], \"mask\": 8, \"range\": "
+             "null, \"refusal\": null, \"kind\": \"list\", \"list\": [\"Aus\", \"Aktiv\"]}",
+             "{\"key\": \"74 Wölbkl. Trimmung Ob.%\", \"page\": \"Mischprogramm Segler 5\", "
+             "\"group\": \"74 Wölbkl. Trimmung Ob.%\", \"bytes\": [135], \"mask\": 255, \"range\": "
+             "[-27, 228], \"refusal\": null, \"kind\": \"signed 100-x\", \"list\": null}",
+             "{\"key\": \"53 Bremskl. Weg Ob.%\", \"page\": \"Mischprogramm Segler 5\", "
+             "\"group\": \"53 Bremskl. Weg\", \"bytes\": [50], \"mask\": 255, \"range\": "
+             "[0, 255], \"refusal\": null, \"kind\": \"unsigned\", \"list\": null}",
+         }) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+    }
+    ASSERT_EQ(Run(RunDescribeCommand, {rom.string(), "1", "--json", "--layout"}), 0) << err;
+    for (const char* expected : {
+             "{\"key\": \"52 Pitch -> Heck GV2 Ob.%\", \"page\": \"Mischprogramm Heli\", "
+             "\"group\": \"52  Pitch -> Heck GV2\", \"bytes\": [120], \"mask\": 127, "
+             "\"range\": [0, 100], \"refusal\": null, \"kind\": \"unsigned\", \"list\": null}",
+             "{\"key\": \"76 Wegeinstellung Taumelscheibe Roll %\", \"page\": \"Mischprogramm "
+             "Heli\", \"group\": \"76  Wegeinstellung Taumelscheibe\", \"bytes\": [163], "
+             "\"mask\": 255, \"range\": [-110, 110], \"refusal\": null, \"kind\": "
+             "\"sign-magnitude\", \"list\": null}",
+         }) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+    }
+    EXPECT_EQ(out.find("Mischprogramm Segler 5"), std::string::npos);
+}
+
+TEST_F(Fc18v3Cli, SetReachesTheMixingPages) {
+    ASSERT_EQ(
+        Run(RunSetCommand,
+            {rom.string(), "2", "Mischprogramm=Heli R3", "54 Gasvorwahl 1=Aktiv",
+             "76 Wegeinstellung Taumelscheibe Roll %=5", "--out", written.string(), "--json"}),
+        0)
+        << out << err;
+    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err;
+    for (const char* expected :
+         {"\"54 Gasvorwahl 1\": \"Aktiv\"", "\"76 Wegeinstellung Taumelscheibe Roll %\": 10"}) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+    }
+    std::filesystem::remove(written);
+    EXPECT_EQ(
+        Run(RunSetCommand, {rom.string(), "2", "Mischprogramm=Heli R3",
+                            "57 Pitchvorwahl 1 Punkt 1=101", "--out", written.string(), "--json"}),
+        1);
+    EXPECT_EQ(out,
+              "{\"error\": {\"text\": null, \"field\": \"57 Pitchvorwahl 1 Punkt 1\", "
+              "\"message\": \"Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.\"}}\n");
+    EXPECT_FALSE(std::filesystem::exists(written));
+}
+
 }  // namespace

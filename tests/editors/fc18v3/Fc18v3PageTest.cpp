@@ -12,6 +12,8 @@
 #include <memory>
 
 #include "Fc18v3DataSet.h"
+#include "PageDriving.h"
+#include "StandInHost.h"
 #include "editors/CurveGraphWidget.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
@@ -25,42 +27,12 @@
 // The FC18V3 base page driven headless, with a stand-in for the main window.
 namespace {
 
-class FakeHost : public EditorHost {
-  public:
-    explicit FakeHost(const std::filesystem::path& folder) : language_(folder) {
-        CopyLanguageFiles(folder);
-        language_.LoadLanguage(1);
-    }
-
-    CamPacData& data() override { return data_; }
-    const TransmitterCatalogue& catalogue() const override { return catalogue_; }
-    const LanguageTable& language() const override { return language_; }
-    UserDialogs& dialogs() override { return dialogs_; }
-    std::vector<int> TabPages() const override { return tabs_; }
-    void SetTabPage(int position, int pageNumber) override {
-        tabs_[static_cast<std::size_t>(position)] = pageNumber;
-    }
-    bool HasPage(int pageNumber) const override { return pageNumber == fc18v3::kBasePage; }
-    int CurrentTab() const override { return current_; }
-    void SelectTab(int position) override { current_ = position; }
-    // Normal set: get data, models, content, base page, save (no mixing page exists yet).
-    void BuildTabs(int set) override {
-        sets.push_back(set);
-        tabs_ = set == 2 ? std::vector<int>{10} : std::vector<int>{0, 1, 2, 10, 3};
-    }
-    void PrintPage(QWidget&, int model) override { printed.push_back(model); }
-
-    std::vector<int> sets;
-    std::vector<int> printed;
-    ScriptedDialogs dialogs_;
-
-  private:
-    CamPacData data_ = Fc18v3DataSet();
-    TransmitterCatalogue catalogue_;
-    LanguageTable language_;
-    std::vector<int> tabs_ = {0, 1, 2, 10, 3};
-    int current_ = 3;
-};
+// Normal set: get data, models, content, base page, mixing page, save; while editing the
+// base page and the mixing page.
+StandInHost FakeHost(const std::filesystem::path& folder) {
+    return StandInHost(folder, Fc18v3DataSet(), {0, 1, 2, 10, 11, 3}, {10, 11}, 2,
+                       {10, 11, 12, 13, 14, 15, 16});
+}
 
 struct Fc18v3PageFixture : testing::Test {
     Fc18v3PageFixture() {
@@ -69,36 +41,17 @@ struct Fc18v3PageFixture : testing::Test {
         page->OnPageRefresh();
     }
 
-    QLineEdit* Edit(const std::string& key) {
-        auto* edit = qobject_cast<QLineEdit*>(page->Control(key));
-        EXPECT_NE(edit, nullptr) << key;
-        return edit;
-    }
-    QComboBox* List(const std::string& key) {
-        auto* list = qobject_cast<QComboBox*>(page->Control(key));
-        EXPECT_NE(list, nullptr) << key;
-        return list;
-    }
-    void Type(const std::string& key, const QString& text) {
-        QLineEdit* edit = Edit(key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    void Choose(const std::string& key, const QString& entry) {
-        QComboBox* list = List(key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
+    QLineEdit* Edit(const std::string& key) { return ControlOf<QLineEdit>(*page, key); }
+    QComboBox* List(const std::string& key) { return ControlOf<QComboBox>(*page, key); }
+    void Type(const std::string& key, const QString& text) { TypeInto(*page, key, text); }
+    void Choose(const std::string& key, const QString& entry) { ChooseIn(*page, key, entry); }
     void StartEditing() { page->editToggle()->click(); }
     Byte SlotByte(int offset) {
         return host.data().modelSlots.Slot(0)[static_cast<std::size_t>(offset)];
     }
 
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     std::unique_ptr<ModelEditorPage> page;
 };
 
@@ -188,16 +141,16 @@ TEST_F(Fc18v3PageFixture, MixerOneSwapsRatesForItsCurve) {
     EXPECT_FALSE(Edit("Mischer 1 Kurve 1")->isHidden());
 }
 
-// A new mixing program rewrites the program bytes; while no mixing page exists, no tab is
-// taken over for it.
-TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndLeavesTheTabs) {
+// A new mixing program rewrites the program bytes, and the tab after the base page shows
+// the program's page.
+TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndChoosesItsPage) {
     StartEditing();
     EXPECT_FALSE(page->Control("Mixtrimm 1")->isEnabled());
     Choose("Mischprogramm", List("Mischprogramm")->itemText(9));
     EXPECT_EQ(SlotByte(115), 9);
     EXPECT_EQ(SlotByte(162), 100);
     EXPECT_EQ(SlotByte(56), 100);
-    EXPECT_EQ(host.TabPages(), std::vector<int>{10});
+    EXPECT_EQ(host.TabPages(), (std::vector<int>{10, 12}));
     EXPECT_TRUE(page->Control("Mixtrimm 1")->isEnabled());
 }
 
@@ -215,7 +168,7 @@ TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
 // whose fields all belong to another variant is hidden.
 TEST(VariantPage, ShowsOneConditionAtATime) {
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     const PageTable table = PageBuilder(10, "Varianten")
                                 .Variants("Flugzustand", {"Normal", "Start"})
                                 .Group("Offsets")
@@ -253,7 +206,7 @@ TEST(VariantPage, ShowsOneConditionAtATime) {
 // whose captions take the curve colours while the pointer is over the graph.
 TEST(PageElements, NotesAndTheCurveGraph) {
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = FakeHost(folder.path());
     CurveGraph graph;
     graph.width = 195;
     graph.height = 175;
@@ -296,33 +249,43 @@ TEST(PageElements, NotesAndTheCurveGraph) {
     EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
 }
 
-// In the main window: while the FC18V3 mixing pages are still to come, the tab after the
-// base page is the save page, and neither a model's program nor edit mode takes it over.
-TEST(Fc18v3MainWindow, TheTabsStaySafeWithoutMixingPages) {
+// In the main window the tab after the base page follows the selected model's program, in
+// the normal set and while editing, on the base page and on the mixing page itself.
+TEST(Fc18v3MainWindow, TheMixingTabFollowsTheProgram) {
     TempFolder folder;
     CopyLanguageFiles(folder.path());
     Session session{folder.path()};
     session.language.LoadLanguage(1);
     session.data = Fc18v3DataSet();
     session.data.modelSlots.Slot(1)[115] = 9;  // model 2: Heli 1
+    session.data.modelSlots.Slot(2)[115] = 3;  // model 3: Segler 2
     ScriptedDialogs dialogs;
     CMainDialog window(session, dialogs);
     window.ChooseTypeTabs();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
     auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kBasePage));
     ASSERT_NE(base, nullptr);
     base->modelList()->setCurrentRow(1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 12, 3}));
     base->editToggle()->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), std::vector<int>{10});
-    EXPECT_EQ(window.tabBar()->count(), 1);
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 12}));
+    EXPECT_EQ(window.tabBar()->count(), 2);
+    window.SelectTab(1);
+    QCoreApplication::processEvents();
+    auto* heli = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kHeliPage));
+    ASSERT_NE(heli, nullptr);
+    EXPECT_EQ(window.currentPage(), fc18v3::kHeliPage);
+    heli->modelList()->setCurrentRow(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 16}));
+    EXPECT_EQ(window.currentPage(), fc18v3::kSegler2Page);
     base->revertButton()->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 3}));
+    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
     EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
 }
 

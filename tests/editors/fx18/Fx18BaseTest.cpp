@@ -86,17 +86,7 @@ TEST_F(Fx18BaseFixture, ShowsTheDefaultRecord) {
 }
 
 TEST_P(Fx18FieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put({{fx18::kProgramOffset, f.program}});
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : f.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectListed(GetParam());
     EXPECT_TRUE(warnings.empty());
 }
 
@@ -105,122 +95,105 @@ constexpr Byte kBasic = 0;
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fx18FieldTest,
     testing::Values(
-        ListedField{kBasic,
-                    "Name",
-                    {{0, 0x12}, {1, 0x0C}, {2, 0x00}, {3, 0x01}},
+        ListedField{"Name",
+                    {{109, kBasic}, {0, 0x12}, {1, 0x0C}, {2, 0x00}, {3, 0x01}},
                     "E-01",
                     "ab",
                     {{0, 0x0E}, {1, 0x0F}, {2, 0x0A}, {3, 0x0A}}},
-        ListedField{kBasic,
-                    "Name",
-                    {{0, 0x0D}, {1, 0x0B}, {2, 0x0C}, {3, 0x27}},
+        ListedField{"Name",
+                    {{109, kBasic}, {0, 0x0D}, {1, 0x0B}, {2, 0x0C}, {3, 0x27}},
                     "/+-Z",
                     "a/z9",
                     {{0, 0x0E}, {1, 0x0D}, {2, 0x27}, {3, 0x09}}},
+        ListedField{"Name",
+                    {{109, kBasic}, {0, 0x28}, {1, 0x0E}, {2, 0xFF}, {3, 0x0A}},
+                    ".A. ",
+                    ".A. ",
+                    {}},
+        ListedField{"Umpolung 8", {{109, kBasic}, {4, 0x05}}, "0", "1", {{4, 0x85}}},
+        ListedField{"Umpolung 3", {{109, kBasic}, {4, 0x05}}, "1", "0", {{4, 0x01}}},
+        ListedField{"Fail Save 3", {{109, kBasic}, {5, 0x04}}, "1", "0", {{5, 0x00}}},
+        ListedField{"Fail Save Position 1", {{109, kBasic}, {6, 0x00}}, "0", "-100", {{6, 0x9C}}},
+        ListedField{"Fail Save Position 3", {{109, kBasic}, {8, 0x4C}}, "76", "-128", {{8, 0x80}}},
+        ListedField{"Fail Save Position 8", {{109, kBasic}, {13, 0x00}}, "0", "127", {{13, 0x7F}}},
+        ListedField{"Geberweg L1", {{109, kBasic}, {14, 0x64}}, "100", "0", {{14, 0x00}}},
+        ListedField{"Geberweg H8", {{109, kBasic}, {29, 0x50}}, "80", "100", {{29, 0x64}}},
+        ListedField{"Servoweg L1", {{109, kBasic}, {30, 0x83}}, "-125", "125", {{30, 0x7D}}},
+        ListedField{"Servoweg R8", {{109, kBasic}, {45, 0x7D}}, "125", "-1", {{45, 0xFF}}},
+        ListedField{"ServoMitte 1", {{109, kBasic}, {46, 0xF6}}, "-10", "10", {{46, 0x0A}}},
+        ListedField{"ServoMitte 8", {{109, kBasic}, {53, 0x00}}, "0", "-125", {{53, 0x83}}},
         ListedField{
-            kBasic, "Name", {{0, 0x28}, {1, 0x0E}, {2, 0xFF}, {3, 0x0A}}, ".A. ", ".A. ", {}},
-        ListedField{kBasic, "Umpolung 8", {{4, 0x05}}, "0", "1", {{4, 0x85}}},
-        ListedField{kBasic, "Umpolung 3", {{4, 0x05}}, "1", "0", {{4, 0x01}}},
-        ListedField{kBasic, "Fail Save 3", {{5, 0x04}}, "1", "0", {{5, 0x00}}},
-        ListedField{kBasic, "Fail Save Position 1", {{6, 0x00}}, "0", "-100", {{6, 0x9C}}},
-        ListedField{kBasic, "Fail Save Position 3", {{8, 0x4C}}, "76", "-128", {{8, 0x80}}},
-        ListedField{kBasic, "Fail Save Position 8", {{13, 0x00}}, "0", "127", {{13, 0x7F}}},
-        ListedField{kBasic, "Geberweg L1", {{14, 0x64}}, "100", "0", {{14, 0x00}}},
-        ListedField{kBasic, "Geberweg H8", {{29, 0x50}}, "80", "100", {{29, 0x64}}},
-        ListedField{kBasic, "Servoweg L1", {{30, 0x83}}, "-125", "125", {{30, 0x7D}}},
-        ListedField{kBasic, "Servoweg R8", {{45, 0x7D}}, "125", "-1", {{45, 0xFF}}},
-        ListedField{kBasic, "ServoMitte 1", {{46, 0xF6}}, "-10", "10", {{46, 0x0A}}},
-        ListedField{kBasic, "ServoMitte 8", {{53, 0x00}}, "0", "-125", {{53, 0x83}}},
-        ListedField{kBasic, "Trimmung Position 1", {{54, 0x9C}}, "-100", "100", {{54, 0x64}}},
-        ListedField{kBasic, "Trimmung Schritte 1", {{58, 0x04}}, "4", "30", {{58, 0x1E}}},
-        ListedField{kBasic, "Trimmung Rate 4", {{65, 0x64}}, "100", "0", {{65, 0x00}}},
-        ListedField{kBasic, "Expo Aus 1", {{66, 0x00}}, "0", "-100", {{66, 0x9C}}},
-        ListedField{kBasic, "Expo Aus 3", {{113, 0xEC}}, "-20", "55", {{113, 0x37}}},
-        ListedField{kBasic, "Expo Aus 4", {{68, 0x00}}, "0", "-100", {{68, 0x9C}}},
-        ListedField{kBasic, "Expo Ein 4", {{71, 0x00}}, "0", "100", {{71, 0x64}}},
-        ListedField{kBasic, "DualRate 2", {{73, 0x46}}, "70", "0", {{73, 0x00}}},
-        ListedField{kBasic, "Schalter DRSC", {{95, 0x40}}, "124 ", "14", {{95, 0x41}}},
-        ListedField{kBasic, "Schalter DRSC", {{95, 0x83}}, "1", "124 ", {{95, 0x80}}},
-        ListedField{kBasic, "D-TR", {{95, 0x83}}, "1", "0", {{95, 0xC3}}},
-        ListedField{kBasic, "D-UM", {{95, 0x83}}, "1", "0", {{95, 0x03}}},
-        ListedField{kBasic, "VMIX 1 Steuer Funkt.", {{75, 0x81}}, "1", "---", {{75, 0xC1}}},
-        ListedField{kBasic, "VMIX 1 auf", {{75, 0x81}}, "2", "8", {{75, 0x87}}},
-        ListedField{kBasic, "VMIX 1 Mit Trimmung", {{75, 0x81}}, "0", "1", {{75, 0x01}}},
-        ListedField{kBasic, "VMIX 1 Steuer Funkt.", {{75, 0xCF}}, "Code 9", "2", {{75, 0x8F}}},
-        ListedField{kBasic, "VMIX 1 auf", {{75, 0xCF}}, "8", "1", {{75, 0xC8}}},
-        ListedField{kBasic, "VMIX 1 %", {{76, 0x9C}}, "-100", "100", {{76, 0x64}}},
-        ListedField{kBasic, "VMIX 1 Offset", {{77, 0x83}}, "-125", "0", {{77, 0x00}}},
-        ListedField{kBasic, "VMIX 2 Ein", {{112, 0xFD}}, "1", "0", {{112, 0xFF}}},
-        ListedField{kBasic, "VMIX 2 %", {{79, 0x00}}, "0", "-100", {{79, 0x9C}}},
-        ListedField{kBasic, "VMIX 2 Offset", {{80, 0x00}}, "0", "125", {{80, 0x7D}}},
-        ListedField{kBasic, "VMIX 3 auf", {{81, 0x81}}, "2", "3", {{81, 0x82}}},
-        ListedField{kBasic, "VMIX 3 V-Kurve", {{100, 0x05}}, "1", "0", {{100, 0x01}}},
-        ListedField{kBasic, "VMIX 3 Offset", {{82, 0x9C}}, "-100", "100", {{82, 0x64}}},
-        ListedField{kBasic, "VMIX 3 %", {{83, 0x7D}}, "125", "-125", {{83, 0x83}}},
-        ListedField{kBasic, "XMIX Steuer Funkt.", {{84, 0x93}}, "3", "8", {{84, 0xBB}}},
-        ListedField{kBasic, "XMIX auf", {{84, 0x93}}, "4", "1", {{84, 0x90}}},
-        ListedField{kBasic, "XMIX Ein", {{112, 0x6F}}, "1", "0", {{112, 0x7F}}},
-        ListedField{kBasic, "XMIX % 1", {{85, 0x32}}, "50", "-100", {{85, 0x9C}}},
-        ListedField{kBasic, "XMIX % 2", {{86, 0x32}}, "50", "100", {{86, 0x64}}},
-        ListedField{kBasic, "DROS", {{112, 0x6F}}, "1", "0", {{112, 0xEF}}},
-        ListedField{kBasic, "Drossel %", {{87, 0xD8}}, "-40", "40", {{87, 0x28}}},
-        ListedField{kBasic,
-                    "Stopuhr Zeit",
-                    {{88, 0x81}, {89, 0x33}},
+            "Trimmung Position 1", {{109, kBasic}, {54, 0x9C}}, "-100", "100", {{54, 0x64}}},
+        ListedField{"Trimmung Schritte 1", {{109, kBasic}, {58, 0x04}}, "4", "30", {{58, 0x1E}}},
+        ListedField{"Trimmung Rate 4", {{109, kBasic}, {65, 0x64}}, "100", "0", {{65, 0x00}}},
+        ListedField{"Expo Aus 1", {{109, kBasic}, {66, 0x00}}, "0", "-100", {{66, 0x9C}}},
+        ListedField{"Expo Aus 3", {{109, kBasic}, {113, 0xEC}}, "-20", "55", {{113, 0x37}}},
+        ListedField{"Expo Aus 4", {{109, kBasic}, {68, 0x00}}, "0", "-100", {{68, 0x9C}}},
+        ListedField{"Expo Ein 4", {{109, kBasic}, {71, 0x00}}, "0", "100", {{71, 0x64}}},
+        ListedField{"DualRate 2", {{109, kBasic}, {73, 0x46}}, "70", "0", {{73, 0x00}}},
+        ListedField{"Schalter DRSC", {{109, kBasic}, {95, 0x40}}, "124 ", "14", {{95, 0x41}}},
+        ListedField{"Schalter DRSC", {{109, kBasic}, {95, 0x83}}, "1", "124 ", {{95, 0x80}}},
+        ListedField{"D-TR", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0xC3}}},
+        ListedField{"D-UM", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0x03}}},
+        ListedField{"VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0x81}}, "1", "---", {{75, 0xC1}}},
+        ListedField{"VMIX 1 auf", {{109, kBasic}, {75, 0x81}}, "2", "8", {{75, 0x87}}},
+        ListedField{"VMIX 1 Mit Trimmung", {{109, kBasic}, {75, 0x81}}, "0", "1", {{75, 0x01}}},
+        ListedField{
+            "VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0xCF}}, "Code 9", "2", {{75, 0x8F}}},
+        ListedField{"VMIX 1 auf", {{109, kBasic}, {75, 0xCF}}, "8", "1", {{75, 0xC8}}},
+        ListedField{"VMIX 1 %", {{109, kBasic}, {76, 0x9C}}, "-100", "100", {{76, 0x64}}},
+        ListedField{"VMIX 1 Offset", {{109, kBasic}, {77, 0x83}}, "-125", "0", {{77, 0x00}}},
+        ListedField{"VMIX 2 Ein", {{109, kBasic}, {112, 0xFD}}, "1", "0", {{112, 0xFF}}},
+        ListedField{"VMIX 2 %", {{109, kBasic}, {79, 0x00}}, "0", "-100", {{79, 0x9C}}},
+        ListedField{"VMIX 2 Offset", {{109, kBasic}, {80, 0x00}}, "0", "125", {{80, 0x7D}}},
+        ListedField{"VMIX 3 auf", {{109, kBasic}, {81, 0x81}}, "2", "3", {{81, 0x82}}},
+        ListedField{"VMIX 3 V-Kurve", {{109, kBasic}, {100, 0x05}}, "1", "0", {{100, 0x01}}},
+        ListedField{"VMIX 3 Offset", {{109, kBasic}, {82, 0x9C}}, "-100", "100", {{82, 0x64}}},
+        ListedField{"VMIX 3 %", {{109, kBasic}, {83, 0x7D}}, "125", "-125", {{83, 0x83}}},
+        ListedField{"XMIX Steuer Funkt.", {{109, kBasic}, {84, 0x93}}, "3", "8", {{84, 0xBB}}},
+        ListedField{"XMIX auf", {{109, kBasic}, {84, 0x93}}, "4", "1", {{84, 0x90}}},
+        ListedField{"XMIX Ein", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0x7F}}},
+        ListedField{"XMIX % 1", {{109, kBasic}, {85, 0x32}}, "50", "-100", {{85, 0x9C}}},
+        ListedField{"XMIX % 2", {{109, kBasic}, {86, 0x32}}, "50", "100", {{86, 0x64}}},
+        ListedField{"DROS", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0xEF}}},
+        ListedField{"Drossel %", {{109, kBasic}, {87, 0xD8}}, "-40", "40", {{87, 0x28}}},
+        ListedField{"Stopuhr Zeit",
+                    {{109, kBasic}, {88, 0x81}, {89, 0x33}},
                     "05:07",
                     "2:00",
                     {{88, 0x80}, {89, 0x78}}},
-        ListedField{kBasic,
-                    "Stopuhr Zeit",
-                    {{88, 0x60}, {89, 0x3C}},
+        ListedField{"Stopuhr Zeit",
+                    {{109, kBasic}, {88, 0x60}, {89, 0x3C}},
                     "01:00",
                     "99:59",
                     {{88, 0x77}, {89, 0x6F}}},
-        ListedField{kBasic, "Stopuhr Zeit", {}, "00:00", "5:7", {{88, 0x01}, {89, 0x33}}},
-        ListedField{kBasic, "Stopuhr Zeit", {}, "00:00", ":30", {{89, 0x1E}}},
-        ListedField{kBasic,
-                    "Stopuhr Zeit",
-                    {{88, 0x1F}, {89, 0xFF}},
+        ListedField{"Stopuhr Zeit", {{109, kBasic}}, "00:00", "5:7", {{88, 0x01}, {89, 0x33}}},
+        ListedField{"Stopuhr Zeit", {{109, kBasic}}, "00:00", ":30", {{89, 0x1E}}},
+        ListedField{"Stopuhr Zeit",
+                    {{109, kBasic}, {88, 0x1F}, {89, 0xFF}},
                     "136:31",
                     "0:01",
                     {{88, 0x00}, {89, 0x01}}},
-        ListedField{kBasic, "Stopuhr Richtung", {{88, 0x01}}, "Aufwärts", "Abwärts", {{88, 0x81}}},
-        ListedField{kBasic, "Stopuhr Schalter", {{90, 0x80}}, "+1", "-C8", {{90, 0x9F}}},
-        ListedField{kBasic, "Stopuhr Schalter", {{90, 0x10}}, "+C1", "+8", {{90, 0x0E}}},
-        ListedField{kBasic, "Stopuhr Schalter", {{90, 0xE3}}, "-2", "-1", {{90, 0xE1}}},
-        ListedField{kBasic, "Stopuhr Ein", {{90, 0x80}}, "0", "1", {{90, 0x00}}},
-        ListedField{kBasic, "Stopuhr Pos", {{91, 0x64}}, "100", "-100", {{91, 0x9C}}},
-        ListedField{kBasic, "Modulation", {{94, 0x83}}, "PPM", "PCM", {{94, 0x03}}},
-        ListedField{kBasic, "MultiProp 1", {{97, 0x04}}, "K. 8", "Aus", {{97, 0x00}}},
-        ListedField{kBasic, "MultiProp 2", {{98, 0xF8}}, "Aus", "K. 5", {{98, 0xF9}}},
-        ListedField{kBasic, "MultiProp 2", {{98, 0x07}}, "Code 7", "K. 6", {{98, 0x02}}},
-        ListedField{kBasic, "Mixtrimm 1", {{108, 0xFE}}, "1", "0", {{108, 0xFF}}},
-        ListedField{kBasic, "Mixtrimm 8", {{108, 0xFF}}, "0", "1", {{108, 0x7F}}}));
+        ListedField{
+            "Stopuhr Richtung", {{109, kBasic}, {88, 0x01}}, "Aufwärts", "Abwärts", {{88, 0x81}}},
+        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0x80}}, "+1", "-C8", {{90, 0x9F}}},
+        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0x10}}, "+C1", "+8", {{90, 0x0E}}},
+        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0xE3}}, "-2", "-1", {{90, 0xE1}}},
+        ListedField{"Stopuhr Ein", {{109, kBasic}, {90, 0x80}}, "0", "1", {{90, 0x00}}},
+        ListedField{"Stopuhr Pos", {{109, kBasic}, {91, 0x64}}, "100", "-100", {{91, 0x9C}}},
+        ListedField{"Modulation", {{109, kBasic}, {94, 0x83}}, "PPM", "PCM", {{94, 0x03}}},
+        ListedField{"MultiProp 1", {{109, kBasic}, {97, 0x04}}, "K. 8", "Aus", {{97, 0x00}}},
+        ListedField{"MultiProp 2", {{109, kBasic}, {98, 0xF8}}, "Aus", "K. 5", {{98, 0xF9}}},
+        ListedField{"MultiProp 2", {{109, kBasic}, {98, 0x07}}, "Code 7", "K. 6", {{98, 0x02}}},
+        ListedField{"Mixtrimm 1", {{109, kBasic}, {108, 0xFE}}, "1", "0", {{108, 0xFF}}},
+        ListedField{"Mixtrimm 8", {{109, kBasic}, {108, 0xFF}}, "0", "1", {{108, 0x7F}}}));
 
 // A refused entry: the message it brings (the field exchange's prompt, or a numbered text)
 // and nothing written.
-struct RefusedEntry {
-    std::string key;
-    std::string entry;
-    int text;             // the language text, or -1 for the program's own message
-    std::string literal;  // that message
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
-    return out << r.key << " = " << r.entry;
-}
-
 class Fx18RefusalTest : public Fx18BaseFixture, public testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(Fx18RefusalTest, RefusesAndKeepsTheStoredValue) {
-    const RefusedEntry& r = GetParam();
-    const std::vector<Byte> before = SlotBytes();
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    EXPECT_EQ(entered.error().subject, r.key);
-    EXPECT_EQ(entered.error().text, r.text);
-    EXPECT_EQ(entered.error().literal, r.literal);
-    EXPECT_EQ(SlotBytes(), before);
+    ExpectRefused(GetParam());
 }
 
 std::string Between(int min, int max) {

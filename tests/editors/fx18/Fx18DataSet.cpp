@@ -13,38 +13,4 @@ CamPacData Fx18DataSet() {
     return data;
 }
 
-Fx18Model::Fx18Model() : data(Fx18DataSet()), editor(data, fx18::Family()) {
-    editor.StartEditing();
-}
-
-ModelRecord Fx18Model::Slot() {
-    return data.modelSlots.Slot(0);
-}
-
-std::vector<Byte> Fx18Model::SlotBytes() {
-    const ModelRecord slot = Slot();
-    return {slot.begin(), slot.begin() + kFx18RecordSize};
-}
-
-void Fx18Model::Put(const Bytes& bytes) {
-    for (const auto& [offset, value] : bytes) {
-        Slot()[static_cast<std::size_t>(offset)] = value;
-    }
-}
-
-std::string Fx18Model::Shown(const std::string& key) {
-    for (const ShownField& field : DescribeModel(fx18::Family(), Slot())) {
-        if (field.field->key == key) {
-            return field.shown;
-        }
-    }
-    return "(not shown)";
-}
-
-Status Fx18Model::Enter(const std::string& key, const std::string& text) {
-    return AssignFields(editor, 0, {{key, text}}, &warnings);
-}
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
+Fx18Model::Fx18Model() : RecordEditing(Fx18DataSet(), fx18::Family(), kFx18RecordSize) {}

@@ -121,115 +121,159 @@ constexpr Byte kHeliCode = 128;
 INSTANTIATE_TEST_SUITE_P(
     Motorflug, Fx18FieldTest,
     testing::Values(
-        ListedField{kMotorflugCode, "Flügel", {{111, 0xF9}}, "Code 0", "Flaperon", {{111, 0xFD}}},
-        ListedField{kMotorflugCode, "Flügel", {{111, 0x1F}}, "Aus", "Delta", {{111, 0x1B}}},
         ListedField{
-            kMotorflugCode, "Flaperon Kanal", {{111, 0x1F}}, "Kan.6", "Kan.7", {{111, 0x1E}}},
-        ListedField{kMotorflugCode, "FLTR Ein", {{111, 0x1F}}, "0", "1", {{111, 0x17}}},
-        ListedField{kMotorflugCode, "V-Leitwerk Ein", {{111, 0x1F}}, "0", "1", {{111, 0x0F}}},
-        ListedField{kMotorflugCode, "Flaperon Mischer", {{116, 0xA8}}, "40", "100", {{116, 0xE4}}},
-        ListedField{kMotorflugCode, "Flaperon Mischer Neg", {{116, 0xA8}}, "1", "0", {{116, 0x28}}},
-        ListedField{kMotorflugCode, "Delta Differenz. %", {{116, 0x28}}, "40", "0", {{116, 0x00}}},
-        ListedField{kMotorflugCode, "Delta Neg", {{116, 0x28}}, "0", "1", {{116, 0xA8}}},
-        ListedField{kMotorflugCode, "Delta Kanal 1 %", {{119, 0x1E}}, "30", "-30", {{119, 0xE2}}},
-        ListedField{kMotorflugCode, "Delta Kanal 2 %", {{120, 0x28}}, "40", "100", {{120, 0x64}}},
-        ListedField{kMotorflugCode, "Flaperon Limit", {{118, 0x89}}, "100", "0", {{118, 0x79}}},
-        ListedField{kMotorflugCode, "Flaperon Limit Neg", {{96, 0x80}}, "1", "0", {{96, 0x00}}},
-        ListedField{kMotorflugCode, "Flaperon Offset", {{117, 0x83}}, "-125", "125", {{117, 0x7D}}},
-        ListedField{kMotorflugCode, "Flaperon L%", {{133, 0x18}}, "24", "-24", {{133, 0xE8}}},
-        ListedField{kMotorflugCode, "Flaperon R%", {{134, 0x18}}, "24", "100", {{134, 0x64}}},
-        ListedField{kMotorflugCode, "WO-H Ein", {{110, 0xFF}}, "0", "1", {{110, 0xEF}}},
-        ListedField{kMotorflugCode, "WO-H %", {{115, 0x28}}, "40", "-100", {{115, 0x9C}}},
-        ListedField{kMotorflugCode, "WO-H Offset %", {{117, 0x00}}, "0", "-125", {{117, 0x83}}},
-        ListedField{kMotorflugCode, "WO-H Neg", {{96, 0x7F}}, "0", "1", {{96, 0xFF}}},
-        ListedField{kMotorflugCode, "QU-S Ein", {{110, 0xFE}}, "1", "0", {{110, 0xFF}}},
-        ListedField{kMotorflugCode, "QU-S %", {{114, 0x28}}, "40", "-40", {{114, 0xD8}}},
-        ListedField{kMotorflugCode, "QU-H Ein", {{110, 0xFF}}, "0", "1", {{110, 0xFB}}},
-        ListedField{kMotorflugCode, "QU-H %", {{135, 0xFF}}, "-1", "100", {{135, 0x64}}},
-        ListedField{kMotorflugCode, "SE-H Ein", {{110, 0xFF}}, "0", "1", {{110, 0xF7}}},
-        ListedField{kMotorflugCode, "SE-H %", {{136, 0x00}}, "0", "-100", {{136, 0x9C}}},
-        ListedField{kMotorflugCode, "Landeklappen Ein", {{110, 0xFF}}, "0", "1", {{110, 0xBF}}},
+            "Flügel", {{109, kMotorflugCode}, {111, 0xF9}}, "Code 0", "Flaperon", {{111, 0xFD}}},
+        ListedField{"Flügel", {{109, kMotorflugCode}, {111, 0x1F}}, "Aus", "Delta", {{111, 0x1B}}},
+        ListedField{"Flaperon Kanal",
+                    {{109, kMotorflugCode}, {111, 0x1F}},
+                    "Kan.6",
+                    "Kan.7",
+                    {{111, 0x1E}}},
+        ListedField{"FLTR Ein", {{109, kMotorflugCode}, {111, 0x1F}}, "0", "1", {{111, 0x17}}},
         ListedField{
-            kMotorflugCode, "Landeklappen 1 Quer L%", {{121, 0x28}}, "40", "1", {{121, 0x01}}},
+            "V-Leitwerk Ein", {{109, kMotorflugCode}, {111, 0x1F}}, "0", "1", {{111, 0x0F}}},
         ListedField{
-            kMotorflugCode, "Landeklappen 6 Quer R%", {{122, 0x28}}, "40", "-40", {{122, 0xD8}}},
+            "Flaperon Mischer", {{109, kMotorflugCode}, {116, 0xA8}}, "40", "100", {{116, 0xE4}}},
         ListedField{
-            kMotorflugCode, "Landeklappen 2 Höhe %", {{123, 0x10}}, "16", "0", {{123, 0x00}}},
-        ListedField{kMotorflugCode, "Snap Roll Ein", {{110, 0xFF}}, "0", "1", {{110, 0x7F}}},
-        ListedField{kMotorflugCode, "Snap Roll 1 Quer %", {{124, 0x38}}, "56", "0", {{124, 0x00}}},
+            "Flaperon Mischer Neg", {{109, kMotorflugCode}, {116, 0xA8}}, "1", "0", {{116, 0x28}}},
         ListedField{
-            kMotorflugCode, "Snap Roll 2 Höhe %", {{125, 0x38}}, "56", "-56", {{125, 0xC8}}},
+            "Delta Differenz. %", {{109, kMotorflugCode}, {116, 0x28}}, "40", "0", {{116, 0x00}}},
+        ListedField{"Delta Neg", {{109, kMotorflugCode}, {116, 0x28}}, "0", "1", {{116, 0xA8}}},
         ListedField{
-            kMotorflugCode, "Snap Roll 3 Seite %", {{126, 0x38}}, "56", "100", {{126, 0x64}}}));
+            "Delta Kanal 1 %", {{109, kMotorflugCode}, {119, 0x1E}}, "30", "-30", {{119, 0xE2}}},
+        ListedField{
+            "Delta Kanal 2 %", {{109, kMotorflugCode}, {120, 0x28}}, "40", "100", {{120, 0x64}}},
+        ListedField{
+            "Flaperon Limit", {{109, kMotorflugCode}, {118, 0x89}}, "100", "0", {{118, 0x79}}},
+        ListedField{
+            "Flaperon Limit Neg", {{109, kMotorflugCode}, {96, 0x80}}, "1", "0", {{96, 0x00}}},
+        ListedField{
+            "Flaperon Offset", {{109, kMotorflugCode}, {117, 0x83}}, "-125", "125", {{117, 0x7D}}},
+        ListedField{
+            "Flaperon L%", {{109, kMotorflugCode}, {133, 0x18}}, "24", "-24", {{133, 0xE8}}},
+        ListedField{
+            "Flaperon R%", {{109, kMotorflugCode}, {134, 0x18}}, "24", "100", {{134, 0x64}}},
+        ListedField{"WO-H Ein", {{109, kMotorflugCode}, {110, 0xFF}}, "0", "1", {{110, 0xEF}}},
+        ListedField{"WO-H %", {{109, kMotorflugCode}, {115, 0x28}}, "40", "-100", {{115, 0x9C}}},
+        ListedField{
+            "WO-H Offset %", {{109, kMotorflugCode}, {117, 0x00}}, "0", "-125", {{117, 0x83}}},
+        ListedField{"WO-H Neg", {{109, kMotorflugCode}, {96, 0x7F}}, "0", "1", {{96, 0xFF}}},
+        ListedField{"QU-S Ein", {{109, kMotorflugCode}, {110, 0xFE}}, "1", "0", {{110, 0xFF}}},
+        ListedField{"QU-S %", {{109, kMotorflugCode}, {114, 0x28}}, "40", "-40", {{114, 0xD8}}},
+        ListedField{"QU-H Ein", {{109, kMotorflugCode}, {110, 0xFF}}, "0", "1", {{110, 0xFB}}},
+        ListedField{"QU-H %", {{109, kMotorflugCode}, {135, 0xFF}}, "-1", "100", {{135, 0x64}}},
+        ListedField{"SE-H Ein", {{109, kMotorflugCode}, {110, 0xFF}}, "0", "1", {{110, 0xF7}}},
+        ListedField{"SE-H %", {{109, kMotorflugCode}, {136, 0x00}}, "0", "-100", {{136, 0x9C}}},
+        ListedField{
+            "Landeklappen Ein", {{109, kMotorflugCode}, {110, 0xFF}}, "0", "1", {{110, 0xBF}}},
+        ListedField{"Landeklappen 1 Quer L%",
+                    {{109, kMotorflugCode}, {121, 0x28}},
+                    "40",
+                    "1",
+                    {{121, 0x01}}},
+        ListedField{"Landeklappen 6 Quer R%",
+                    {{109, kMotorflugCode}, {122, 0x28}},
+                    "40",
+                    "-40",
+                    {{122, 0xD8}}},
+        ListedField{"Landeklappen 2 Höhe %",
+                    {{109, kMotorflugCode}, {123, 0x10}},
+                    "16",
+                    "0",
+                    {{123, 0x00}}},
+        ListedField{"Snap Roll Ein", {{109, kMotorflugCode}, {110, 0xFF}}, "0", "1", {{110, 0x7F}}},
+        ListedField{
+            "Snap Roll 1 Quer %", {{109, kMotorflugCode}, {124, 0x38}}, "56", "0", {{124, 0x00}}},
+        ListedField{
+            "Snap Roll 2 Höhe %", {{109, kMotorflugCode}, {125, 0x38}}, "56", "-56", {{125, 0xC8}}},
+        ListedField{"Snap Roll 3 Seite %",
+                    {{109, kMotorflugCode}, {126, 0x38}},
+                    "56",
+                    "100",
+                    {{126, 0x64}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Segler, Fx18FieldTest,
     testing::Values(
-        ListedField{kSeglerCode, "FLAE Master", {{95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x10}}},
-        ListedField{kSeglerCode, "BUTT Master", {{95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x20}}},
-        ListedField{kSeglerCode, "FLAE Ein", {{111, 0x3E}}, "0", "1", {{111, 0x3C}}},
-        ListedField{kSeglerCode, "TRM 1 Ein", {{111, 0x3E}}, "1", "0", {{111, 0x7E}}},
-        ListedField{kSeglerCode, "TRM 2 Ein", {{111, 0x3E}}, "1", "0", {{111, 0xBE}}},
-        ListedField{kSeglerCode, "FLTR Ein", {{111, 0x3E}}, "0", "1", {{111, 0x36}}},
-        ListedField{kSeglerCode, "V-Leitwerk Ein", {{111, 0x3E}}, "0", "1", {{111, 0x2E}}},
-        ListedField{kSeglerCode,
-                    "Flaperon Kanal",
-                    {{111, 0x3E}, {110, 0xFF}},
+        ListedField{
+            "FLAE Master", {{109, kSeglerCode}, {95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x10}}},
+        ListedField{
+            "BUTT Master", {{109, kSeglerCode}, {95, 0x30}}, "Kan.3", "Kan.5", {{95, 0x20}}},
+        ListedField{"FLAE Ein", {{109, kSeglerCode}, {111, 0x3E}}, "0", "1", {{111, 0x3C}}},
+        ListedField{"TRM 1 Ein", {{109, kSeglerCode}, {111, 0x3E}}, "1", "0", {{111, 0x7E}}},
+        ListedField{"TRM 2 Ein", {{109, kSeglerCode}, {111, 0x3E}}, "1", "0", {{111, 0xBE}}},
+        ListedField{"FLTR Ein", {{109, kSeglerCode}, {111, 0x3E}}, "0", "1", {{111, 0x36}}},
+        ListedField{"V-Leitwerk Ein", {{109, kSeglerCode}, {111, 0x3E}}, "0", "1", {{111, 0x2E}}},
+        ListedField{"Flaperon Kanal",
+                    {{109, kSeglerCode}, {111, 0x3E}, {110, 0xFF}},
                     "Kan.7",
                     "Kan.5",
                     {{111, 0x3F}}},
-        ListedField{kSeglerCode, "BU-H Ein", {{110, 0xFF}}, "0", "1", {{110, 0xDF}}},
-        ListedField{kSeglerCode, "BUTT Ein", {{110, 0xBF}}, "1", "0", {{110, 0xFF}}},
-        ListedField{kSeglerCode, "BUTT 1 Quer %", {{121, 0x28}}, "40", "-100", {{121, 0x9C}}},
-        ListedField{kSeglerCode, "BUTT 5 Landekl. %", {{122, 0x28}}, "40", "0", {{122, 0x00}}},
-        ListedField{kSeglerCode, "BUTT Offset", {{123, 0x0A}}, "10", "-125", {{123, 0x83}}},
-        ListedField{kSeglerCode, "BU-H %", {{124, 0x10}}, "16", "-16", {{124, 0xF0}}},
-        ListedField{kSeglerCode, "V-Leitwerk Kanal 4 %", {{120, 0x28}}, "40", "-40", {{120, 0xD8}}},
-        ListedField{kSeglerCode, "TRM 1 K1 %", {{127, 0x00}}, "0", "50", {{127, 0x32}}},
-        ListedField{kSeglerCode, "TRM 1 K5 %", {{129, 0x00}}, "0", "-50", {{129, 0xCE}}},
-        ListedField{kSeglerCode, "TRM 2 K2 %", {{131, 0x00}}, "0", "100", {{131, 0x64}}},
-        ListedField{kSeglerCode, "TRM 2 K5 %", {{132, 0x00}}, "0", "-100", {{132, 0x9C}}},
-        ListedField{kSeglerCode, "Flaperon Mischer", {{116, 0x28}}, "40", "7", {{116, 0x07}}},
-        ListedField{kSeglerCode, "WO-H Limit %", {{118, 0x8A}}, "100", "25", {{118, 0x3D}}}));
+        ListedField{"BU-H Ein", {{109, kSeglerCode}, {110, 0xFF}}, "0", "1", {{110, 0xDF}}},
+        ListedField{"BUTT Ein", {{109, kSeglerCode}, {110, 0xBF}}, "1", "0", {{110, 0xFF}}},
+        ListedField{
+            "BUTT 1 Quer %", {{109, kSeglerCode}, {121, 0x28}}, "40", "-100", {{121, 0x9C}}},
+        ListedField{
+            "BUTT 5 Landekl. %", {{109, kSeglerCode}, {122, 0x28}}, "40", "0", {{122, 0x00}}},
+        ListedField{"BUTT Offset", {{109, kSeglerCode}, {123, 0x0A}}, "10", "-125", {{123, 0x83}}},
+        ListedField{"BU-H %", {{109, kSeglerCode}, {124, 0x10}}, "16", "-16", {{124, 0xF0}}},
+        ListedField{
+            "V-Leitwerk Kanal 4 %", {{109, kSeglerCode}, {120, 0x28}}, "40", "-40", {{120, 0xD8}}},
+        ListedField{"TRM 1 K1 %", {{109, kSeglerCode}, {127, 0x00}}, "0", "50", {{127, 0x32}}},
+        ListedField{"TRM 1 K5 %", {{109, kSeglerCode}, {129, 0x00}}, "0", "-50", {{129, 0xCE}}},
+        ListedField{"TRM 2 K2 %", {{109, kSeglerCode}, {131, 0x00}}, "0", "100", {{131, 0x64}}},
+        ListedField{"TRM 2 K5 %", {{109, kSeglerCode}, {132, 0x00}}, "0", "-100", {{132, 0x9C}}},
+        ListedField{
+            "Flaperon Mischer", {{109, kSeglerCode}, {116, 0x28}}, "40", "7", {{116, 0x07}}},
+        ListedField{
+            "WO-H Limit %", {{109, kSeglerCode}, {118, 0x8A}}, "100", "25", {{118, 0x3D}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Heli, Fx18FieldTest,
     testing::Values(
-        ListedField{kHeliCode, "Normal Gas 1", {{113, 0x9C}}, "-100", "-90", {{113, 0xA6}}},
-        ListedField{kHeliCode, "Normal Gas 2", {{146, 0xCE}}, "-50", "50", {{146, 0x32}}},
-        ListedField{kHeliCode, "Normal Gas 3", {{114, 0x00}}, "0", "10", {{114, 0x0A}}},
-        ListedField{kHeliCode, "Normal Gas 4", {{147, 0x32}}, "50", "60", {{147, 0x3C}}},
-        ListedField{kHeliCode, "Normal Gas 5", {{115, 0x64}}, "100", "90", {{115, 0x5A}}},
-        ListedField{kHeliCode, "Normal Pitch 1", {{124, 0x9C}}, "-100", "0", {{124, 0x00}}},
-        ListedField{kHeliCode, "Normal Pitch 2", {{152, 0x00}}, "0", "-20", {{152, 0xEC}}},
-        ListedField{kHeliCode, "Normal Pitch 4", {{153, 0x32}}, "50", "-50", {{153, 0xCE}}},
-        ListedField{kHeliCode, "GV1 Gas 2", {{148, 0x00}}, "0", "20", {{148, 0x14}}},
-        ListedField{kHeliCode, "GV1 Gas 5", {{118, 0x64}}, "100", "0", {{118, 0x00}}},
-        ListedField{kHeliCode, "GV1 Pitch 1", {{127, 0x9C}}, "-100", "100", {{127, 0x64}}},
-        ListedField{kHeliCode, "GV1 Pitch 4", {{155, 0x00}}, "0", "40", {{155, 0x28}}},
-        ListedField{kHeliCode, "GV2 Gas 1", {{119, 0x9C}}, "-100", "-99", {{119, 0x9D}}},
-        ListedField{kHeliCode, "GV2 Gas 4", {{151, 0x00}}, "0", "30", {{151, 0x1E}}},
-        ListedField{kHeliCode, "GV2 Pitch 3", {{131, 0x00}}, "0", "5", {{131, 0x05}}},
-        ListedField{kHeliCode, "GV2 Pitch 4", {{157, 0x00}}, "0", "-5", {{157, 0xFB}}},
-        ListedField{kHeliCode, "GV2 Pitch 5", {{132, 0x64}}, "100", "95", {{132, 0x5F}}},
-        ListedField{kHeliCode, "GV1 Verzögerung %", {{123, 0x64}}, "100", "0", {{123, 0x00}}},
-        ListedField{kHeliCode, "GV1 Ein", {{110, 0x4F}}, "1", "0", {{110, 0x5F}}},
-        ListedField{kHeliCode, "GV2 Ein", {{110, 0x4F}}, "1", "0", {{110, 0x6F}}},
-        ListedField{kHeliCode, "Autorotation Ein", {{110, 0x4F}}, "1", "0", {{110, 0xCF}}},
-        ListedField{kHeliCode, "Autorotation Gas", {{122, 0xB5}}, "-75", "-100", {{122, 0x9C}}},
-        ListedField{kHeliCode, "Autorotation Pitch L", {{133, 0x9C}}, "-100", "-80", {{133, 0xB0}}},
-        ListedField{kHeliCode, "Autorotation Pitch H", {{134, 0x64}}, "100", "80", {{134, 0x50}}},
-        ListedField{kHeliCode, "REVO Ein", {{111, 0xFC}}, "1", "0", {{111, 0xFD}}},
-        ListedField{kHeliCode, "REVO Hub %", {{135, 0xCE}}, "-50", "50", {{135, 0x32}}},
-        ListedField{kHeliCode, "Kreisel Ein", {{111, 0xFC}}, "1", "0", {{111, 0xFE}}},
-        ListedField{kHeliCode, "Kreisel 1", {{136, 0x00}}, "0", "100", {{136, 0x64}}},
-        ListedField{kHeliCode, "Kreisel 4", {{139, 0x00}}, "0", "-100", {{139, 0x9C}}},
-        ListedField{kHeliCode, "Taumelscheibe Roll", {{140, 0x28}}, "40", "100", {{140, 0x64}}},
-        ListedField{kHeliCode, "Taumelscheibe Nick", {{141, 0x1E}}, "30", "-30", {{141, 0xE2}}},
-        ListedField{kHeliCode, "Taumelscheibe Pitch", {{142, 0x14}}, "20", "0", {{142, 0x00}}},
-        ListedField{kHeliCode, "GV2 Trimm Roll", {{143, 0x83}}, "-125", "125", {{143, 0x7D}}},
-        ListedField{kHeliCode, "GV2 Trimm Nick", {{144, 0x00}}, "0", "-1", {{144, 0xFF}}},
-        ListedField{kHeliCode, "GV2 Trimm Heck", {{145, 0x7D}}, "125", "0", {{145, 0x00}}}));
+        ListedField{"Normal Gas 1", {{109, kHeliCode}, {113, 0x9C}}, "-100", "-90", {{113, 0xA6}}},
+        ListedField{"Normal Gas 2", {{109, kHeliCode}, {146, 0xCE}}, "-50", "50", {{146, 0x32}}},
+        ListedField{"Normal Gas 3", {{109, kHeliCode}, {114, 0x00}}, "0", "10", {{114, 0x0A}}},
+        ListedField{"Normal Gas 4", {{109, kHeliCode}, {147, 0x32}}, "50", "60", {{147, 0x3C}}},
+        ListedField{"Normal Gas 5", {{109, kHeliCode}, {115, 0x64}}, "100", "90", {{115, 0x5A}}},
+        ListedField{"Normal Pitch 1", {{109, kHeliCode}, {124, 0x9C}}, "-100", "0", {{124, 0x00}}},
+        ListedField{"Normal Pitch 2", {{109, kHeliCode}, {152, 0x00}}, "0", "-20", {{152, 0xEC}}},
+        ListedField{"Normal Pitch 4", {{109, kHeliCode}, {153, 0x32}}, "50", "-50", {{153, 0xCE}}},
+        ListedField{"GV1 Gas 2", {{109, kHeliCode}, {148, 0x00}}, "0", "20", {{148, 0x14}}},
+        ListedField{"GV1 Gas 5", {{109, kHeliCode}, {118, 0x64}}, "100", "0", {{118, 0x00}}},
+        ListedField{"GV1 Pitch 1", {{109, kHeliCode}, {127, 0x9C}}, "-100", "100", {{127, 0x64}}},
+        ListedField{"GV1 Pitch 4", {{109, kHeliCode}, {155, 0x00}}, "0", "40", {{155, 0x28}}},
+        ListedField{"GV2 Gas 1", {{109, kHeliCode}, {119, 0x9C}}, "-100", "-99", {{119, 0x9D}}},
+        ListedField{"GV2 Gas 4", {{109, kHeliCode}, {151, 0x00}}, "0", "30", {{151, 0x1E}}},
+        ListedField{"GV2 Pitch 3", {{109, kHeliCode}, {131, 0x00}}, "0", "5", {{131, 0x05}}},
+        ListedField{"GV2 Pitch 4", {{109, kHeliCode}, {157, 0x00}}, "0", "-5", {{157, 0xFB}}},
+        ListedField{"GV2 Pitch 5", {{109, kHeliCode}, {132, 0x64}}, "100", "95", {{132, 0x5F}}},
+        ListedField{
+            "GV1 Verzögerung %", {{109, kHeliCode}, {123, 0x64}}, "100", "0", {{123, 0x00}}},
+        ListedField{"GV1 Ein", {{109, kHeliCode}, {110, 0x4F}}, "1", "0", {{110, 0x5F}}},
+        ListedField{"GV2 Ein", {{109, kHeliCode}, {110, 0x4F}}, "1", "0", {{110, 0x6F}}},
+        ListedField{"Autorotation Ein", {{109, kHeliCode}, {110, 0x4F}}, "1", "0", {{110, 0xCF}}},
+        ListedField{
+            "Autorotation Gas", {{109, kHeliCode}, {122, 0xB5}}, "-75", "-100", {{122, 0x9C}}},
+        ListedField{
+            "Autorotation Pitch L", {{109, kHeliCode}, {133, 0x9C}}, "-100", "-80", {{133, 0xB0}}},
+        ListedField{
+            "Autorotation Pitch H", {{109, kHeliCode}, {134, 0x64}}, "100", "80", {{134, 0x50}}},
+        ListedField{"REVO Ein", {{109, kHeliCode}, {111, 0xFC}}, "1", "0", {{111, 0xFD}}},
+        ListedField{"REVO Hub %", {{109, kHeliCode}, {135, 0xCE}}, "-50", "50", {{135, 0x32}}},
+        ListedField{"Kreisel Ein", {{109, kHeliCode}, {111, 0xFC}}, "1", "0", {{111, 0xFE}}},
+        ListedField{"Kreisel 1", {{109, kHeliCode}, {136, 0x00}}, "0", "100", {{136, 0x64}}},
+        ListedField{"Kreisel 4", {{109, kHeliCode}, {139, 0x00}}, "0", "-100", {{139, 0x9C}}},
+        ListedField{
+            "Taumelscheibe Roll", {{109, kHeliCode}, {140, 0x28}}, "40", "100", {{140, 0x64}}},
+        ListedField{
+            "Taumelscheibe Nick", {{109, kHeliCode}, {141, 0x1E}}, "30", "-30", {{141, 0xE2}}},
+        ListedField{
+            "Taumelscheibe Pitch", {{109, kHeliCode}, {142, 0x14}}, "20", "0", {{142, 0x00}}},
+        ListedField{
+            "GV2 Trimm Roll", {{109, kHeliCode}, {143, 0x83}}, "-125", "125", {{143, 0x7D}}},
+        ListedField{"GV2 Trimm Nick", {{109, kHeliCode}, {144, 0x00}}, "0", "-1", {{144, 0xFF}}},
+        ListedField{"GV2 Trimm Heck", {{109, kHeliCode}, {145, 0x7D}}, "125", "0", {{145, 0x00}}}));
 
 // The limit code of byte 118: 100 % is stored as -119 (0x89), 0 % as 121 (0x79).
 TEST_F(Fx18MixingFixture, TheLimitCode) {
@@ -258,43 +302,87 @@ TEST_F(Fx18MixingFixture, TheLimitCode) {
 
 // Values the mixing pages refuse with the field exchange's prompt; nothing is written.
 TEST_F(Fx18MixingFixture, RefusalsOfTheMixingPages) {
-    const struct {
-        Byte program;
-        const char* key;
-        const char* entry;
-        const char* prompt;
-    } refused[] = {
-        {kMotorflugCode, "Flaperon Limit", "-1",
-         "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein."},
-        {kMotorflugCode, "Flaperon Limit", "125",
-         "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein."},
-        {kSeglerCode, "WO-H Limit %", "101",
-         "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein."},
-        {kMotorflugCode, "Flaperon Mischer", "101",
-         "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein."},
-        {kMotorflugCode, "Delta Differenz. %", "-5",
-         "Geben Sie bitte eine positive ganze Zahl ein."},
-        {kMotorflugCode, "Flaperon Offset", "126",
-         "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein."},
-        {kSeglerCode, "BUTT Offset", "-126",
-         "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein."},
-        {kSeglerCode, "TRM 2 K1 %", "101",
-         "Geben Sie bitte eine ganze Zahl zwischen -100 und 100 ein."},
-        {kHeliCode, "GV1 Verzögerung %", "101",
-         "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein."},
-        {kHeliCode, "Normal Pitch 5", "-101",
-         "Geben Sie bitte eine ganze Zahl zwischen -100 und 100 ein."},
-        {kHeliCode, "GV2 Trimm Nick", "126",
-         "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein."},
+    const RefusedEntry refused[] = {
+        RefusedEntry{"Flaperon Limit",
+                     "-1",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kMotorflugCode}}},
+        RefusedEntry{"Flaperon Limit",
+                     "125",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kMotorflugCode}}},
+        RefusedEntry{"WO-H Limit %",
+                     "101",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kSeglerCode}}},
+        RefusedEntry{"Flaperon Mischer",
+                     "101",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kMotorflugCode}}},
+        RefusedEntry{"Delta Differenz. %",
+                     "-5",
+                     -1,
+                     "Geben Sie bitte eine positive ganze Zahl ein.",
+                     0,
+                     0,
+                     {{109, kMotorflugCode}}},
+        RefusedEntry{"Flaperon Offset",
+                     "126",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein.",
+                     0,
+                     0,
+                     {{109, kMotorflugCode}}},
+        RefusedEntry{"BUTT Offset",
+                     "-126",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein.",
+                     0,
+                     0,
+                     {{109, kSeglerCode}}},
+        RefusedEntry{"TRM 2 K1 %",
+                     "101",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen -100 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kSeglerCode}}},
+        RefusedEntry{"GV1 Verzögerung %",
+                     "101",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kHeliCode}}},
+        RefusedEntry{"Normal Pitch 5",
+                     "-101",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen -100 und 100 ein.",
+                     0,
+                     0,
+                     {{109, kHeliCode}}},
+        RefusedEntry{"GV2 Trimm Nick",
+                     "126",
+                     -1,
+                     "Geben Sie bitte eine ganze Zahl zwischen -125 und 125 ein.",
+                     0,
+                     0,
+                     {{109, kHeliCode}}},
     };
-    for (const auto& r : refused) {
-        Put({{kProgram, r.program}});
-        const std::vector<Byte> before = SlotBytes();
-        const Status entered = Enter(r.key, r.entry);
-        ASSERT_FALSE(entered.ok()) << r.key;
-        EXPECT_EQ(entered.error().literal, r.prompt) << r.key;
-        EXPECT_EQ(entered.error().subject, r.key);
-        EXPECT_EQ(SlotBytes(), before) << r.key;
+    for (const RefusedEntry& r : refused) {
+        ExpectRefused(r);
     }
 }
 
@@ -324,11 +412,11 @@ TEST_F(Fx18MixingFixture, SharedBytesShowInBothGroups) {
 // mixer only.
 struct WarnedEntry {
     Byte program;
-    Bytes stored;
+    RecordBytes stored;
     std::string key;
     std::string entry;
     int warning;  // 0: none
-    Bytes written;
+    RecordBytes written;
 };
 
 std::ostream& operator<<(std::ostream& out, const WarnedEntry& w) {

@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "Fx18DataSet.h"
+#include "PageDriving.h"
+#include "StandInHost.h"
 #include "editors/CurveGraphWidget.h"
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
@@ -27,41 +29,12 @@
 // kind, and the page swap in the main window itself.
 namespace {
 
-class FakeHost : public EditorHost {
-  public:
-    explicit FakeHost(const std::filesystem::path& folder) : language_(folder) {
-        CopyLanguageFiles(folder);
-        language_.LoadLanguage(1);
-    }
-
-    CamPacData& data() override { return data_; }
-    const TransmitterCatalogue& catalogue() const override { return catalogue_; }
-    const LanguageTable& language() const override { return language_; }
-    UserDialogs& dialogs() override { return dialogs_; }
-    std::vector<int> TabPages() const override { return tabs_; }
-    void SetTabPage(int position, int pageNumber) override {
-        tabs_[static_cast<std::size_t>(position)] = pageNumber;
-    }
-    bool HasPage(int pageNumber) const override { return pageNumber >= 30 && pageNumber <= 34; }
-    int CurrentTab() const override { return current_; }
-    void SelectTab(int position) override { current_ = position; }
-    // Normal set: get data, models, content, base page, mixing page, save; editing set:
-    // base page and mixing page.
-    void BuildTabs(int set) override {
-        const int mixing = tabs_[static_cast<std::size_t>(set == 7 ? 4 : 1)];
-        tabs_ = set == 7 ? std::vector<int>{30, mixing} : std::vector<int>{0, 1, 2, 30, mixing, 3};
-    }
-    void PrintPage(QWidget&, int) override {}
-
-    ScriptedDialogs dialogs_;
-
-  private:
-    CamPacData data_ = Fx18DataSet();
-    TransmitterCatalogue catalogue_;
-    LanguageTable language_;
-    std::vector<int> tabs_ = {0, 1, 2, 30, 31, 3};
-    int current_ = 3;
-};
+// Normal set: get data, models, content, base page, mixing page, save; editing set: base
+// page and mixing page.
+StandInHost Fx18Host(const std::filesystem::path& folder) {
+    return StandInHost(folder, Fx18DataSet(), {0, 1, 2, 30, 31, 3}, {30, 31}, 7,
+                       {30, 31, 32, 33, 34});
+}
 
 struct Fx18PageFixture : testing::Test {
     Fx18PageFixture() {
@@ -76,23 +49,7 @@ struct Fx18PageFixture : testing::Test {
         return page;
     }
     static QLineEdit* Edit(ModelEditorPage& page, const std::string& key) {
-        auto* edit = qobject_cast<QLineEdit*>(page.Control(key));
-        EXPECT_NE(edit, nullptr) << key;
-        return edit;
-    }
-    static void Type(ModelEditorPage& page, const std::string& key, const QString& text) {
-        QLineEdit* edit = Edit(page, key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    static void Choose(ModelEditorPage& page, const std::string& key, const QString& entry) {
-        auto* list = qobject_cast<QComboBox*>(page.Control(key));
-        ASSERT_NE(list, nullptr) << key;
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
+        return ControlOf<QLineEdit>(page, key);
     }
     Byte& SlotByte(int offset) {
         return host.data().modelSlots.Slot(0)[static_cast<std::size_t>(offset)];
@@ -100,7 +57,7 @@ struct Fx18PageFixture : testing::Test {
     std::string Text(int number) { return host.language().GetText(number); }
 
     TempFolder folder;
-    FakeHost host{folder.path()};
+    StandInHost host = Fx18Host(folder.path());
     std::shared_ptr<ModelEditor> editor;
     std::unique_ptr<ModelEditorPage> base;
 };
@@ -128,16 +85,16 @@ TEST_F(Fx18PageFixture, TheBasePageShowsTheModelWithTheLanguagesCaptions) {
 }
 
 TEST_F(Fx18PageFixture, EditModeCommitsRefusesAndApplies) {
-    Type(*base, "Name", "ab");
+    TypeInto(*base, "Name", "ab");
     EXPECT_EQ(SlotByte(0), 0x12);  // outside edit mode nothing is written
     base->editToggle()->click();
-    Type(*base, "Name", "ab");
+    TypeInto(*base, "Name", "ab");
     EXPECT_EQ(SlotByte(0), 0x0E);
     EXPECT_EQ(SlotByte(3), 0x0A);
     EXPECT_EQ(Edit(*base, "Name")->text(), "AB  ");
     EXPECT_EQ(base->modelList()->item(0)->text(), "AB  ");
     // the field exchange's prompt: the stored value stays and shows again
-    Type(*base, "Geberweg L1", "101");
+    TypeInto(*base, "Geberweg L1", "101");
     ASSERT_EQ(host.dialogs_.shown.size(), 1u);
     EXPECT_EQ(host.dialogs_.shown[0].literal,
               "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.");
@@ -145,9 +102,9 @@ TEST_F(Fx18PageFixture, EditModeCommitsRefusesAndApplies) {
     EXPECT_EQ(Edit(*base, "Geberweg L1")->text(), "100");
     base->applyButton()->click();
     EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 229);
-    Type(*base, "Stopuhr Zeit", "100:00");
+    TypeInto(*base, "Stopuhr Zeit", "100:00");
     EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 228);
-    Type(*base, "Stopuhr Zeit", "5:7");
+    TypeInto(*base, "Stopuhr Zeit", "5:7");
     EXPECT_EQ(SlotByte(88), 0x01);
     EXPECT_EQ(SlotByte(89), 0x33);
     EXPECT_EQ(Edit(*base, "Stopuhr Zeit")->text(), "05:07");
@@ -161,12 +118,12 @@ TEST_F(Fx18PageFixture, EditModeCommitsRefusesAndApplies) {
 TEST_F(Fx18PageFixture, AProgramChangeSwapsTheMixingPage) {
     base->editToggle()->click();
     EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 31}));
-    Choose(*base, "Mischprogramm", "Heli H1");
+    ChooseIn(*base, "Mischprogramm", "Heli H1");
     EXPECT_EQ(SlotByte(109), 0x80);
     EXPECT_EQ(SlotByte(93), 0x1A);
     EXPECT_EQ(SlotByte(122), 0xB5);
     EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 34}));
-    Choose(*base, "Mischprogramm", "Segler");
+    ChooseIn(*base, "Mischprogramm", "Segler");
     EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 33}));
     base->revertButton()->click();
     EXPECT_EQ(SlotByte(109), 0x00);
@@ -229,7 +186,7 @@ TEST_F(Fx18PageFixture, TheSeglerGivesChannelFiveToOneMixer) {
 // line of the defaults runs from the lower left corner of the area to the upper right.
 TEST_F(Fx18PageFixture, TheHeliGraph) {
     base->editToggle()->click();
-    Choose(*base, "Mischprogramm", "Heli H1");
+    ChooseIn(*base, "Mischprogramm", "Heli H1");
     const auto page = Page(fx18::HeliPage());
     ASSERT_NE(page->graph(), nullptr);
     ASSERT_EQ(page->curveBoxes().size(), 7u);
@@ -252,10 +209,11 @@ TEST_F(Fx18PageFixture, TheHeliGraph) {
         box->click();
     }
     EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
-    // with every box unticked only the axes are left
+    // with every box unticked only the axes are left on the dialog's grey
+    page->graph()->setFixedSize(graph.width, graph.height);  // page pixels one to one
     QImage image(page->graph()->size(), QImage::Format_RGB32);
     page->graph()->render(&image);
-    EXPECT_EQ(image.pixelColor(105, 155), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(105, 155), QColor(212, 208, 200));
     EXPECT_EQ(image.pixelColor(205, 150), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(100, 105), QColor(Qt::black));
 }

@@ -1,0 +1,76 @@
+#include "RecordVectors.h"
+
+#include <gtest/gtest.h>
+
+#include "editors/ModelFields.h"
+
+std::ostream& operator<<(std::ostream& out, const ListedField& f) {
+    return out << f.key << " = " << f.entry;
+}
+
+std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
+    return out << r.key << " = " << r.entry;
+}
+
+RecordEditing::RecordEditing(CamPacData dataSet, const EditorFamily& family, int recordSize)
+    : data(std::move(dataSet)), editor(data, family), recordSize_(recordSize) {
+    editor.StartEditing();
+}
+
+ModelRecord RecordEditing::Slot() {
+    return data.modelSlots.Slot(0);
+}
+
+std::vector<Byte> RecordEditing::SlotBytes() {
+    const ModelRecord slot = Slot();
+    return {slot.begin(), slot.begin() + recordSize_};
+}
+
+void RecordEditing::Put(const RecordBytes& bytes) {
+    for (const auto& [offset, value] : bytes) {
+        Slot()[static_cast<std::size_t>(offset)] = value;
+    }
+}
+
+std::string RecordEditing::Shown(const std::string& key) {
+    for (const ShownField& field : DescribeModel(editor.family(), Slot())) {
+        if (field.field->key == key) {
+            return field.shown;
+        }
+    }
+    return "(not shown)";
+}
+
+Status RecordEditing::Enter(const std::string& key, const std::string& text) {
+    return AssignFields(editor, 0, {{key, text}}, &warnings);
+}
+
+void RecordEditing::ExpectListed(const ListedField& f) {
+    Put(f.stored);
+    EXPECT_EQ(Shown(f.key), f.shown);
+    std::vector<Byte> expected = SlotBytes();
+    for (const auto& [offset, value] : f.written) {
+        expected[static_cast<std::size_t>(offset)] = value;
+    }
+    const Status entered = Enter(f.key, f.entry);
+    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
+    EXPECT_EQ(SlotBytes(), expected);
+}
+
+void RecordEditing::ExpectRefused(const RefusedEntry& r) {
+    Put(r.stored);
+    const std::vector<Byte> before = SlotBytes();
+    const Status entered = Enter(r.key, r.entry);
+    ASSERT_FALSE(entered.ok());
+    const Message& refusal = entered.error();
+    EXPECT_EQ(refusal.subject, r.subject.empty() ? r.key : r.subject);
+    EXPECT_EQ(refusal.text, r.text);
+    if (r.text == 219) {
+        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
+        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
+        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
+    } else if (r.text == -1) {
+        EXPECT_EQ(refusal.literal, r.name);
+    }
+    EXPECT_EQ(SlotBytes(), before);
+}

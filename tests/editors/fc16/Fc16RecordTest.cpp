@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Fc16DataSet.h"
+#include "RecordVectors.h"
+#include "editors/ModelEditor.h"
+#include "editors/ModelFields.h"
+#include "editors/fc16/Fc16Pages.h"
+
+// The FC16 record as the pages show and write it: bytes, shown values and written bytes
+// transcribed by hand from the record description, refusals with their names, the name
+// and stopwatch rules, and the program mixers that switch each other off.
+namespace {
+
+using Bytes = RecordBytes;
+
+struct Fc16Fixture : testing::Test, RecordEditing {
+    Fc16Fixture() : RecordEditing(Fc16DataSet(), fc16::Family(), kFc16RecordSize) {}
+};
+
+class Fc16FieldTest : public Fc16Fixture, public testing::WithParamInterface<ListedField> {};
+
+TEST_P(Fc16FieldTest, ShowsAndWritesItsBytes) {
+    ExpectListed(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BasePage, Fc16FieldTest,
+    testing::Values(
+        ListedField{"Name", {}, "0003", "ab", {{32, 0xC1}, {33, 0xC2}, {34, 0xBA}, {35, 0xBA}}},
+        ListedField{"Name",
+                    {{32, 0xC1}, {33, 0xC2}, {34, 0xBA}, {35, 0xBA}},
+                    "AB::",
+                    "a b",
+                    {{33, 0xBA}, {34, 0xC2}}},
+        ListedField{"Name",
+                    {{32, 0x41}, {33, 0x42}, {34, 0x43}, {35, 0x44}},
+                    "ABCD",
+                    ")[",
+                    {{32, 0xA9}, {33, 0xDB}, {34, 0xBA}, {35, 0xBA}}},
+        ListedField{"Name", {}, "0003", "@", {{32, 0xC0}, {33, 0xBA}, {34, 0xBA}, {35, 0xBA}}},
+        ListedField{"Name", {}, "0003", "", {{32, 0xBA}, {33, 0xBA}, {34, 0xBA}, {35, 0xBA}}},
+        ListedField{"Modulation", {{41, 0xF3}}, "PPM", "PCM", {{41, 0x73}}},
+        ListedField{"DRSW", {{41, 0xF3}}, "DRSW 1", "DRSW 2", {{41, 0xF0}}},
+        ListedField{"DRSW", {{41, 0x01}}, "DRSW 3", "DRSW 4", {{41, 0x02}}},
+        ListedField{"Kanal 7", {{41, 0xF3}}, "0", "1", {{41, 0xE3}}},
+        ListedField{"Kanal 8", {{41, 0xC3}}, "1", "0", {{41, 0xE3}}},
+        ListedField{"Stopuhr Aktiv", {{41, 0xF3}}, "0", "1", {{41, 0xB3}}},
+        ListedField{"StickMode", {{42, 0xD1}}, "Modus 2", "Modus 4", {{42, 0xD3}}},
+        ListedField{"StickMode", {{42, 0xFF}}, "Modus 4", "Modus 1", {{42, 0xFC}}},
+        ListedField{"TREV Gas v/h", {{42, 0xD1}}, "Vollgas vorn", "Vollgas hinten", {{42, 0xF1}}},
+        ListedField{"Steckplatz 3", {{43, 0x00}}, "0", "1", {{43, 0x04}}},
+        ListedField{"Umpolung 8", {{36, 0x01}}, "0", "1", {{36, 0x81}}},
+        ListedField{"Fail Save Ein 1", {{40, 0xFF}}, "1", "0", {{40, 0xFE}}},
+        ListedField{"Mischer 1 Ein", {{44, 0x81}}, "0", "1", {{44, 0x01}}},
+        ListedField{"Mischer 1 Steuer Funkt.", {{44, 0x81}}, "1", "8", {{44, 0xF1}}},
+        ListedField{"Mischer 1 auf", {{44, 0x89}}, "2", "3", {{44, 0x8A}}},
+        ListedField{"Mischer 2 Steuer Funkt.", {{46, 0x7F}}, "8", "3", {{46, 0x2F}}},
+        ListedField{"Mischer 1 %", {{45, 0x32}}, "50", "30", {{45, 0x1E}}},
+        ListedField{"Mischer 1 NEG", {{45, 0x1E}}, "0", "1", {{45, 0x9E}}},
+        ListedField{"Mischer 1 %", {{45, 0x9E}}, "30", "100", {{45, 0xE4}}},
+        ListedField{"Mischer 2 %", {{47, 0xFF}}, "127", "0", {{47, 0x80}}},
+        ListedField{"Mischer 2 NEG", {{47, 0xE4}}, "1", "0", {{47, 0x64}}},
+        ListedField{"Stopuhr", {{48, 0x12}, {49, 0x05}}, "12:05", "12:05", {}},
+        ListedField{"Stopuhr", {{48, 0x01}, {49, 0x00}}, "01:00", "5:7", {{48, 0x05}, {49, 0x07}}},
+        ListedField{"Stopuhr", {{48, 0x59}, {49, 0x59}}, "59:59", ":30", {{48, 0x00}, {49, 0x30}}},
+        ListedField{
+            "Stopuhr", {{48, 0x00}, {49, 0x00}}, "00:00", "59:59", {{48, 0x59}, {49, 0x59}}},
+        ListedField{"Stopuhr Schalter", {{50, 0x05}}, "1", "-C", {{50, 0x95}}},
+        ListedField{"Stopuhr Schalter", {{50, 0x8A}}, "+C", "8", {{50, 0x7A}}},
+        ListedField{"Servoweg ATV L1", {{8, 100}}, "100", "110", {{8, 110}}},
+        ListedField{"Servoweg ATV R8", {{7, 100}}, "100", "10", {{7, 10}}},
+        ListedField{"Servoweg ATV R1", {{0, 50}}, "50", "99", {{0, 99}}},
+        ListedField{"Fail Safe 1", {{24, 0}}, "0", "-100", {{24, 0x9C}}},
+        ListedField{"Fail Safe 8", {{31, 0x64}}, "100", "-1", {{31, 0xFF}}},
+        ListedField{"Zus.Trimmung 1", {{16, 0xF6}}, "-10", "100", {{16, 0x64}}},
+        ListedField{"Zus.Trimmung 8", {{23, 0}}, "0", "-5", {{23, 0xFB}}},
+        ListedField{"DualRate 1", {{37, 100}}, "100", "50", {{37, 50}}},
+        ListedField{"DualRate 2", {{38, 100}}, "100", "1", {{38, 1}}},
+        ListedField{"DualRate 4", {{39, 100}}, "100", "0", {{39, 0}}},
+        ListedField{"Expo 1", {{77, 0}}, "0", "-100", {{77, 0x9C}}},
+        ListedField{"Expo 2", {{78, 0x9C}}, "-100", "20", {{78, 0x14}}},
+        ListedField{"Expo 4", {{79, 0x64}}, "100", "-20", {{79, 0xEC}}},
+        ListedField{"TrimmSpeicher 1", {{51, 0}}, "0", "-100", {{51, 0x9C}}},
+        ListedField{"TrimmSpeicher 4", {{54, 0xF9}}, "-7", "7", {{54, 0x07}}},
+        ListedField{"Programm", {{55, 0x0F}}, "Universal", "Universal", {}}));
+
+// Byte 55 bit 7 clear: the Universal program. Every row commit switches off the rows that
+// exclude it (DIFF: FLPR and DELTA; FLPR: DIFF and DELTA; DELTA: DIFF, FLPR and VTAL;
+// VTAL: DELTA), whatever the row itself is set to.
+INSTANTIATE_TEST_SUITE_P(
+    UniversalPage, Fc16FieldTest,
+    testing::Values(
+        ListedField{"DIFF %", {{55, 0x09}, {57, 0x32}}, "50", "30", {{55, 0x0F}, {57, 0x1E}}},
+        ListedField{"DIFF", {{55, 0x0F}}, "Aus", "Aktiv", {{55, 0x07}}},
+        ListedField{"FLPR", {{55, 0x00}}, "Aktiv", "Aktiv", {{55, 0x0A}}},
+        ListedField{"FLPR % neg", {{55, 0x00}, {57, 0x32}}, "0", "1", {{55, 0x0A}, {57, 0xB2}}},
+        ListedField{"DELTA", {{55, 0x00}}, "Aktiv", "Aktiv", {{55, 0x0D}}},
+        ListedField{"DELTA Quer %", {{55, 0x0F}, {57, 0x1E}}, "30", "40", {{57, 0x28}}},
+        ListedField{"DELTA Höhe %", {{55, 0x00}, {58, 0x32}}, "50", "20", {{55, 0x0D}, {58, 0x14}}},
+        ListedField{"VTAL", {{55, 0x00}}, "Aktiv", "Aktiv", {{55, 0x02}}},
+        ListedField{"VTAL Höhe %", {{55, 0x0F}, {60, 0x32}}, "50", "127", {{60, 0x7F}}},
+        ListedField{"VTAL Seite %", {{55, 0x0F}, {59, 0xB2}}, "50", "60", {{59, 0xBC}}},
+        ListedField{"FLTR", {{56, 0xFF}}, "Aus", "Aktiv", {{56, 0xF7}}},
+        ListedField{"FLTR %", {{61, 0x32}}, "50", "0", {{61, 0x00}}},
+        ListedField{"1 -> 4", {{56, 0xFF}}, "Aus", "Aktiv", {{56, 0xEF}}},
+        ListedField{"1 -> 4 %", {{64, 0x32}}, "50", "100", {{64, 0x64}}},
+        ListedField{"5 -> 2", {{56, 0x00}}, "Aktiv", "Aus", {{56, 0x20}}},
+        ListedField{"5 -> 2 %", {{62, 0xB2}}, "50", "5", {{62, 0x85}}},
+        ListedField{"5 -> 2 Offset", {{63, 0x00}}, "0", "200", {{63, 0xC8}}},
+        ListedField{"3 -> 2", {{56, 0xFF}}, "Aus", "Aktiv", {{56, 0xBF}}},
+        ListedField{"3 -> 2 %", {{65, 0x32}}, "50", "1", {{65, 0x01}}},
+        ListedField{"3 -> 2 Offset", {{66, 0x00}}, "0", "255", {{66, 0xFF}}},
+        ListedField{"CROW", {{56, 0xFF}}, "Aus", "Aktiv", {{56, 0x7F}}},
+        ListedField{"CROW Kanal1 %", {{67, 0x32}}, "50", "10", {{67, 0x0A}}},
+        ListedField{"CROW Kanal5 % neg", {{68, 0x32}}, "0", "1", {{68, 0xB2}}},
+        ListedField{"CROW Offset", {{69, 0x10}}, "16", "0", {{69, 0x00}}},
+        ListedField{"FUNC Wechsel 3/5", {{42, 0xD1}}, "Kanal 3", "Kanal 5", {{42, 0xC1}}}));
+
+// Byte 55 bit 7 set: the Heli program (REVO, IDLE and HOLD are "Aus" while their bit is
+// set; bits 4-5 the swashplate type).
+INSTANTIATE_TEST_SUITE_P(
+    HeliPage, Fc16FieldTest,
+    testing::Values(
+        ListedField{"REVO", {{55, 0x8E}}, "Aktiv", "Aus", {{55, 0x8F}}},
+        ListedField{"REVO % L", {{55, 0x8E}, {57, 0xB2}}, "50", "20", {{57, 0x94}}},
+        ListedField{"REVO % R neg", {{55, 0x8E}, {58, 0xB2}}, "1", "0", {{58, 0x32}}},
+        ListedField{"LO-P", {{55, 0x8E}, {60, 100}}, "100", "255", {{60, 0xFF}}},
+        ListedField{"HI-P", {{55, 0x8E}, {59, 100}}, "100", "0", {{59, 0x00}}},
+        ListedField{"HV-T", {{55, 0x8E}, {63, 0}}, "0", "-128", {{63, 0x80}}},
+        ListedField{"HV-P", {{55, 0x8E}, {64, 0}}, "0", "127", {{64, 0x7F}}},
+        ListedField{"PTRM", {{55, 0x8E}, {61, 0}}, "0", "-1", {{61, 0xFF}}},
+        ListedField{"IDLE", {{55, 0x8E}}, "Aus", "Aktiv", {{55, 0x8A}}},
+        ListedField{"IDLE %", {{55, 0x8E}, {65, 0}}, "0", "200", {{65, 0xC8}}},
+        ListedField{"HOLD", {{55, 0x8E}}, "Aus", "Aktiv", {{55, 0x86}}},
+        ListedField{"HOLD %", {{55, 0x8E}, {62, 0xE4}}, "-28", "5", {{62, 0x05}}},
+        ListedField{
+            "SWSH", {{55, 0x8E}}, "1 - zwei Servos", "4 - zwei Nick-, ein Rollservo", {{55, 0xBE}}},
+        ListedField{"SWSH",
+                    {{55, 0xAE}},
+                    "3 - zwei Roll-, ein Nickservo",
+                    "2 - zwei Rollservos",
+                    {{55, 0x9E}}}));
+
+class Fc16RefusalTest : public Fc16Fixture, public testing::WithParamInterface<RefusedEntry> {};
+
+TEST_P(Fc16RefusalTest, RefusesAndWritesNothing) {
+    ExpectRefused(GetParam());
+}
+
+const std::string kWholeEntry =
+    "Falsche Eingabe 'Stopuhr 1/ Zeit'\r\nFormat: mm:ss\r\n\r\nWert wird zurückgesetzt";
+const std::string kNameTooLong = "Falsche Eingabe 'Name'\r\nHöchstens 4 Zeichen";
+
+INSTANTIATE_TEST_SUITE_P(
+    BasePage, Fc16RefusalTest,
+    testing::Values(
+        RefusedEntry{"Servoweg ATV L1", "9", 219, "Servoweg ATV L1", 10, 110},
+        RefusedEntry{"Servoweg ATV R8", "111", 219, "Servoweg ATV R8", 10, 110},
+        // the sixteen travels are all tested before any is written
+        RefusedEntry{
+            "Servoweg ATV L1", "50", 219, "Servoweg ATV R3", 10, 110, {{2, 5}}, "Servoweg ATV R3"},
+        RefusedEntry{"Fail Safe 3", "-101", 219, "Fail Safe 3", -100, 100},
+        RefusedEntry{
+            "Fail Safe 1", "10", 219, "Fail Safe 8", -100, 100, {{31, 0x80}}, "Fail Safe 8"},
+        RefusedEntry{"Zus.Trimmung 8", "101", 219, "Zus.Trimmung 8", -100, 100},
+        RefusedEntry{"Zus.Trimmung 1",
+                     "1",
+                     219,
+                     "Zus.Trimmung 2",
+                     -100,
+                     100,
+                     {{17, 0x7F}},
+                     "Zus.Trimmung 2"},
+        RefusedEntry{"DualRate 2", "101", 219, "DualRate 2", 0, 100},
+        RefusedEntry{"DualRate 1", "10", 219, "DualRate 4", 0, 100, {{39, 101}}, "DualRate 4"},
+        RefusedEntry{"Expo 4", "-101", 219, "Expo 4", -100, 100},
+        RefusedEntry{"Expo 1", "0", 219, "Expo 2", -100, 100, {{78, 0x9B}}, "Expo 2"},
+        RefusedEntry{"TrimmSpeicher 2", "101", 219, "TrimmSpeicher 2", -100, 100},
+        RefusedEntry{"TrimmSpeicher 1",
+                     "1",
+                     219,
+                     "TrimmSpeicher 4",
+                     -100,
+                     100,
+                     {{54, 0x80}},
+                     "TrimmSpeicher 4"},
+        RefusedEntry{"Mischer 1 %", "101", 219, "Mischer 1", 0, 100},
+        // a stored rate beyond 100 is tested when its NEG box is ticked
+        RefusedEntry{"Mischer 2 NEG", "0", 219, "Mischer 2", 0, 100, {{47, 0xFF}}, "Mischer 2 %"},
+        RefusedEntry{"Mischer 2 %", "-1", -1, "Geben Sie bitte eine positive ganze Zahl ein."},
+        RefusedEntry{"Stopuhr", "123:00", -1, kWholeEntry},
+        RefusedEntry{"Stopuhr", "1200", -1, kWholeEntry},
+        RefusedEntry{"Stopuhr", "60:00", -1, kWholeEntry},
+        // a refused second part leaves the minutes as they were too
+        RefusedEntry{"Stopuhr", "12:60", -1, kWholeEntry}, RefusedEntry{"Name", "A_1", 231, ""},
+        RefusedEntry{"Name", "(", 231, ""}, RefusedEntry{"Name", "ab\\", 231, ""},
+        RefusedEntry{"Name", "abcde", -1, kNameTooLong}));
+
+const std::string kAmountPrompt = "Geben Sie bitte eine ganze Zahl zwischen 0 und 127 ein.";
+
+// The program pages test no ranges of their own: a number their bits cannot hold is
+// refused by the field exchange rather than written as its low bits.
+INSTANTIATE_TEST_SUITE_P(
+    ProgramPages, Fc16RefusalTest,
+    testing::Values(RefusedEntry{"DIFF %", "128", -1, kAmountPrompt},
+                    RefusedEntry{"CROW Kanal5 %", "200", -1, kAmountPrompt},
+                    RefusedEntry{"5 -> 2 Offset", "256", -1,
+                                 "Geben Sie bitte eine ganze Zahl zwischen 0 und 255 ein."},
+                    RefusedEntry{"HV-T",
+                                 "128",
+                                 -1,
+                                 "Geben Sie bitte eine ganze Zahl zwischen -128 und 127 ein.",
+                                 0,
+                                 0,
+                                 {{55, 0x8E}}},
+                    RefusedEntry{"REVO % L",
+                                 "-5",
+                                 -1,
+                                 "Geben Sie bitte eine positive ganze Zahl ein.",
+                                 0,
+                                 0,
+                                 {{55, 0x8E}}}));
+
+// The stopwatch's part refusal is the same name for minutes and seconds.
+TEST_F(Fc16Fixture, StopwatchPartsAreRefusedByTheirName) {
+    for (const char* entry : {"60:00", "00:60"}) {
+        const Status entered = Enter("Stopuhr", entry);
+        ASSERT_FALSE(entered.ok());
+        EXPECT_EQ(entered.error().literal, kWholeEntry) << entry;
+    }
+    EXPECT_EQ(Shown("Stopuhr"), "01:00");
+}
+
+// Nibbles above 9 are shown as they are and kept while the time is not changed.
+TEST_F(Fc16Fixture, StopwatchBytesThatAreNoDigitsStayUntilChanged) {
+    Put({{48, 0x1C}, {49, 0x05}});
+    EXPECT_EQ(Shown("Stopuhr"), "112:05");
+    ASSERT_TRUE(Enter("Stopuhr Aktiv", "1").ok());
+    EXPECT_EQ(Slot()[48], 0x1C);
+    ASSERT_TRUE(Enter("Stopuhr", "2:05").ok());
+    EXPECT_EQ(Slot()[48], 0x02);
+}
+
+// A stored name is shown with bit 7 cleared; names without it, or with a stored blank,
+// keep their bytes while the name is not changed.
+TEST_F(Fc16Fixture, AnUnchangedNameKeepsItsBytes) {
+    Put({{32, 0x41}, {33, 0xA0}, {34, 0x20}, {35, 0xC2}});
+    EXPECT_EQ(Shown("Name"), "A  B");
+    ASSERT_TRUE(Enter("Name", "A  B").ok());
+    EXPECT_EQ(SlotBytes()[32], 0x41);
+    EXPECT_EQ(SlotBytes()[33], 0xA0);
+    ASSERT_TRUE(Enter("Name", "A  C").ok());
+    const std::vector<Byte> bytes = SlotBytes();
+    EXPECT_EQ((std::vector<Byte>(bytes.begin() + 32, bytes.begin() + 36)),
+              (std::vector<Byte>{0xC1, 0xBA, 0xBA, 0xC3}));
+}
+
+// Outside edit mode the base page writes nothing and says nothing; the program pages say
+// text 230.
+TEST(Fc16OutsideEditMode, BasePageRestoresProgramPagesSay230) {
+    CamPacData data = Fc16DataSet();
+    ModelEditor editor{data, fc16::Family()};
+    const std::vector<Byte> before(data.modelSlots.Slot(0).begin(),
+                                   data.modelSlots.Slot(0).begin() + kFc16RecordSize);
+    EXPECT_TRUE(AssignFields(editor, 0, {{"Expo 1", "20"}}).ok());
+    const Status universal = AssignFields(editor, 0, {{"DIFF %", "20"}});
+    ASSERT_FALSE(universal.ok());
+    EXPECT_EQ(universal.error().text, 230);
+    const std::vector<Byte> after(data.modelSlots.Slot(0).begin(),
+                                  data.modelSlots.Slot(0).begin() + kFc16RecordSize);
+    EXPECT_EQ(after, before);
+}
+
+}  // namespace
