@@ -8,6 +8,8 @@
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
+#include "editors/ModelFields.h"
+#include "editors/fx18/Fx18Pages.h"
 #include "support/CommandCall.h"
 #include "support/TestFiles.h"
 
@@ -102,6 +104,39 @@ TEST_F(Fx18Cli, ARefusalNamesTheField) {
         1);
     EXPECT_EQ(out.rfind("{\"error\": {\"text\": 232, \"field\": \"Name\"", 0), 0u) << out;
     EXPECT_FALSE(std::filesystem::exists(written));
+}
+
+// Every field the pages of a model show, for each mixing program: its place in the record
+// map, and `set` takes the value as describe shows it back without changing a byte.
+TEST_F(Fx18Cli, EveryFieldOfEveryPageGoesThroughTheCommandLine) {
+    for (const int code : {0, 1, 2, 128, 129, 130, 131}) {
+        const auto program = static_cast<Byte>(code);
+        CamPacData data = Fx18DataSet();
+        const int second = kFx18FirstModel + kFx18RecordSize;
+        data.image[static_cast<std::size_t>(second + 109)] = program;
+        data.modelSlots.Slot(1)[109] = program;
+        ASSERT_TRUE(WriteDataSetFile(rom, data).ok());
+        ASSERT_EQ(Run(RunDescribeCommand, {rom.string(), "2", "--json", "--layout"}), 0) << err;
+        const std::string layout = out;
+        std::vector<std::string> words = {rom.string(), "2"};
+        int fields = 0;
+        for (const ShownField& shown : DescribeModel(fx18::Family(), data.modelSlots.Slot(1))) {
+            const std::string& key = shown.field->key;
+            EXPECT_NE(layout.find("{\"key\": \"" + key + "\", \"page\": \""), std::string::npos)
+                << key;
+            ++fields;
+            if (!shown.field->IsShownOnly() && shown.enabled) {
+                words.push_back(key + "=" + shown.shown);
+            }
+        }
+        EXPECT_GT(fields, 130) << code;  // the base page alone has more
+        words.insert(words.end(), {"--out", written.string(), "--json"});
+        ASSERT_EQ(Run(RunSetCommand, words), 0) << code << out << err;
+        EXPECT_EQ(out.find("\"warnings\": [{"), std::string::npos) << out;
+        CamPacData back;
+        ASSERT_TRUE(ReadDataSetFile(written, back, TransmitterCatalogue{}).status.ok());
+        EXPECT_EQ(back.image, data.image) << code;
+    }
 }
 
 // A file of the time when the type was called "FX18V1" opens the same pages.
