@@ -29,6 +29,11 @@ const ChoiceList& SwitchPositionsNullAll() {
     return list;
 }
 
+const ChoiceList& ModulationList() {
+    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
+    return list;
+}
+
 ChoiceList TwoEntryBitList(Byte mask, std::string clearText, std::string setText,
                            int clearTextNumber, int setTextNumber) {
     ChoiceList list;

@@ -26,11 +26,6 @@ std::vector<std::string> Numbers(int count) {
 
 }  // namespace
 
-const ChoiceList& ModulationList() {
-    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
-    return list;
-}
-
 const ChoiceList& StickModeList() {
     static const ChoiceList list = CodeList({"Modus 1", "Modus 2", "Modus 3", "Modus 4"}, 0x03);
     return list;

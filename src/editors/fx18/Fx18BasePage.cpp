@@ -1,5 +1,6 @@
 #include <string>
 
+#include "editors/CommonLists.h"
 #include "editors/PageBuilder.h"
 #include "editors/fx18/Fx18Lists.h"
 #include "editors/fx18/Fx18Pages.h"

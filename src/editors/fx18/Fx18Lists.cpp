@@ -60,11 +60,6 @@ const ChoiceList& DirectionList() {
     return list;
 }
 
-const ChoiceList& ModulationList() {
-    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
-    return list;
-}
-
 const ChoiceList& StickModeList() {
     static const ChoiceList list = CodeList({"Mode 1", "Mode 2", "Mode 3", "Mode 4"}, 0x03);
     return list;

@@ -12,9 +12,8 @@ const ChoiceList& VmixFunctionList();
 const ChoiceList& XmixFunctionList();
 // Bits 0 to 4: "+1", "-1" ... "+8", "-8", "+C1", "-C1" ... "+C8", "-C8"; index = code.
 const ChoiceList& StopwatchSwitchList();
-const ChoiceList& DirectionList();   // byte 88 bit 7: "Aufwärts", "Abwärts"
-const ChoiceList& ModulationList();  // byte 94 bit 7: "PCM", "PPM"
-const ChoiceList& StickModeList();   // byte 94 bits 0 and 1: "Mode 1" to "Mode 4"
+const ChoiceList& DirectionList();  // byte 88 bit 7: "Aufwärts", "Abwärts"
+const ChoiceList& StickModeList();  // byte 94 bits 0 and 1: "Mode 1" to "Mode 4"
 // Byte 95 bits 0 and 1: the switches of the dual rates, "124 ", "14", "12", "1".
 const ChoiceList& DualRateSwitchList();
 // Bits 0 to 2: "Aus", "K. 5" to "K. 8".
