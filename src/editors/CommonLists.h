@@ -14,6 +14,9 @@ inline constexpr Byte kSwitchPositionMask = 0x70;
 const ChoiceList& SwitchPositionsNullClear();
 const ChoiceList& SwitchPositionsNullAll();
 
+// The texts "1" to "count".
+std::vector<std::string> NumberTexts(int count);
+
 // The modulation in bit 7: clear "PCM", set "PPM".
 const ChoiceList& ModulationList();
 

@@ -7,26 +7,15 @@
 #include "editors/fx18/Fx18Texts.h"
 
 namespace fx18 {
-namespace {
-
-std::vector<std::string> Numbers(int count) {
-    std::vector<std::string> texts;
-    for (int n = 1; n <= count; ++n) {
-        texts.push_back(std::to_string(n));
-    }
-    return texts;
-}
-
-}  // namespace
 
 const ChoiceList& OutputList() {
-    static const ChoiceList list = CodeList(Numbers(8), 0x07);
+    static const ChoiceList list = CodeList(NumberTexts(8), 0x07);
     return list;
 }
 
 const ChoiceList& VmixFunctionList() {
     static const ChoiceList list = [] {
-        std::vector<std::string> texts = Numbers(8);
+        std::vector<std::string> texts = NumberTexts(8);
         texts.emplace_back("---");
         return CodeList(texts, 0x78, 3);
     }();
@@ -36,7 +25,7 @@ const ChoiceList& VmixFunctionList() {
 // The list offers eight functions only: a ninth entry would not fit the three bits and
 // would change the master's neighbour bits.
 const ChoiceList& XmixFunctionList() {
-    static const ChoiceList list = CodeList(Numbers(8), 0x38, 3);
+    static const ChoiceList list = CodeList(NumberTexts(8), 0x38, 3);
     return list;
 }
 
