@@ -57,13 +57,16 @@ std::string LayoutJson(const std::vector<ShownField>& fields) {
         } else {
             w.Null();
         }
+        // The field exchange's range prompt names no field, nor do timers refused with
+        // numbered texts only.
         w.Key("refusal");
         // The field exchange's prompt names no field.
         const bool prompted =
             field.exchangePrompt || shown.page->PolicyOf(field.group).rangeMessage ==
                                         GroupPolicy::RangeMessage::ExchangePrompt;
-        const bool named = !field.IsShownOnly() &&
-                           ((!field.ranges.empty() && !prompted) || codec.Kind() == "timer");
+        const bool named =
+            !field.IsShownOnly() && ((!field.ranges.empty() && !prompted) ||
+                                     (codec.Kind() == "timer" && !field.refusal.empty()));
         if (named) {
             w.String(field.refusal.empty() ? field.key : field.refusal);
         } else {

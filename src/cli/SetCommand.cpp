@@ -49,9 +49,39 @@ std::optional<FieldAssignment> SplitAssignment(const std::string& word) {
     return FieldAssignment{word.substr(0, equals), word.substr(equals + 1)};
 }
 
-void PrintResult(const CamPacData& data, const EditorModel& model,
-                 const std::vector<FieldAssignment>& assignments, const std::string& outPath,
-                 bool json, std::ostream& out) {
+// Warnings of the pages (the values stay written): in the JSON each with its text number,
+// the key that brought it and the message; otherwise on the error stream.
+void PrintWarnings(DataCommandRun& run, const std::vector<Message>& warnings, std::ostream& out,
+                   std::ostream& err) {
+    if (!run.json()) {
+        for (const Message& warning : warnings) {
+            err << "keplund-cli: " << warning.subject << ": "
+                << run.cli().dialogs.Render(warning).message << "\n";
+        }
+        return;
+    }
+    JsonWriter w;
+    w.BeginArray();
+    for (const Message& warning : warnings) {
+        const ShownMessage shown = run.cli().dialogs.Render(warning);
+        w.BeginObject().Key("text");
+        if (shown.text < 0) {
+            w.Null();
+        } else {
+            w.Number(shown.text);
+        }
+        w.Key("field").String(warning.subject).Key("message").String(shown.message).EndObject();
+    }
+    w.EndArray();
+    out << ", \"warnings\": " << w.Text();
+}
+
+void PrintResult(DataCommandRun& run, const EditorModel& model,
+                 const std::vector<FieldAssignment>& assignments,
+                 const std::vector<Message>& warnings, const std::string& outPath,
+                 std::ostream& out, std::ostream& err) {
+    const CamPacData& data = run.data();
+    const bool json = run.json();
     std::vector<ShownField> changed;
     for (const ShownField& field :
          DescribeModel(*model.family, data.modelSlots.Slot(model.index))) {
@@ -69,9 +99,12 @@ void PrintResult(const CamPacData& data, const EditorModel& model,
             out << (i == 0 ? "" : ", ") << JsonQuoted(changed[i].field->key) << ": "
                 << JsonFieldValue(*changed[i].field, changed[i].shown);
         }
-        out << "}}\n";
+        out << "}";
+        PrintWarnings(run, warnings, out, err);
+        out << "}\n";
         return;
     }
+    PrintWarnings(run, warnings, out, err);
     for (const ShownField& field : changed) {
         out << field.field->key << " = " << field.shown << "\n";
     }
@@ -106,7 +139,9 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     CamPacData& data = run.data();
     ModelEditor editor(data, *model->family);
     editor.StartEditing();
-    if (const Status assigned = AssignFields(editor, model->index, assignments); !assigned) {
+    std::vector<Message> warnings;
+    if (const Status assigned = AssignFields(editor, model->index, assignments, &warnings);
+        !assigned) {
         return ReportRefusal(run, assigned.error(), out, err);
     }
     if (const auto failed = run.FailureOf(editor.Apply())) {
@@ -115,6 +150,6 @@ int RunSetCommand(const std::vector<std::string>& words, const std::filesystem::
     if (const auto failed = run.FailureOf(WriteDataSetFile(*outPath, data))) {
         return *failed;
     }
-    PrintResult(data, *model, assignments, *outPath, run.json(), out);
+    PrintResult(run, *model, assignments, warnings, *outPath, out, err);
     return 0;
 }

@@ -29,6 +29,19 @@ const ChoiceList& SwitchPositionsNullAll() {
     return list;
 }
 
+std::vector<std::string> NumberTexts(int count) {
+    std::vector<std::string> texts;
+    for (int n = 1; n <= count; ++n) {
+        texts.push_back(std::to_string(n));
+    }
+    return texts;
+}
+
+const ChoiceList& ModulationList() {
+    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
+    return list;
+}
+
 ChoiceList TwoEntryBitList(Byte mask, std::string clearText, std::string setText,
                            int clearTextNumber, int setTextNumber) {
     ChoiceList list;

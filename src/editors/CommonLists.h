@@ -14,6 +14,12 @@ inline constexpr Byte kSwitchPositionMask = 0x70;
 const ChoiceList& SwitchPositionsNullClear();
 const ChoiceList& SwitchPositionsNullAll();
 
+// The texts "1" to "count".
+std::vector<std::string> NumberTexts(int count);
+
+// The modulation in bit 7: clear "PCM", set "PPM".
+const ChoiceList& ModulationList();
+
 // A two-entry list standing for the bits of `mask`: the first entry clear, the second set.
 ChoiceList TwoEntryBitList(Byte mask, std::string clearText, std::string setText,
                            int clearTextNumber = 0, int setTextNumber = 0);

@@ -6,29 +6,11 @@
 #include "editors/fc18v3/Fc18v3Pages.h"
 #include "editors/ff10/Ff10Pages.h"
 #include "editors/ff9/Ff9Pages.h"
-
-namespace {
-
-// Rows of the families whose pages are still to come: tab sets and name decoding.
-EditorFamily Row(std::string name, std::string typeName, int normalSet, NameField nameField,
-                 NameCharset charset) {
-    EditorFamily row;
-    row.name = std::move(name);
-    row.typeNames = {std::move(typeName)};
-    row.normalTabSet = normalSet;
-    row.editingTabSet = normalSet + 1;
-    row.nameField = nameField;
-    row.nameCharset = charset;
-    return row;
-}
-
-}  // namespace
+#include "editors/fx18/Fx18Pages.h"
 
 const std::vector<const EditorFamily*>& EditorFamilyRows() {
-    static const EditorFamily fc18v3 = Row("FC18V3", "FC18V3    ", 1, {0, 8}, NameCharset::Plain);
-    static const EditorFamily fx18 = Row("FX18", "FX18V1/2  ", 6, {0, 4}, NameCharset::Set1);
-    static const std::vector<const EditorFamily*> rows{&fc18v3::Family(), &fc16::Family(), &fx18,
-                                                       &ff9::Family(), &ff10::Family()};
+    static const std::vector<const EditorFamily*> rows{
+        &fc18v3::Family(), &fc16::Family(), &fx18::Family(), &ff9::Family(), &ff10::Family()};
     return rows;
 }
 

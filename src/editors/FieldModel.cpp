@@ -170,11 +170,28 @@ std::string CaptionOf(const Field& field, ConstModelRecord record) {
     return field.caption != nullptr ? field.caption(record, field) : field.Label();
 }
 
+namespace {
+
+// The byte of point n (0 to 4) of a curve, or -1 for a point the curve leaves out.
+int PointOffset(const CurveOfGraph& curve, int n) {
+    if (curve.offsets.empty()) {
+        return curve.firstOffset + n * curve.stride;
+    }
+    const auto index = static_cast<std::size_t>(n);
+    return index < curve.offsets.size() ? curve.offsets[index] : -1;
+}
+
+}  // namespace
+
 std::vector<std::pair<int, int>> CurvePoints(const CurveGraph& graph, const CurveOfGraph& curve,
                                              ConstModelRecord record) {
     std::vector<std::pair<int, int>> points;
     for (int n = 0; n < 5; ++n) {
-        const auto at = static_cast<std::size_t>(curve.firstOffset + n * curve.stride);
+        const int offset = PointOffset(curve, n);
+        if (offset < 0) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(offset);
         const Byte stored = at < record.size() ? record[at] : 0;
         const int value = graph.isSigned ? static_cast<std::int8_t>(stored) : stored;
         const double product = (value + graph.valueOffset) * static_cast<double>(graph.scale);

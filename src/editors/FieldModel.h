@@ -77,6 +77,7 @@ struct Field {
     std::string key;      // unique within the family: command line, exclusions, focus
     std::string refusal;  // the name range and timer refusals give; may be shared
     std::string label;    // the caption beside the control; empty: the key
+    int labelText = 0;    // a caption from the language table, followed by `label`
     std::string tooltip;  // a fixed tooltip, or empty
     int tooltipText = 0;  // a tooltip from the language table, or 0
     std::string group;    // the commit handler it belongs to; empty: shown only
@@ -104,6 +105,7 @@ struct Field {
     // The page's variant (a flight condition) the field belongs to; -1: every variant.
     int variant = -1;
     FieldCaption caption = nullptr;  // none: the label
+    bool radioButtons = false;       // a list shown as radio buttons
 
     bool IsShownOnly() const { return group.empty(); }
     const std::string& Box() const { return box.empty() ? group : box; }
@@ -151,6 +153,7 @@ struct GroupHooks {
     BeforeWriteHook beforeWrite = nullptr;
     AfterWriteHook afterWrite = nullptr;
     std::optional<GroupPolicy> policy;
+    int captionText = 0;  // the box caption from the language table instead of the name
 };
 
 // A page element that is not a field: a graph of five-point curves, each drawn while its
@@ -165,6 +168,9 @@ struct CurveOfGraph {
     int stride = 1;
     std::uint32_t colour = 0;  // 0xRRGGBB
     bool dotted = false;
+    // The bytes of points 1 to 5 where they lie scattered over the record (then
+    // `firstOffset` and `stride` are not used); a point at -1 is left out of the line.
+    std::vector<int> offsets = {};
 };
 struct CurveGraph {
     int left = 0;
@@ -189,8 +195,10 @@ struct CurveGraph {
     // While the pointer is inside the frame, the curves' check boxes and group captions are
     // painted in the curves' colours.
     bool colourCaptions = false;
+    // The curves' check boxes are ticked when the page is built.
+    bool startTicked = false;
 };
-// The five points of a curve for the record, in page pixels.
+// The points of a curve for the record, in page pixels (five, less those left out).
 std::vector<std::pair<int, int>> CurvePoints(const CurveGraph& graph, const CurveOfGraph& curve,
                                              ConstModelRecord record);
 

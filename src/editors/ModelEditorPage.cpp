@@ -1,5 +1,6 @@
 #include "editors/ModelEditorPage.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -54,6 +56,35 @@ class FieldList : public QComboBox {
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
+// A list shown as radio buttons, one below the other; no button is checked for a stored
+// code that no entry has.
+class RadioRow : public QWidget {
+  public:
+    RadioRow(const std::vector<QString>& texts, QWidget* parent)
+        : QWidget(parent), buttons_(new QButtonGroup(this)) {
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, 0, 0, 0);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            auto* button = new QRadioButton(texts[i], this);
+            buttons_->addButton(button, static_cast<int>(i));
+            column->addWidget(button);
+        }
+    }
+
+    QButtonGroup* buttons() const { return buttons_; }
+    int currentIndex() const { return buttons_->checkedId(); }
+    void setCurrentIndex(int index) {
+        buttons_->setExclusive(false);
+        for (QAbstractButton* button : buttons_->buttons()) {
+            button->setChecked(buttons_->id(button) == index);
+        }
+        buttons_->setExclusive(true);
+    }
+
+  private:
+    QButtonGroup* buttons_;
+};
+
 // Lists and check boxes have no read-only state of their own: outside edit mode they take
 // neither the mouse nor the focus, and still show their values in full colour.
 void SetReadOnly(QWidget* control, bool readOnly) {
@@ -63,6 +94,17 @@ void SetReadOnly(QWidget* control, bool readOnly) {
     }
     control->setAttribute(Qt::WA_TransparentForMouseEvents, readOnly);
     control->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
+    if (auto* radios = dynamic_cast<RadioRow*>(control)) {
+        for (QAbstractButton* button : radios->buttons()->buttons()) {
+            SetReadOnly(button, readOnly);
+        }
+        radios->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+// A caption from the language table on one line (a group box title has only one).
+QString OneLine(const std::string& text) {
+    return DisplayText(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 }  // namespace
@@ -192,7 +234,12 @@ void ModelEditorPage::BuildControls(QWidget* area) {
         if (form == nullptr || (!field.IsShownOnly() && field.group != currentGroup)) {
             currentGroup = field.group;
             currentBoxName = field.Box();
-            auto* box = new QGroupBox(QString::fromStdString(field.Box()), area);
+            const GroupHooks* hooks = table_.HooksOf(field.group);
+            const int captionText = hooks != nullptr ? hooks->captionText : 0;
+            auto* box =
+                new QGroupBox(captionText != 0 ? OneLine(host_.language().GetText(captionText))
+                                               : QString::fromStdString(field.Box()),
+                              area);
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { font-weight: bold; } QGroupBox * { font-weight: normal; }"));
             form = new QFormLayout(box);
@@ -204,7 +251,11 @@ void ModelEditorPage::BuildControls(QWidget* area) {
             heights[column] += 2;  // caption and margins
             boxes_.emplace_back(field.group, box);
         }
-        auto* label = new QLabel(QString::fromStdString(field.Label()), area);
+        auto* label =
+            new QLabel(field.labelText != 0
+                           ? DisplayText(host_.language().GetText(field.labelText) + field.label)
+                           : QString::fromStdString(field.Label()),
+                       area);
         label->setWordWrap(true);  // long labels wrap rather than widen the page
         QWidget* control = CreateControl(field, area);
         form->addRow(label, control);
@@ -226,6 +277,7 @@ void ModelEditorPage::BuildGraph(QHBoxLayout* layout) {
     auto* panel = new QVBoxLayout();
     for (const CurveOfGraph& curve : table_.graph->curves) {
         auto* tick = new QCheckBox(QString::fromStdString(curve.label), this);
+        tick->setChecked(table_.graph->startTicked);
         panel->addWidget(tick);
         curveBoxes_.push_back(tick);
         // A curve box stores nothing: it only chooses what the graph draws.
@@ -247,12 +299,20 @@ QWidget* ModelEditorPage::CreateControl(const Field& field, QWidget* parent) {
     if (codec.Shown() == ShownKind::CheckMark) {
         control = new QCheckBox(parent);
     } else if (const std::vector<std::string> entries = codec.Entries(); !entries.empty()) {
-        auto* list = new FieldList(parent);
-        list->setFocusPolicy(Qt::StrongFocus);
+        std::vector<QString> texts;
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            list->addItem(DisplayText(EntryText(codec, i, host_.language())));
+            texts.push_back(DisplayText(EntryText(codec, i, host_.language())));
         }
-        control = list;
+        if (field.radioButtons) {
+            control = new RadioRow(texts, parent);
+        } else {
+            auto* list = new FieldList(parent);
+            list->setFocusPolicy(Qt::StrongFocus);
+            for (const QString& text : texts) {
+                list->addItem(text);
+            }
+            control = list;
+        }
     } else {
         auto* edit = new QLineEdit(parent);
         const bool name = codec.Kind() == "name";
@@ -293,6 +353,9 @@ void ModelEditorPage::ConnectControl(std::size_t index) {
         connect(list, &QComboBox::activated, this, [this, index] { CommitFrom(controls_[index]); });
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         connect(box, &QCheckBox::clicked, this, [this, index] { CommitFrom(controls_[index]); });
+    } else if (auto* radios = dynamic_cast<RadioRow*>(widget)) {
+        connect(radios->buttons(), &QButtonGroup::idClicked, this,
+                [this, index] { CommitFrom(controls_[index]); });
     }
 }
 
@@ -391,6 +454,8 @@ void ModelEditorPage::ShowModel() {
             list->setCurrentIndex(static_cast<int>(value.number));
         } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
             box->setChecked(value.number != 0);
+        } else if (auto* radios = dynamic_cast<RadioRow*>(control.widget)) {
+            radios->setCurrentIndex(static_cast<int>(value.number));
         }
     }
     // A box whose fields are all hidden (another variant's) is hidden too.
@@ -473,6 +538,8 @@ void ModelEditorPage::CommitFrom(const FieldControl& trigger) {
             value.number = list->currentIndex();
         } else if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
             value.number = box->isChecked() ? 1 : 0;
+        } else if (auto* radios = dynamic_cast<RadioRow*>(control.widget)) {
+            value.number = radios->currentIndex();
         }
         input.emplace_back(control.field, value);
     }

@@ -35,7 +35,8 @@ class ModelEditorPage : public CPage {
     void OnPageRefresh() override;
 
     const PageTable& table() const { return table_; }
-    // The control of a field (QLineEdit, QComboBox or QCheckBox) by its key, or nullptr.
+    // The control of a field (QLineEdit, QComboBox, QCheckBox, or a column of QRadioButtons) by
+    // its key, or nullptr.
     QWidget* Control(const std::string& key) const;
     QLabel* LabelOf(const std::string& key) const;
     QListWidget* modelList() const { return modelList_; }

@@ -60,7 +60,8 @@ std::vector<ShownField> DescribeModel(const EditorFamily& family, ConstModelReco
     return shown;
 }
 
-Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values) {
+Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values,
+                    std::vector<Message>* warnings) {
     for (const FieldAssignment& assignment : values) {
         const ModelRecord record = editor.Record(model);
         Result<Located> located = LocateWritable(editor.family(), record, assignment.key);
@@ -78,7 +79,13 @@ Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssig
                 value = entered.value();
             }
         }
-        if (Status committed = editor.Commit(*page, model, field->group, input); !committed) {
+        std::optional<Message> warning;
+        const Status committed = editor.Commit(*page, model, field->group, input, &warning);
+        if (warning && warnings != nullptr) {
+            warning->subject = assignment.key;
+            warnings->push_back(*warning);
+        }
+        if (!committed) {
             // a refusal of the group's own rules is about the field the user gave
             Message refusal = committed.error();
             if (refusal.subject.empty()) {

@@ -28,5 +28,7 @@ struct FieldAssignment {
 // Enters the values into the model as the pages would, one field after the other: each
 // is looked up among the pages the model shows at that moment, converted by its control's
 // rules, and committed with the rest of its group as the page shows it. The first refusal
-// stops; what was committed before stays.
-Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values);
+// stops; what was committed before stays. Warnings of the groups' after-write steps (the
+// values stay written) are added to `warnings`, each about the key the user gave.
+Status AssignFields(ModelEditor& editor, int model, const std::vector<FieldAssignment>& values,
+                    std::vector<Message>* warnings = nullptr);

@@ -87,6 +87,11 @@ PageBuilder& PageBuilder::DefaultPolicy(const GroupPolicy& policy) {
     return *this;
 }
 
+PageBuilder& PageBuilder::GroupCaptionText(int number) {
+    CurrentHooks().captionText = number;
+    return *this;
+}
+
 PageBuilder& PageBuilder::Push(Field field) {
     field.group = group_;
     field.box = box_;
@@ -228,6 +233,17 @@ PageBuilder& PageBuilder::Refusal(std::string name) {
 
 PageBuilder& PageBuilder::Label(std::string label) {
     page_.fields.back().label = std::move(label);
+    return *this;
+}
+
+PageBuilder& PageBuilder::LabelText(int number, std::string suffix) {
+    page_.fields.back().labelText = number;
+    page_.fields.back().label = std::move(suffix);
+    return *this;
+}
+
+PageBuilder& PageBuilder::RadioButtons() {
+    page_.fields.back().radioButtons = true;
     return *this;
 }
 

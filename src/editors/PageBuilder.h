@@ -27,6 +27,8 @@ class PageBuilder {
     // The policy of the current group, or of every group that names none.
     PageBuilder& Policy(const GroupPolicy& policy);
     PageBuilder& DefaultPolicy(const GroupPolicy& policy);
+    // The current group's box caption from the language table.
+    PageBuilder& GroupCaptionText(int number);
 
     // A field of any codec.
     PageBuilder& Add(std::string key, int offset, codec::CodecPtr codec);
@@ -68,6 +70,10 @@ class PageBuilder {
     // Names, rules and extras of the field added last.
     PageBuilder& Refusal(std::string name);
     PageBuilder& Label(std::string label);
+    // A caption from the language table, followed by `suffix` ("Steckplatz" + " 3").
+    PageBuilder& LabelText(int number, std::string suffix = "");
+    // The list added last shows as radio buttons.
+    PageBuilder& RadioButtons();
     PageBuilder& Tooltip(std::string text);
     PageBuilder& TooltipText(int number);
     PageBuilder& AlsoRange(int min, int max);

@@ -23,39 +23,6 @@ TEST(ParportDiscoveryTest, FindsTheDeviceWhoseBaseAddressMatches) {
     EXPECT_FALSE(FindParportDevice(0x378, proc / "absent", "/dev").has_value());
 }
 
-TEST(SimulatedConnectionTest, RefusesImagesThatAreNoCamPac) {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    WriteBytes(folder / "odd.bin", std::vector<Byte>(1000, 0xFF));
-    for (const auto& image : {folder / "odd.bin", folder / "absent.bin"}) {
-        SimulatedConnection::Options options;
-        options.image = image;
-        const auto connection = SimulatedConnection::Open(options, dialogs);
-        ASSERT_FALSE(connection.ok());
-        EXPECT_NE(connection.error().literal.find(image.string()), std::string::npos);
-    }
-}
-
-TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    std::vector<Byte> image(512, 0xFF);
-    WriteBytes(folder / "module.bin", image);
-    SimulatedConnection::Options options;
-    options.image = folder / "module.bin";
-    options.kind = AdapterKind::Lpt;
-    options.trace = folder / "bus.vcd";
-    auto connection = SimulatedConnection::Open(options, dialogs);
-    ASSERT_TRUE(connection.ok());
-    SimulatedConnection& module = *connection.value();
-    EXPECT_EQ(module.kind(), AdapterKind::Lpt);
-    module.camPac().eeprom.memory()[7] = 0x12;
-    ASSERT_TRUE(module.AfterTransfer().ok());
-    image[7] = 0x12;
-    EXPECT_EQ(ReadBytes(folder / "module.bin"), image);
-    EXPECT_TRUE(std::filesystem::exists(folder / "bus.vcd"));
-}
-
 // A simulated CamPac of `size` erased bytes with the faults named.
 struct SimulatedModule {
     SimulatedModule(int size, std::vector<const char*> faults) {
@@ -73,6 +40,22 @@ struct SimulatedModule {
     ScriptedDialogs dialogs;
     SimulatedConnection::Options options;
 };
+
+TEST(SimulatedConnectionTest, KeepsWhatIsWrittenInItsImageFile) {
+    SimulatedModule simulated(512, {});
+    simulated.options.kind = AdapterKind::Lpt;
+    simulated.options.trace = simulated.folder / "bus.vcd";
+    auto connection = simulated.Open();
+    ASSERT_TRUE(connection.ok());
+    SimulatedConnection& module = *connection.value();
+    EXPECT_EQ(module.kind(), AdapterKind::Lpt);
+    module.camPac().eeprom.memory()[7] = 0x12;
+    ASSERT_TRUE(module.AfterTransfer().ok());
+    std::vector<Byte> image(512, 0xFF);
+    image[7] = 0x12;
+    EXPECT_EQ(ReadBytes(simulated.folder / "module.bin"), image);
+    EXPECT_TRUE(std::filesystem::exists(simulated.folder / "bus.vcd"));
+}
 
 TEST(SimulatedConnectionTest, SwitchesAdaptersAndFollowsTheChosenAddress) {
     SimulatedModule module(512, {});
@@ -118,10 +101,6 @@ TEST(SimulatedConnectionTest, RefusesAFlippedByteBeyondTheImage) {
     ASSERT_FALSE(opened.ok());
     EXPECT_NE(opened.error().literal.find("flip:256"), std::string::npos);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(PortTalkRequestsTest, PortNumbersGoLittleEndianBeforeTheValue) {
     EXPECT_EQ(porttalk::ReadRequest(0x378), (std::array<Byte, 2>{0x78, 0x03}));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -74,7 +75,7 @@ struct BusFixture : ::testing::Test {
     LptI2cBus bus{port, clock, access};
 };
 
-TEST_F(BusFixture, SdaOutIsBit7OfTheDataRegisterWrittenInverted) {
+TEST_F(BusFixture, SdaOutIsBit7OfDataWrittenInvertedSclOutBit3OfControlStraight) {
     bus.SetSda(0);
     EXPECT_EQ(port.registers[0x378], 0x55 | 0x80);
     bus.SetSda(1);
@@ -84,9 +85,6 @@ TEST_F(BusFixture, SdaOutIsBit7OfTheDataRegisterWrittenInverted) {
     EXPECT_FALSE(port.accesses[0].write);
     EXPECT_EQ(port.accesses[0].port, 0x378);
     EXPECT_TRUE(port.accesses[1].write);
-}
-
-TEST_F(BusFixture, SclOutIsBit3OfTheControlRegisterWrittenStraight) {
     bus.SetScl(1);
     EXPECT_EQ(port.registers[0x37A], 0x04 | 0x08);
     bus.SetScl(0);
@@ -112,35 +110,62 @@ TEST_F(BusFixture, OtherBaseAddress) {
     EXPECT_EQ(port.accesses.back().port, 0x27A);
 }
 
-TEST_F(BusFixture, StartAndStopKeepTheirOrder) {
-    bus.I2cStart();
-    EXPECT_EQ(port.LineChanges(), (std::vector<std::string>{"SDA1", "SCL1", "SDA0", "SCL0"}));
-    port.accesses.clear();
-    bus.I2cStop();
-    EXPECT_EQ(port.LineChanges(), (std::vector<std::string>{"SCL0", "SDA0", "SCL1", "SDA1"}));
+// The order in which each bus step changes the lines.
+struct LineSequence {
+    const char* name;
+    std::function<void(RecordingPort&, LptI2cBus&)> run;
+    std::vector<std::string> changes;
+};
+
+void PrintTo(const LineSequence& sequence, std::ostream* out) {
+    *out << sequence.name;
 }
 
-TEST_F(BusFixture, WriteByteSendsMostSignificantBitFirstThenSdaLow) {
-    bus.I2cWriteByte(0xA6);  // 1010 0110
-    std::vector<std::string> expected;
-    for (int bit : {1, 0, 1, 0, 0, 1, 1, 0}) {
-        expected.push_back(bit ? "SDA1" : "SDA0");
-        expected.push_back("SCL1");
-        expected.push_back("SCL0");
-    }
-    expected.push_back("SDA0");
-    EXPECT_EQ(port.LineChanges(), expected);
+class LineSequences : public BusFixture, public testing::WithParamInterface<LineSequence> {};
+
+TEST_P(LineSequences, ChangeTheLinesInTheirOrder) {
+    GetParam().run(port, bus);
+    EXPECT_EQ(port.LineChanges(), GetParam().changes);
 }
 
-TEST_F(BusFixture, SendBitAndAckOrder) {
-    bus.I2cSendBit(1);
-    EXPECT_EQ(port.LineChanges(), (std::vector<std::string>{"SDA1", "SCL1", "SCL0"}));
-    port.accesses.clear();
-    port.sdaStuckLow = true;  // the slave acknowledges
-    EXPECT_TRUE(bus.I2cCheckAck());
-    EXPECT_EQ(port.LineChanges(),
-              (std::vector<std::string>{"SCL0", "SDA1", "SCL1", "SCL0", "SDA0"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Steps, LineSequences,
+    testing::Values(LineSequence{"Start",
+                                 [](RecordingPort&, LptI2cBus& bus) { bus.I2cStart(); },
+                                 {"SDA1", "SCL1", "SDA0", "SCL0"}},
+                    LineSequence{"Stop",
+                                 [](RecordingPort&, LptI2cBus& bus) { bus.I2cStop(); },
+                                 {"SCL0", "SDA0", "SCL1", "SDA1"}},
+                    LineSequence{"SendBit",
+                                 [](RecordingPort&, LptI2cBus& bus) { bus.I2cSendBit(1); },
+                                 {"SDA1", "SCL1", "SCL0"}},
+                    // Most significant bit first, then SDA low: 0xA6 is 1010 0110.
+                    LineSequence{
+                        "WriteByte",
+                        [](RecordingPort&, LptI2cBus& bus) { bus.I2cWriteByte(0xA6); },
+                        {"SDA1", "SCL1", "SCL0", "SDA0", "SCL1", "SCL0", "SDA1", "SCL1", "SCL0",
+                         "SDA0", "SCL1", "SCL0", "SDA0", "SCL1", "SCL0", "SDA1", "SCL1", "SCL0",
+                         "SDA1", "SCL1", "SCL0", "SDA0", "SCL1", "SCL0", "SDA0"}},
+                    LineSequence{"AcknowledgeCheck",
+                                 [](RecordingPort& port, LptI2cBus& bus) {
+                                     port.sdaStuckLow = true;  // the slave acknowledges
+                                     EXPECT_TRUE(bus.I2cCheckAck());
+                                 },
+                                 {"SCL0", "SDA1", "SCL1", "SCL0", "SDA0"}},
+                    LineSequence{"AdapterCheckWithSdaStuckLow",
+                                 [](RecordingPort& port, LptI2cBus& bus) {
+                                     port.sdaStuckLow = true;
+                                     EXPECT_FALSE(bus.CheckLptAdapter());
+                                 },
+                                 {"SDA1"}},
+                    LineSequence{"AdapterCheckWithSclInNotFollowingDown",
+                                 [](RecordingPort& port, LptI2cBus& bus) {
+                                     port.statusFollowsLines = false;
+                                     port.registers[0x379] = 0x88;  // both inputs always high
+                                     EXPECT_FALSE(bus.CheckLptAdapter());
+                                 },
+                                 {"SDA1", "SCL1", "SCL0"}}),
+    [](const testing::TestParamInfo<LineSequence>& param) { return param.param.name; });
 
 // The clock only moves through the port accesses of the waits: each read costs the given
 // modelled microseconds.
@@ -196,8 +221,6 @@ TEST_F(BusFixture, ReadByteSamplesMostSignificantBitFirst) {
 }
 
 TEST_F(BusFixture, SclInThatNeverRisesEndsTheByteWithAnError) {
-    port.statusFollowsLines = false;
-    port.registers[0x379] = 0x00;
     TickingPort stuck(clock);
     stuck.statusFollowsLines = false;
     LptI2cBus other(stuck, clock, access);
@@ -212,19 +235,6 @@ TEST_F(BusFixture, AdapterCheckPassesWhenBothLinesFollow) {
     EXPECT_TRUE(bus.CheckLptAdapter());
     EXPECT_EQ(port.registers[0x378] & 0x80, 0);     // SDA level 1
     EXPECT_EQ(port.registers[0x37A] & 0x08, 0x08);  // SCL level 1
-}
-
-TEST_F(BusFixture, AdapterCheckFailsAtOnceWhenSdaIsStuckLow) {
-    port.sdaStuckLow = true;
-    EXPECT_FALSE(bus.CheckLptAdapter());
-    EXPECT_EQ(port.LineChanges(), (std::vector<std::string>{"SDA1"}));
-}
-
-TEST_F(BusFixture, AdapterCheckFailsWhenSclInDoesNotFollowDown) {
-    port.statusFollowsLines = false;
-    port.registers[0x379] = 0x88;  // both inputs always high
-    EXPECT_FALSE(bus.CheckLptAdapter());
-    EXPECT_EQ(port.LineChanges(), (std::vector<std::string>{"SDA1", "SCL1", "SCL0"}));
 }
 
 TEST_F(BusFixture, DelaysAreCountedPasses) {

@@ -7,14 +7,23 @@
 #include "adapters/TransferObserver.h"
 
 // Keeps what a transfer showed, and lets a test clear the running flag at a chosen pump
-// (the second click on the button).
+// (the second click on the button) or break the module at a chosen moment: `onStart` runs
+// once the size is known, before the first byte; `onLine` after every status line.
 class RecordingObserver : public TransferObserver {
   public:
     void ShowLine(TransferLine line, const Message& text) override {
         lines[static_cast<int>(line)] = text;
+        if (onLine) {
+            onLine(line, text);
+        }
     }
     void SetCaption(const Message& c) override { caption = c; }
-    void SetProgressRange(int maximum) override { progressMaximum = maximum; }
+    void SetProgressRange(int maximum) override {
+        progressMaximum = maximum;
+        if (onStart) {
+            onStart();
+        }
+    }
     void SetProgress(int value) override { progress.push_back(value); }
     void ClearList() override { list.clear(); }
     void AddListLine(const Message& line) override { list.push_back(line); }
@@ -44,4 +53,6 @@ class RecordingObserver : public TransferObserver {
     int pumps = 0;
     int cancelAtPump = -1;
     bool running = true;
+    std::function<void()> onStart;
+    std::function<void(TransferLine, const Message&)> onLine;
 };

@@ -5,13 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "adapters/CamPacAddressing.h"
-#include "adapters/RecordingObserver.h"
 #include "adapters/TransferRig.h"
-#include "dataset/DataSetFiles.h"
-#include "dataset/TransmitterCatalogue.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
 
 // One contract for both adapter paths: the LPT bus with the simulated EEPROM, and the USB
 // protocol with the simulated firmware. Every size, read, compare and write round trips.
@@ -22,25 +16,7 @@ std::vector<Byte> ModuleImage(int size) {
     return HeaderedImage(size, SizeCodeOf(size), 0x0002);
 }
 
-const char* Name(AdapterKind kind) {
-    return kind == AdapterKind::Lpt ? "Lpt" : "Usb";
-}
-
-struct Rig : TransferRig {
-    using TransferRig::TransferRig;
-
-    // The data set as a loaded file would leave it.
-    void LoadDataSet(const std::vector<Byte>& image) {
-        CopyBytes(data.image, 0, image, 0, image.size());
-        data.imageSize = static_cast<int>(image.size());
-        IdentifyFromImage(data, catalogue);
-        data.state = DataSetState::Unchanged;
-    }
-    WriteReport Write(bool onlyChanges) {
-        RecordingObserver observer;
-        return engine.WriteCamPac(observer, {onlyChanges, backups.path(), "20260102-030405"});
-    }
-};
+using Rig = TransferRig;
 
 class Contract : public ::testing::TestWithParam<std::tuple<AdapterKind, int>> {
   protected:
@@ -48,14 +24,10 @@ class Contract : public ::testing::TestWithParam<std::tuple<AdapterKind, int>> {
     int size() const { return std::get<1>(GetParam()); }
 };
 
-TEST_P(Contract, DetectsTheSize) {
-    Rig rig(kind(), ModuleImage(size()));
-    EXPECT_EQ(rig.engine.DetectCamPacSize(), size());
-}
-
 TEST_P(Contract, ReadFillsTheDataSetWithEveryByte) {
     const std::vector<Byte> image = ModuleImage(size());
     Rig rig(kind(), image);
+    EXPECT_EQ(rig.engine.DetectCamPacSize(), size());
     RecordingObserver observer;
     EXPECT_EQ(rig.engine.ReadCamPac(observer, false), TransferOutcome::Done);
     EXPECT_EQ(rig.data.imageSize, size());
@@ -102,16 +74,12 @@ TEST_P(Contract, CompareListsEveryDifferingByteInAddressOrder) {
     EXPECT_EQ(observer.list[3].text, txt::kCompareSummary.number);
     EXPECT_EQ(std::get<long long>(observer.list[3].arguments[0]), 3);
     EXPECT_EQ(observer.caption.text, txt::kCompareButtonIdle.number);
-}
-
-TEST_P(Contract, CompareOfEqualContentsGivesOnlyTheSummary) {
-    const std::vector<Byte> image = ModuleImage(size());
-    Rig rig(kind(), image);
+    // Equal contents give only the summary, with 0.
     rig.LoadDataSet(image);
-    RecordingObserver observer;
-    EXPECT_TRUE(rig.engine.CompareCamPac(observer, TransferPage::GetData).equal());
-    ASSERT_EQ(observer.list.size(), 1u);
-    EXPECT_EQ(std::get<long long>(observer.list[0].arguments[0]), 0);
+    RecordingObserver again;
+    EXPECT_TRUE(rig.engine.CompareCamPac(again, TransferPage::GetData).equal());
+    ASSERT_EQ(again.list.size(), 1u);
+    EXPECT_EQ(std::get<long long>(again.list[0].arguments[0]), 0);
 }
 
 TEST_P(Contract, WriteStoresTheDataSetVerifiesAndKeepsABackup) {
@@ -153,8 +121,7 @@ TEST_P(Contract, OnlyChangesWritesOnlyTheDifferingPages) {
 TEST_P(Contract, TheBackupRestoresTheModule) {
     const std::vector<Byte> before = ModuleImage(size());
     Rig rig(kind(), before);
-    std::vector<Byte> wanted(static_cast<std::size_t>(size()), 0x00);
-    rig.LoadDataSet(wanted);
+    rig.LoadDataSet(std::vector<Byte>(static_cast<std::size_t>(size()), 0x00));
     const WriteReport report = rig.Write(true);
     ASSERT_EQ(report.outcome, TransferOutcome::Done);
     ASSERT_TRUE(ReadDataSetFile(report.backupPath, rig.data, rig.catalogue).status.ok());
@@ -249,8 +216,7 @@ TEST_P(Contract, CancelledWriteSaysHowToRestore) {
     // The backup takes one pump per byte (LPT) or per answer (USB); cancel in the writes.
     const int backupPumps = kind() == AdapterKind::Lpt ? size() : (size() + 111) / 112;
     observer.cancelAtPump = backupPumps + 1;
-    const WriteReport report =
-        rig.engine.WriteCamPac(observer, {true, rig.backups.path(), "20260102-030405"});
+    const WriteReport report = rig.Write(true, observer);
     EXPECT_EQ(report.outcome, TransferOutcome::Cancelled);
     EXPECT_GT(report.bytesWritten, 0);
     EXPECT_LT(report.bytesWritten, size());
@@ -294,7 +260,9 @@ INSTANTIATE_TEST_SUITE_P(BothAdapters, Contract,
                          ::testing::Combine(::testing::Values(AdapterKind::Lpt, AdapterKind::Usb),
                                             ::testing::Values(256, 512, 1024, 2048, 8192)),
                          [](const auto& param) {
-                             return std::string(Name(std::get<0>(param.param))) +
+                             return std::string(std::get<0>(param.param) == AdapterKind::Lpt
+                                                    ? "Lpt"
+                                                    : "Usb") +
                                     std::to_string(std::get<1>(param.param));
                          });
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "adapters/RecordingObserver.h"
 #include "adapters/TransferRig.h"
 
 // Every failure path of read, compare and write gives its text and leaves the data set
@@ -21,10 +20,14 @@ struct Rig : TransferRig {
         data.typeName = "FC18V3    ";
         data.state = DataSetState::Changed;
         data.dataSetComment = "kept";
+        data.modelComments[3] = "Segler";
     }
-    TransferOutcome Read() { return engine.ReadCamPac(observer, false); }
-
-    RecordingObserver observer;
+    // The data set to write: `size` bytes of `fill`, as loaded.
+    void Wanted(int size, Byte fill) {
+        data.imageSize = size;
+        data.image.fill(fill);
+        data.state = DataSetState::Unchanged;
+    }
 };
 
 void ExpectReset(const CamPacData& data) {
@@ -33,58 +36,87 @@ void ExpectReset(const CamPacData& data) {
     EXPECT_EQ(data.image[0], 0xFF);
 }
 
-// A module that stops answering after the size detection: each random-read place fails
-// with its own text.
-TEST(TransferFaults, EachAcknowledgePlaceOfTheRandomReadHasItsText) {
-    struct Case {
-        AckFault fault;
-        int text;
-    };
-    for (const Case c : {Case{AckFault::DeviceAddress, txt::kDeviceAddressNotAcknowledged.number},
-                         Case{AckFault::WordAddress, txt::kWordAddressNotAcknowledged.number},
-                         Case{AckFault::ReadAddress, txt::kReadAddressNotAcknowledged.number}}) {
-        Rig rig(AdapterKind::Lpt);
-        class Switching : public RecordingObserver {
-          public:
-            Switching(SimulatedEeprom& e, AckFault f) : eeprom(e), fault(f) {}
-            void SetProgressRange(int maximum) override {
-                RecordingObserver::SetProgressRange(maximum);
-                eeprom.faults().noAck = fault;  // after the detection, before the first byte
-            }
-            SimulatedEeprom& eeprom;
-            AckFault fault;
-        } switching(rig.sim.eeprom, c.fault);
-        EXPECT_EQ(rig.engine.ReadCamPac(switching, false), TransferOutcome::Failed);
-        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-        EXPECT_EQ(rig.dialogs.shown[0].text, c.text);
-        ExpectReset(rig.data);
-        EXPECT_EQ(switching.caption.text, txt::kReadButtonIdle.number);
+// How a read that does not finish ends. "Kommentare behalten" keeps the comments unless
+// the module itself failed on the bus (texts 92 to 94) or its size is not recognised: then
+// the comments belong to no known module and go.
+struct ReadEnding {
+    const char* name;
+    AdapterKind kind;
+    std::function<void(Rig&)> arrange;
+    std::vector<int> said;  // the messages with their continuations
+    int status1;            // 0: not looked at
+    int status2;
+    bool commentsKept;
+};
+
+void PrintTo(const ReadEnding& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
+ReadEnding Ending(const char* name, AdapterKind kind, std::function<void(Rig&)> arrange,
+                  std::vector<int> said, int status1, int status2, bool commentsKept) {
+    return {name, kind, std::move(arrange), std::move(said), status1, status2, commentsKept};
+}
+
+class ReadEndings : public testing::TestWithParam<ReadEnding> {};
+
+TEST_P(ReadEndings, ResetTheDataSetWithTheirTexts) {
+    const ReadEnding& c = GetParam();
+    Rig rig(c.kind);
+    c.arrange(rig);
+    EXPECT_NE(rig.Read(true), TransferOutcome::Done);
+    EXPECT_EQ(rig.Said(), c.said);
+    if (c.status1 != 0) {
+        EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, c.status1);
+        EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, c.status2);
     }
-}
-
-TEST(TransferFaults, StuckSdaIsAnAdapterThatDoesNotAnswer) {
-    Rig rig(AdapterKind::Lpt);
-    rig.sim.eeprom.faults().sdaStuckLow = true;
-    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-    EXPECT_EQ(rig.dialogs.shown[0].text, txt::kAdapterNotAnswering.number);
-    ASSERT_EQ(rig.dialogs.shown[0].continuation.size(), 1u);
-    EXPECT_EQ(rig.dialogs.shown[0].continuation[0].text, txt::kCheckAdapter.number);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kAdapterNotAnswering.number);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kCheckAdapter.number);
     ExpectReset(rig.data);
+    EXPECT_EQ(rig.data.dataSetComment, c.commentsKept ? "kept" : "");
+    EXPECT_EQ(rig.data.modelComments[3], c.commentsKept ? "Segler" : "");
+    EXPECT_EQ(rig.observer.caption.text, txt::kReadButtonIdle.number);
+    EXPECT_FALSE(rig.observer.running);
 }
 
-TEST(TransferFaults, SclStuckEndsAWriteBeforeAnyByte) {
-    Rig rig(AdapterKind::Lpt);
-    const std::vector<Byte> before = rig.sim.eeprom.memory();
-    rig.sim.eeprom.faults().scl = SclFault::StuckLow;
-    RecordingObserver observer;
-    const WriteReport report = rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "x"});
-    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
-    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kAdapterNotAnswering.number);
-    EXPECT_EQ(rig.sim.eeprom.memory(), before);
+// Breaks the module once its size is known, before the first byte.
+std::function<void(Rig&)> AfterTheSize(std::function<void(Rig&)> breakIt) {
+    return [breakIt](Rig& rig) { rig.observer.onStart = [&rig, breakIt] { breakIt(rig); }; };
 }
+std::function<void(Rig&)> NoAckAt(AckFault place) {
+    return AfterTheSize([place](Rig& rig) { rig.sim.eeprom.faults().noAck = place; });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TransferFaults, ReadEndings,
+    testing::Values(
+        Ending("DeviceAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::DeviceAddress),
+               {92}, 0, 0, false),
+        Ending("WordAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::WordAddress), {93},
+               0, 0, false),
+        Ending("ReadAddressNotAcknowledged", AdapterKind::Lpt, NoAckAt(AckFault::ReadAddress), {94},
+               0, 0, false),
+        Ending(
+            "AdapterNotAnswering", AdapterKind::Lpt,
+            [](Rig& rig) { rig.sim.eeprom.faults().sdaStuckLow = true; }, {86, 87}, 86, 87, true),
+        Ending(
+            "NoModule", AdapterKind::Lpt,
+            [](Rig& rig) { rig.sim.eeprom.faults().noAck = AckFault::Everything; }, {}, 89, 90,
+            false),
+        Ending(
+            "CancelledOnLpt", AdapterKind::Lpt, [](Rig& rig) { rig.observer.cancelAtPump = 5; }, {},
+            0, 0, true),
+        Ending(
+            "UsbAdapterMissing", AdapterKind::Usb, [](Rig& rig) { rig.sim.hid.Unplug(); }, {101},
+            102, 103, true),
+        Ending(
+            "UsbNotReadyForTheSize", AdapterKind::Usb,
+            [](Rig& rig) { rig.sim.hid.firmware().faults().neverReady = true; }, {}, 89, 90, false),
+        Ending("UsbNoReadyAnswer", AdapterKind::Usb,
+               AfterTheSize([](Rig& rig) { rig.sim.hid.firmware().faults().neverReady = true; }),
+               {104}, 0, 0, true),
+        Ending(
+            "CancelledOnUsb", AdapterKind::Usb, [](Rig& rig) { rig.observer.cancelAtPump = 2; }, {},
+            0, 0, true)),
+    [](const testing::TestParamInfo<ReadEnding>& param) { return param.param.name; });
 
 TEST(TransferFaults, PortAccessFaultSwitchesAccessOffAndFails) {
     Rig rig(AdapterKind::Lpt);
@@ -94,59 +126,20 @@ TEST(TransferFaults, PortAccessFaultSwitchesAccessOffAndFails) {
     EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
     EXPECT_EQ(switchedOff, 1);
     // The failed access itself is told, with the system's error code (EACCES) and words.
-    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    ASSERT_EQ(rig.Said(), std::vector<int>{76});
     const Message& shown = rig.dialogs.shown.back();
-    EXPECT_EQ(shown.text, 76);
     ASSERT_EQ(shown.arguments.size(), 1u);
     EXPECT_EQ(std::get<long long>(shown.arguments[0]), 13);
     EXPECT_EQ(shown.suffix, "\r\n(0x378: Permission denied)");
-}
-
-TEST(TransferFaults, NoModuleMeansUnknownSize) {
-    Rig rig(AdapterKind::Lpt);
-    rig.sim.eeprom.faults().noAck = AckFault::Everything;
-    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kSizeNotRecognised.number);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kInsertCamPacAgain.number);
-    EXPECT_TRUE(rig.dialogs.shown.empty());
-    ExpectReset(rig.data);
-}
-
-TEST(TransferFaults, UsbAdapterMissing) {
-    Rig rig(AdapterKind::Usb);
-    rig.sim.hid.Unplug();
-    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kUsbNotFound.number});
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kUsbNotFoundStatus1.number);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status2).text, txt::kUsbNotFoundStatus2.number);
-    ExpectReset(rig.data);
-}
-
-TEST(TransferFaults, UsbNotReadyGivesUnknownSize) {
-    Rig rig(AdapterKind::Usb);
-    rig.sim.hid.firmware().faults().neverReady = true;
-    EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-    EXPECT_EQ(rig.observer.Line(TransferLine::Status1).text, txt::kSizeNotRecognised.number);
 }
 
 TEST(TransferFaults, UsbTimeoutDuringCompareUsesThePagesText) {
     for (TransferPage page : {TransferPage::GetData, TransferPage::Save}) {
         Rig rig(AdapterKind::Usb);
         rig.data.state = DataSetState::Unchanged;
-        // The module stops answering after the size check.
-        class Breaking : public RecordingObserver {
-          public:
-            explicit Breaking(SimulatedUsbFirmware& f) : firmware(f) {}
-            void SetProgressRange(int maximum) override {
-                RecordingObserver::SetProgressRange(maximum);
-                firmware.faults().neverReady = true;
-            }
-            SimulatedUsbFirmware& firmware;
-        } observer(rig.sim.hid.firmware());
-        EXPECT_EQ(rig.engine.CompareCamPac(observer, page).outcome, TransferOutcome::Failed);
-        EXPECT_EQ(rig.dialogs.shown.back().text, page == TransferPage::Save
-                                                     ? txt::kUsbNoReadyAnswerSavePage.number
-                                                     : txt::kUsbNoReadyAnswer.number);
+        AfterTheSize([](Rig& r) { r.sim.hid.firmware().faults().neverReady = true; })(rig);
+        EXPECT_EQ(rig.engine.CompareCamPac(rig.observer, page).outcome, TransferOutcome::Failed);
+        EXPECT_EQ(rig.dialogs.shown.back().text, page == TransferPage::Save ? 173 : 104);
         EXPECT_FALSE(rig.sim.usb.IsOpen());
     }
 }
@@ -160,8 +153,7 @@ TEST(TransferFaults, OversizedOutOfRangeOrSkippingUsbAnswersAreRefusedNeverCopie
         Rig rig(AdapterKind::Usb);
         rig.sim.hid.firmware().faults().*fault = 0;
         EXPECT_EQ(rig.Read(), TransferOutcome::Failed);
-        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-        EXPECT_EQ(rig.dialogs.shown[0].text, txt::kUsbAnswerRefused.number);
+        EXPECT_EQ(rig.Said(), std::vector<int>{txt::kUsbAnswerRefused.number});
         ExpectReset(rig.data);
         for (int i = 0; i < 200; ++i) {
             EXPECT_EQ(rig.data.image[static_cast<std::size_t>(i)], 0xFF);
@@ -169,67 +161,11 @@ TEST(TransferFaults, OversizedOutOfRangeOrSkippingUsbAnswersAreRefusedNeverCopie
     }
 }
 
-// "Kommentare behalten" keeps the comments through a read that ends early, unless the
-// module itself failed on the bus (texts 92 to 94) or its size is not recognised: then
-// the comments belong to no known module and go.
-TEST(TransferFaults, CommentsKeptOrClearedByHowTheReadEnded) {
-    // Breaks the module once the size is known, before the first byte.
-    class Breaking : public RecordingObserver {
-      public:
-        std::function<void()> onStart;
-        void SetProgressRange(int maximum) override {
-            RecordingObserver::SetProgressRange(maximum);
-            if (onStart) {
-                onStart();
-            }
-        }
-    };
-    struct Case {
-        const char* name;
-        AdapterKind kind;
-        std::function<void(Rig&, Breaking&)> arrange;
-        bool commentsKept;
-    };
-    const std::vector<Case> cases{
-        {"adapter not answering", AdapterKind::Lpt,
-         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().sdaStuckLow = true; }, true},
-        {"usb adapter missing", AdapterKind::Usb, [](Rig& rig, Breaking&) { rig.sim.hid.Unplug(); },
-         true},
-        {"cancelled on lpt", AdapterKind::Lpt, [](Rig&, Breaking& o) { o.cancelAtPump = 5; }, true},
-        {"cancelled on usb", AdapterKind::Usb, [](Rig&, Breaking& o) { o.cancelAtPump = 2; }, true},
-        {"usb no ready answer", AdapterKind::Usb,
-         [](Rig& rig, Breaking& o) {
-             o.onStart = [&rig] { rig.sim.hid.firmware().faults().neverReady = true; };
-         },
-         true},
-        {"word address not acknowledged", AdapterKind::Lpt,
-         [](Rig& rig, Breaking& o) {
-             o.onStart = [&rig] { rig.sim.eeprom.faults().noAck = AckFault::WordAddress; };
-         },
-         false},
-        {"size not recognised", AdapterKind::Lpt,
-         [](Rig& rig, Breaking&) { rig.sim.eeprom.faults().noAck = AckFault::Everything; }, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Rig rig(c.kind);
-        rig.data.modelComments[3] = "Segler";
-        Breaking observer;
-        c.arrange(rig, observer);
-        EXPECT_NE(rig.engine.ReadCamPac(observer, true), TransferOutcome::Done);
-        ExpectReset(rig.data);
-        EXPECT_EQ(rig.data.dataSetComment, c.commentsKept ? "kept" : "");
-        EXPECT_EQ(rig.data.modelComments[3], c.commentsKept ? "Segler" : "");
-        EXPECT_EQ(observer.caption.text, txt::kReadButtonIdle.number);
-        EXPECT_FALSE(observer.running);
-    }
-}
-
 TEST(TransferFaults, ReleasedButtonWithoutARunningReadKeepsTheDataSet) {
     Rig rig(AdapterKind::Lpt);
     rig.observer.running = false;
     EXPECT_EQ(rig.Read(), TransferOutcome::Cancelled);
-    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kReadCancelAcknowledged.number});
+    EXPECT_EQ(rig.Said(), std::vector<int>{100});
     EXPECT_EQ(rig.data.dataSetComment, "kept");
     EXPECT_EQ(rig.data.imageSize, 2048);
 }
@@ -239,18 +175,68 @@ TEST(TransferFaults, CompareWithoutADataSetOnTheGetDataPage) {
     rig.data.state = DataSetState::None;
     EXPECT_EQ(rig.engine.CompareCamPac(rig.observer, TransferPage::GetData).outcome,
               TransferOutcome::Failed);
-    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kNoValidDataSet.number});
+    EXPECT_EQ(rig.Said(), std::vector<int>{105});
 }
+
+// A write that fails says why and never claims to have been cancelled; where it fails
+// before the first page, the module keeps its bytes.
+struct WriteFailure {
+    const char* name;
+    AdapterKind kind;
+    std::function<void(Rig&)> arrange;
+    int shown;
+    bool moduleKept;
+};
+
+void PrintTo(const WriteFailure& failure, std::ostream* out) {
+    *out << failure.name;
+}
+
+class WriteFailures : public testing::TestWithParam<WriteFailure> {};
+
+TEST_P(WriteFailures, EndWithTheirText) {
+    const WriteFailure& c = GetParam();
+    Rig rig(c.kind, 256);
+    rig.Wanted(256, 0x01);
+    const std::vector<Byte> before = rig.sim.eeprom.memory();
+    c.arrange(rig);
+    const WriteReport report = rig.Write(false, rig.observer);
+    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{c.shown});
+    EXPECT_NE(rig.observer.Line(TransferLine::Status2).text, txt::kCancelled.number);
+    EXPECT_FALSE(rig.observer.running);
+    if (c.moduleKept) {
+        EXPECT_EQ(report.bytesWritten, 0);
+        EXPECT_EQ(rig.sim.eeprom.memory(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TransferFaults, WriteFailures,
+    testing::Values(
+        WriteFailure{"SclStuckBeforeAnyByte", AdapterKind::Lpt,
+                     [](Rig& rig) { rig.sim.eeprom.faults().scl = SclFault::StuckLow; }, 86, true},
+        WriteFailure{"WriteCycleThatNeverEnds", AdapterKind::Lpt,
+                     [](Rig& rig) { rig.sim.eeprom.SetWriteCycleMicroseconds(1000000); },
+                     txt::kWriteCycleTimeout.number, false},
+        // The backup read fails: that is no cancel, and nothing is written.
+        WriteFailure{"BackupReadFails", AdapterKind::Usb,
+                     AfterTheSize([](Rig& r) { r.sim.hid.firmware().faults().neverReady = true; }),
+                     104, true},
+        // An adapter whose firmware has no write command leaves its last answer ready: that
+        // is no confirmation of a write, and nothing counts as written.
+        WriteFailure{"UsbAnswerThatIsNotTheWriteAnswer", AdapterKind::Usb,
+                     [](Rig& rig) { rig.sim.hid.firmware().faults().noWriteCommand = true; },
+                     txt::kUsbWriteRefused.number, true}),
+    [](const testing::TestParamInfo<WriteFailure>& param) { return param.param.name; });
 
 TEST(TransferFaults, WriteProtectedModuleFailsTheVerifyAndNamesTheBytes) {
     Rig rig(AdapterKind::Lpt, 256);
     rig.sim.eeprom.faults().writeProtected = true;
-    rig.data.imageSize = 256;
+    rig.Wanted(256, 0xFF);
     rig.data.image[40] = 1;
     rig.data.image[41] = 2;
-    rig.data.state = DataSetState::Unchanged;
-    const WriteReport report =
-        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
+    const WriteReport report = rig.Write(false, rig.observer);
     EXPECT_EQ(report.outcome, TransferOutcome::Failed);
     EXPECT_GE(report.verifyFailures, 2);
     // One line per wrong byte, the summary, and the backup that restores the module.
@@ -264,22 +250,13 @@ TEST(TransferFaults, WriteProtectedModuleFailsTheVerifyAndNamesTheBytes) {
 TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
     for (AdapterKind kind : {AdapterKind::Lpt, AdapterKind::Usb}) {
         Rig rig(kind, 512);
-        rig.data.imageSize = 512;
-        rig.data.image.fill(0);
-        rig.data.state = DataSetState::Unchanged;
-        class Breaking : public RecordingObserver {
-          public:
-            explicit Breaking(SimulatedEeprom& e) : eeprom(e) {}
-            void ShowLine(TransferLine line, const Message& text) override {
-                RecordingObserver::ShowLine(line, text);
-                if (line == TransferLine::Status2 && text.text == txt::kBackupSaved.number) {
-                    eeprom.faults().noAck = AckFault::WriteData;
-                }
+        rig.Wanted(512, 0x00);
+        rig.observer.onLine = [&rig](TransferLine line, const Message& text) {
+            if (line == TransferLine::Status2 && text.text == txt::kBackupSaved.number) {
+                rig.sim.eeprom.faults().noAck = AckFault::WriteData;
             }
-            SimulatedEeprom& eeprom;
-        } observer(rig.sim.eeprom);
-        const WriteReport report =
-            rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "t"});
+        };
+        const WriteReport report = rig.Write(false, rig.observer);
         EXPECT_EQ(report.outcome, TransferOutcome::Failed);
         EXPECT_EQ(report.bytesWritten, 0);
         ASSERT_FALSE(rig.dialogs.shown.empty());
@@ -292,57 +269,6 @@ TEST(TransferFaults, DataNotAcknowledgedStopsTheWriteAndPointsToTheBackup) {
         EXPECT_EQ(said.continuation[0].arguments,
                   (std::vector<MessageArgument>{0LL, report.backupPath.string()}));
     }
-}
-
-// A backup read that fails says why and does not claim to have been cancelled; the module
-// keeps its bytes.
-TEST(TransferFaults, WriteWhoseBackupReadFailsIsNotShownAsCancelled) {
-    Rig rig(AdapterKind::Usb);
-    const std::vector<Byte> before = rig.sim.eeprom.memory();
-    rig.data.image.fill(0);
-    class Breaking : public RecordingObserver {
-      public:
-        explicit Breaking(SimulatedUsbFirmware& f) : firmware(f) {}
-        void SetProgressRange(int maximum) override {
-            RecordingObserver::SetProgressRange(maximum);
-            firmware.faults().neverReady = true;
-        }
-        SimulatedUsbFirmware& firmware;
-    } observer(rig.sim.hid.firmware());
-    const WriteReport report = rig.engine.WriteCamPac(observer, {false, rig.backups.path(), "t"});
-    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
-    EXPECT_EQ(rig.dialogs.ShownNumbers(), std::vector<int>{txt::kUsbNoReadyAnswer.number});
-    EXPECT_NE(observer.Line(TransferLine::Status2).text, txt::kCancelled.number);
-    EXPECT_EQ(rig.sim.eeprom.memory(), before);
-    EXPECT_FALSE(observer.running);
-}
-
-// An adapter whose firmware has no write command leaves its last answer ready: that is
-// no confirmation of a write, and nothing counts as written.
-TEST(TransferFaults, UsbAnswerThatIsNotTheWriteAnswerStopsTheWrite) {
-    Rig rig(AdapterKind::Usb);
-    const std::vector<Byte> before = rig.sim.eeprom.memory();
-    rig.sim.hid.firmware().faults().noWriteCommand = true;
-    rig.data.image.fill(0);
-    const WriteReport report =
-        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
-    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
-    EXPECT_EQ(report.bytesWritten, 0);
-    ASSERT_FALSE(rig.dialogs.shown.empty());
-    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kUsbWriteRefused.number);
-    EXPECT_EQ(rig.sim.eeprom.memory(), before);
-}
-
-TEST(TransferFaults, WriteCycleThatNeverEndsIsReported) {
-    Rig rig(AdapterKind::Lpt, 256);
-    rig.sim.eeprom.SetWriteCycleMicroseconds(1000000);
-    rig.data.imageSize = 256;
-    rig.data.image.fill(1);
-    rig.data.state = DataSetState::Unchanged;
-    const WriteReport report =
-        rig.engine.WriteCamPac(rig.observer, {false, rig.backups.path(), "t"});
-    EXPECT_EQ(report.outcome, TransferOutcome::Failed);
-    EXPECT_EQ(rig.dialogs.shown.back().text, txt::kWriteCycleTimeout.number);
 }
 
 TEST(TransferFaults, ExtraClockOnlyFor64kReadsOnTheParallelPort) {

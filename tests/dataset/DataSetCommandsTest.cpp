@@ -17,6 +17,12 @@ class DataSetCommandsTest : public testing::Test {
         ResetDataSet(session.data, session.catalogue, true);
     }
 
+    // Loads the FC18 file through the file dialog.
+    void LoadRom() {
+        dialogs.files.push_back(romFile.string());
+        ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    }
+
     TempFolder folder;
     std::filesystem::path romFile = folder / "fc18.rom";
     Session session{folder.path()};
@@ -40,8 +46,7 @@ TEST_F(DataSetCommandsTest, LoadAsksForAFileAndNamesTheDataSetAfterIt) {
 }
 
 TEST_F(DataSetCommandsTest, UnsavedChangesAreOnlyDiscardedOnYes) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    LoadRom();
     session.data.state = DataSetState::Changed;
     session.data.image[100] = 0x11;
 
@@ -87,8 +92,7 @@ TEST_F(DataSetCommandsTest, AFailedLoadShowsItsMessageAndLeavesNoDataSet) {
 // The file is read into a data set of its own: one that fails part of the way (here in its
 // image) leaves the open data set, unsaved changes and comments included, as it was.
 TEST_F(DataSetCommandsTest, AFailedLoadKeepsTheOpenDataSet) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    LoadRom();
     session.data.image[100] = 0x11;
     session.data.modelComments[2] = "Hangflug";
     session.data.state = DataSetState::Changed;
@@ -109,8 +113,7 @@ TEST_F(DataSetCommandsTest, AFailedLoadKeepsTheOpenDataSet) {
 // Save writes the file the data set came from without a dialog; a data set from elsewhere
 // (here a new one) asks for its file, proposing its type and the day.
 TEST_F(DataSetCommandsTest, SaveWritesTheKnownFileAndAsksOnlyForANewOne) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    LoadRom();
     session.data.image[100] = 0x22;
     session.data.state = DataSetState::Changed;
     EXPECT_EQ(SaveCommand(session, dialogs, SaveTarget::KnownFile), CommandOutcome::Done);
@@ -131,8 +134,7 @@ TEST_F(DataSetCommandsTest, SaveWritesTheKnownFileAndAsksOnlyForANewOne) {
 
 // A chosen file that exists is replaced only after Yes.
 TEST_F(DataSetCommandsTest, SavingOverAnotherFileAsksFirst) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    LoadRom();
     WriteBytes(folder / "other.rom", {1, 2, 3});
     session.data.state = DataSetState::Changed;
     dialogs.files.push_back((folder / "other.rom").string());
@@ -174,9 +176,10 @@ TEST(ProposedDataSetName, IsTheTypeAndTheDay) {
 }
 
 TEST_F(DataSetCommandsTest, SavingLeavesAnUnchangedDataSetNamedAfterTheNewFile) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
+    LoadRom();
     session.data.state = DataSetState::Changed;
+    EXPECT_EQ(SaveCommand(session, dialogs), CommandOutcome::Cancelled);  // dialog cancelled
+    EXPECT_EQ(session.data.state, DataSetState::Changed);
     const auto target = folder / "sub" / "neu.rom";
     std::filesystem::create_directories(target.parent_path());
     dialogs.files.push_back(target.string());
@@ -186,14 +189,6 @@ TEST_F(DataSetCommandsTest, SavingLeavesAnUnchangedDataSetNamedAfterTheNewFile) 
     EXPECT_EQ(session.data.fileName, "neu.rom");
     EXPECT_EQ(session.settings.lastFilePath, target.string());
     EXPECT_EQ(ReadBytes(target), ReadBytes(romFile));
-}
-
-TEST_F(DataSetCommandsTest, CancellingTheSaveDialogWritesNothing) {
-    dialogs.files.push_back(romFile.string());
-    ASSERT_EQ(LoadCommand(session, dialogs), CommandOutcome::Done);
-    session.data.state = DataSetState::Changed;
-    EXPECT_EQ(SaveCommand(session, dialogs), CommandOutcome::Cancelled);
-    EXPECT_EQ(session.data.state, DataSetState::Changed);
 }
 
 }  // namespace

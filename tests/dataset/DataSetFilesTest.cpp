@@ -167,15 +167,6 @@ TEST_F(DataSetFilesTest, ASizeCodeThatDoesNotFitIsAWarningOnly) {
     EXPECT_EQ(read.warnings[0].text, 62);
 }
 
-TEST_F(DataSetFilesTest, AFileCannotBeOpened) {
-    std::filesystem::create_directories(folder / "folder.rom");
-    for (const auto& [name, text] : {std::pair{"absent.rom", 45}, std::pair{"folder.rom", 640}}) {
-        const auto read = ReadDataSetFile(folder / name, data, catalogue);
-        ASSERT_FALSE(read.status.ok()) << name;
-        EXPECT_EQ(read.status.error().text, text) << name;
-    }
-}
-
 TEST_F(DataSetFilesTest, ReadingAndSavingGivesTheIdenticalBytes) {
     for (const auto& [size, code, type, name] :
          std::vector<std::tuple<int, int, int, std::string>>{{2048, 3, 0x0002, "FC18V3    "},
@@ -247,16 +238,6 @@ TEST_F(DataSetFilesTest, AReadOnlyFileIsNotReplaced) {
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().text, 45);
     EXPECT_EQ(ReadBytes(target), (std::vector<Byte>{1, 2, 3}));
-}
-
-TEST_F(DataSetFilesTest, SavingReplacesAnOlderFile) {
-    RomFileFields fields;
-    fields.modelComments.resize(11);
-    ASSERT_TRUE(Read(fields).status.ok());
-    const auto target = folder / "old.rom";
-    WriteBytes(target, {1, 2, 3});
-    ASSERT_TRUE(WriteDataSetFile(target, data).ok());
-    EXPECT_EQ(ReadBytes(target), ReadBytes(file));
 }
 
 }  // namespace

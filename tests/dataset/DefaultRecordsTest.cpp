@@ -169,17 +169,10 @@ TEST_P(DefaultRecords, ANewImageHoldsTheDefaultRecordWithTheModelNumberInEveryMo
             const auto slot = data.modelSlots.Slot(model);
             ASSERT_TRUE(std::equal(expected.begin(), expected.end(), slot.begin()));
         }
-    }
-}
-
-TEST_P(DefaultRecords, ModelZeroCarriesTheFirstNumberOfItsType) {
-    const auto& [typeName, written] = GetParam();
-    TransmitterCatalogue catalogue;
-    CamPacData data;
-    ASSERT_TRUE(InitialiseImage(data, catalogue, typeName, 2048));
-    const NumberedName number = NameNumberOf(typeName);
-    for (std::size_t i = 0; i < number.digitsOfModel0.size(); ++i) {
-        EXPECT_EQ(data.modelSlots.Slot(0)[number.offset + i], number.digitsOfModel0[i]);
+        // Model 0 carries the first number of its type.
+        for (std::size_t i = 0; i < number.digitsOfModel0.size(); ++i) {
+            EXPECT_EQ(data.modelSlots.Slot(0)[number.offset + i], number.digitsOfModel0[i]);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -56,6 +57,23 @@ TEST(ModelFileHead, RefusesWithTheTextOfTheFault) {
         ASSERT_FALSE(head) << c.what;
         EXPECT_EQ(head.error().text, c.text) << c.what;
     }
+}
+
+// A model file of the time when the type was called "FX18V1" loads into an FX18V1/2 set.
+TEST(ModelFileHead, TheOldFx18NameReadsAsTheNewOne) {
+    TempFolder folder;
+    const CamPacData data = NewDataSet("FX18V1/2  ");
+    std::vector<Byte> bytes = EncodeModelFile(0, data);
+    const std::string newName = "FX18V1/2  ";
+    const auto at = std::search(bytes.begin(), bytes.end(), newName.begin(), newName.end());
+    ASSERT_NE(at, bytes.end());
+    const std::string oldName = "FX18V1    ";
+    std::copy(oldName.begin(), oldName.end(), at);
+    WriteBytes(folder / "m.mdl", bytes);
+    const auto head = ReadModelFileHead(folder / "m.mdl", "FX18V1/2  ");
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head.value().typeName, "FX18V1/2  ");
+    EXPECT_EQ(head.value().modelSize, 166);
 }
 
 TEST(BrowseFolder, ListsUpFoldersThenModelFiles) {

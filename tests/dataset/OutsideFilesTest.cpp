@@ -161,7 +161,11 @@ std::string OpenSimulated(const std::filesystem::path& image) {
     SimulatedConnection::Options options;
     options.image = image;
     const auto opened = SimulatedConnection::Open(options, dialogs);
-    return opened ? std::string("read") : opened.error().literal.substr(image.string().size());
+    if (opened) {
+        return "read";
+    }
+    const std::string& said = opened.error().literal;
+    return said.rfind(image.string(), 0) == 0 ? said.substr(image.string().size()) : said;
 }
 
 TEST(SimulatedModuleFile, IsARegularFileOfACamPacSize) {
@@ -169,6 +173,10 @@ TEST(SimulatedModuleFile, IsARegularFileOfACamPacSize) {
     std::filesystem::create_directory(folder / "module.bin");
     EXPECT_EQ(OpenSimulated(folder / "module.bin"), ": not a regular file");
     EXPECT_EQ(OpenSimulated("/dev/zero"), ": not a regular file");
+    EXPECT_EQ(OpenSimulated(folder / "absent.bin"), ": cannot be read");
+    WriteBytes(folder / "odd.bin", std::vector<Byte>(1000, 0xFF));
+    EXPECT_EQ(OpenSimulated(folder / "odd.bin"),
+              ": no CamPac image (256, 512, 1024, 2048 or 8192 bytes)");
     WriteBytes(folder / "big.bin", std::vector<Byte>(8193, 0xFF));
     EXPECT_EQ(OpenSimulated(folder / "big.bin"),
               ": no CamPac image (256, 512, 1024, 2048 or 8192 bytes)");

@@ -468,6 +468,13 @@ INSTANTIATE_TEST_SUITE_P(
                     232,
                     "",
                     {{2, 14}, {3, 15}}},
+        RefusedCase{"whole name or nothing",
+                    codec::Name({NameCharset::Set1, 4, {232, ""}, true}),
+                    {},
+                    "AB!",
+                    232,
+                    "",
+                    {}},
         RefusedCase{"exchange prompt",
                     codec::Number(codec::kSigned),
                     {{-125, 125}},
@@ -495,6 +502,22 @@ TEST(CodecUnchanged, AKeptNameKeepsItsBytes) {
     const std::array<Byte, kSize> before = record;
     ASSERT_TRUE(CheckAndWriteField(field, DecodeField(field, record), record).ok());
     EXPECT_EQ(record, before);
+}
+
+// A 13-bit time beyond what may be typed ("136:31" has its colon too late) keeps its bytes
+// while it is left as it shows; typed into another record it is refused.
+TEST(CodecUnchanged, AKeptTimeIsNotTested) {
+    KindCase kind{"t", codec::Timer(Seconds13()), {}, {}, "", "", {}};
+    const Field field = At(kind);
+    std::array<Byte, kSize> record = Record({{2, 0xFF}, {3, 0xFF}});
+    const std::array<Byte, kSize> before = record;
+    const FieldValue shown = DecodeField(field, record);
+    EXPECT_EQ(shown.text, "136:31");
+    ASSERT_TRUE(CheckAndWriteField(field, shown, record).ok());
+    EXPECT_EQ(record, before);
+    std::array<Byte, kSize> other{};
+    EXPECT_FALSE(CheckAndWriteField(field, shown, other).ok());
+    EXPECT_EQ(other, Record({}));
 }
 
 }  // namespace

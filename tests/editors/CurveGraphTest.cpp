@@ -102,4 +102,18 @@ TEST(CurveGraph, SignedPointsWithAnOffset) {
     EXPECT_EQ(points[4].second, 420);
 }
 
+// Points scattered over the record: each at its own byte, and a point at -1 left out (a
+// two-value curve drawn from the first place to the last).
+TEST(CurveGraph, ScatteredPointsAndPointsLeftOut) {
+    const CurveGraph graph = HeliLikeGraph();
+    CurveOfGraph scattered{"", "", 0, 1, 0, false, {4, 0, 3, 1, 2}};
+    const std::vector<Byte> record = {0, 25, 50, 75, 100};
+    EXPECT_EQ(CurvePoints(graph, scattered, record),
+              (std::vector<std::pair<int, int>>{
+                  {465, 356}, {511, 520}, {557, 397}, {603, 479}, {649, 438}}));
+    CurveOfGraph ends{"", "", 0, 1, 0, false, {1, -1, -1, -1, 3}};
+    EXPECT_EQ(CurvePoints(graph, ends, record),
+              (std::vector<std::pair<int, int>>{{465, 479}, {649, 397}}));
+}
+
 }  // namespace

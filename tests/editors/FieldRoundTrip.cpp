@@ -66,7 +66,13 @@ int CheckEveryFieldRoundTrips(const EditorFamily& family, int typeOffset,
                         EXPECT_EQ(Outside(first, field), Outside(before, field));
                         continue;
                     }
-                    EXPECT_TRUE(CheckAndWriteField(field, value, second).ok());
+                    // A value shown for codes that no entry takes back (the "." of a
+                    // name) is kept where it stands, and refused where it would be written.
+                    if (!CheckAndWriteField(field, value, second).ok()) {
+                        EXPECT_FALSE(firstChanges);
+                        EXPECT_TRUE(secondChanges);
+                        continue;
+                    }
                     // A gyro byte of exactly 100 is rate 0 on the AVC side; "Norm" cannot
                     // be told from it.
                     const bool shares = field.codec->SharesItsByte();

@@ -42,7 +42,7 @@ std::string RecordEditing::Shown(const std::string& key) {
 }
 
 Status RecordEditing::Enter(const std::string& key, const std::string& text) {
-    return AssignFields(editor, 0, {{key, text}});
+    return AssignFields(editor, 0, {{key, text}}, &warnings);
 }
 
 void RecordEditing::ExpectListed(const ListedField& f) {

@@ -55,6 +55,7 @@ class RecordEditing {
 
     CamPacData data;
     ModelEditor editor;
+    std::vector<Message> warnings;  // the groups' warnings after a write, in order
 
   private:
     int recordSize_;

@@ -123,23 +123,9 @@ TEST_F(ContentPage, EachAddressStandsAboveItsField) {
     }
 }
 
-TEST_F(ContentPage, FillOverTheHeaderLeavesAnUnknownType) {
-    Open("FF9       ", 2048);
-    SwitchExpertOn();
-    dialogs.texts = {"0", "3", "0"};
-    QTest::mouseClick(Find<QPushButton>(page::kContent, "fillButton"), Qt::LeftButton);
-    ProcessEvents();
-    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{536, 62}));
-    EXPECT_EQ(session.data.typeName, "Unbekannt ");
-    EXPECT_EQ(session.data.modelCount, 0);
-    EXPECT_EQ(TabCount(), 4);
-    EXPECT_EQ(Window().currentPage(), page::kModels);
-    EXPECT_EQ(std::vector<Byte>(session.data.image.begin(), session.data.image.begin() + 5),
-              (std::vector<Byte>{0, 0, 0, 0, 0xFF}));
-}
-
-// A fill that leaves the header alone still leaves the type name "Unbekannt " (the type of
-// the image can no longer be vouched for); the pages are those of the type the header names.
+// Any fill leaves the type name "Unbekannt " (the type of the image can no longer be
+// vouched for); the pages are those of the type the header names: the FF9 pages while the
+// fill leaves the header alone, none once it covers the header.
 TEST_F(ContentPage, AnyFillLeavesAnUnknownTypeName) {
     Open("FF9       ", 2048);
     SwitchExpertOn();
@@ -153,6 +139,17 @@ TEST_F(ContentPage, AnyFillLeavesAnUnknownTypeName) {
     EXPECT_EQ(TabCount(), 4);
     EXPECT_EQ(Window().currentPage(), page::kModels);
     EXPECT_NE(Window().Page(page::kFf9Base), nullptr);
+
+    ShowPage(page::kContent);
+    dialogs.texts = {"0", "3", "0"};
+    QTest::mouseClick(Find<QPushButton>(page::kContent, "fillButton"), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_EQ(dialogs.ShownNumbers(), (std::vector<int>{536, 62}));
+    EXPECT_EQ(session.data.modelCount, 0);
+    EXPECT_EQ(TabCount(), 4);
+    EXPECT_EQ(Window().currentPage(), page::kModels);
+    EXPECT_EQ(std::vector<Byte>(session.data.image.begin(), session.data.image.begin() + 5),
+              (std::vector<Byte>{0, 0, 0, 0, 0xFF}));
 }
 
 TEST_F(ContentPage, FillChecksItsAnswersAndStopsOnCancel) {

@@ -260,17 +260,6 @@ TEST_F(ModelsPage, SavedModelLoadsBackIntoAnotherModel) {
     EXPECT_EQ(session.modelFolder, folder.path().string());
 }
 
-TEST_F(ModelsPage, SaveAllWritesOneFilePerModel) {
-    Open("FF9       ", 2048);
-    std::filesystem::create_directory(folder / "all");
-    dialogs.files.push_back((folder / "all").string());
-    Click("saveAllButton");
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(ReadBytes(folder / "all" / ModelFileName(session.data, i)),
-                  EncodeModelFile(i, session.data));
-    }
-}
-
 // "Laden" replaces the selected model only after the question the file tree asks too; a
 // file that cannot be loaded changes nothing.
 TEST_F(ModelsPage, LoadAsksBeforeReplacingTheModel) {

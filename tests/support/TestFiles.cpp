@@ -46,6 +46,13 @@ void Append(std::vector<Byte>& out, const std::string& text, std::size_t width) 
     }
 }
 
+// The head both file kinds share: ten-byte fields, the ninth (the comment) 200 bytes.
+void AppendHead(std::vector<Byte>& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        Append(out, fields[i], i == 8 ? 200 : 10);
+    }
+}
+
 }  // namespace
 
 std::vector<Byte> HeaderedImage(int size, int sizeCode, int typeCode) {
@@ -62,16 +69,8 @@ std::vector<Byte> HeaderedImage(int size, int sizeCode, int typeCode) {
 
 std::vector<Byte> BuildRomFile(const RomFileFields& f) {
     std::vector<Byte> out;
-    Append(out, f.keplundTag, 10);
-    Append(out, f.versionTag, 10);
-    Append(out, f.version, 10);
-    Append(out, f.rcTag, 10);
-    Append(out, f.typeName, 10);
-    Append(out, f.camPacTag, 10);
-    Append(out, f.size, 10);
-    Append(out, f.commentTag, 10);
-    Append(out, f.comment, 200);
-    Append(out, f.dataTag, 10);
+    AppendHead(out, {f.keplundTag, f.versionTag, f.version, f.rcTag, f.typeName, f.camPacTag,
+                     f.size, f.commentTag, f.comment, f.dataTag});
     const std::vector<Byte> image = f.image.empty() ? HeaderedImage(2048, 3, 0x0002) : f.image;
     out.insert(out.end(), image.begin(), image.end());
     if (f.withModelComments) {
@@ -85,16 +84,8 @@ std::vector<Byte> BuildRomFile(const RomFileFields& f) {
 
 std::vector<Byte> BuildMdlFile(const MdlFileFields& f) {
     std::vector<Byte> out;
-    Append(out, f.keplundTag, 10);
-    Append(out, f.versionTag, 10);
-    Append(out, f.version, 10);
-    Append(out, f.rcTag, 10);
-    Append(out, f.typeName, 10);
-    Append(out, f.sizeTag, 10);
-    Append(out, f.size, 10);
-    Append(out, f.commentTag, 10);
-    Append(out, f.comment, 200);
-    Append(out, f.dataTag, 10);
+    AppendHead(out, {f.keplundTag, f.versionTag, f.version, f.rcTag, f.typeName, f.sizeTag, f.size,
+                     f.commentTag, f.comment, f.dataTag});
     for (std::size_t i = 0; i < f.recordBytes; ++i) {
         out.push_back(static_cast<Byte>(0xA0 + i % 32));
     }

@@ -111,7 +111,7 @@ class ChoiceCodec : public ListCodec {
         }
         FieldValue value{best, {}};
         if (best < 0) {
-            value.text = std::string(literal::kUnlistedCodePrefix) + std::to_string(bits);
+            value.text = std::string(literal::kUnlistedCodePrefix) + std::to_string(Code(bits));
         }
         return value;
     }
@@ -145,6 +145,18 @@ class ChoiceCodec : public ListCodec {
     }
 
   private:
+    // The bits the list's entries write, shifted down to the lowest of them: the code a
+    // list of a few bits holds, whatever the other bits of its byte hold.
+    std::uint16_t Code(std::uint16_t bits) const {
+        std::uint16_t care = 0;
+        for (const ChoiceEntry& entry : list_.entries) {
+            care = static_cast<std::uint16_t>(care | entry.write.care);
+        }
+        if (care == 0) {
+            return bits;
+        }
+        return static_cast<std::uint16_t>((bits & care) >> std::countr_zero(care));
+    }
     std::uint16_t Pattern(const Field& field, ConstModelRecord record) const {
         std::uint16_t bits = ByteAt(record, field.offset);
         if (secondOffset_ >= 0) {

@@ -59,9 +59,14 @@ class TimerCodec : public FieldCodec {
         return FieldValue{0, std::string(text)};
     }
 
+    // A time left as it shows is not tested: a stored time beyond what may be typed (the
+    // 13-bit timer holds up to 136:31) keeps its bytes while the rest of its group commits.
     Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
                   const GroupPolicy& policy) const override {
         const std::string& text = value.text;
+        if (policy.skipUnchanged && text == Decode(field, record).text) {
+            return Status::Ok();
+        }
         const std::size_t colon = text.find(':');
         if (colon == std::string::npos || colon >= static_cast<std::size_t>(format_.colonLimit)) {
             if (format_.wholeEntryText.number != 0) {
@@ -202,9 +207,14 @@ class NameCodec : public FieldCodec {
     }
 
     // A plain name longer than its bytes is refused as a whole, and so is a name that
-    // stores characters + 128 (its field takes no more than its bytes either).
-    std::optional<Message> Check(const Field& field, const FieldValue& value, ConstModelRecord,
-                                 const GroupPolicy&) const override {
+    // stores characters + 128 (its field takes no more than its bytes either). A name left
+    // as it shows is not tested (it may show "." for codes of no character).
+    std::optional<Message> Check(const Field& field, const FieldValue& value,
+                                 ConstModelRecord record,
+                                 const GroupPolicy& policy) const override {
+        if (policy.skipUnchanged && value == Decode(field, record)) {
+            return std::nullopt;
+        }
         const bool plain = format_.charset == NameCharset::Plain ||
                            format_.charset == NameCharset::Ff10 ||
                            format_.charset == NameCharset::Low7Bits;
@@ -221,11 +231,11 @@ class NameCodec : public FieldCodec {
 
     Status Commit(const Field& field, const FieldValue& value, ModelRecord record,
                   const GroupPolicy& policy) const override {
-        if (auto refusal = Check(field, value, record, policy)) {
-            return *refusal;
-        }
         if (policy.skipUnchanged && value == Decode(field, record)) {
             return Status::Ok();
+        }
+        if (auto refusal = Check(field, value, record, policy)) {
+            return *refusal;
         }
         return Store(field, value.text, record);
     }

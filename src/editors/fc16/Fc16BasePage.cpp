@@ -1,5 +1,6 @@
 #include <string>
 
+#include "editors/CommonLists.h"
 #include "editors/EditorTexts.h"
 #include "editors/PageBuilder.h"
 #include "editors/fc16/Fc16Lists.h"

@@ -16,20 +16,7 @@ ChoiceList SetFirst(Byte mask, std::string setText, std::string clearText) {
     return list;
 }
 
-std::vector<std::string> Numbers(int count) {
-    std::vector<std::string> texts;
-    for (int n = 1; n <= count; ++n) {
-        texts.push_back(std::to_string(n));
-    }
-    return texts;
-}
-
 }  // namespace
-
-const ChoiceList& ModulationList() {
-    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
-    return list;
-}
 
 const ChoiceList& StickModeList() {
     static const ChoiceList list = CodeList({"Modus 1", "Modus 2", "Modus 3", "Modus 4"}, 0x03);
@@ -52,14 +39,14 @@ const ChoiceList& FunctionSwapList() {
 }
 
 const ChoiceList& MixerFunctionList(int shift) {
-    static const ChoiceList master = CodeList(Numbers(8), 0x70, 4);
-    static const ChoiceList slave = CodeList(Numbers(8), 0x07);
+    static const ChoiceList master = CodeList(NumberTexts(8), 0x70, 4);
+    static const ChoiceList slave = CodeList(NumberTexts(8), 0x07);
     return shift == 4 ? master : slave;
 }
 
 const ChoiceList& StopwatchSwitchList() {
     static const ChoiceList list = [] {
-        std::vector<std::string> texts = Numbers(8);
+        std::vector<std::string> texts = NumberTexts(8);
         texts.insert(texts.end(), {"+C", "-C"});
         return CodeList(texts, 0xF0, 4);
     }();

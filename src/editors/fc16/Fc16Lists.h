@@ -4,7 +4,6 @@
 
 // The lists of the FC16 pages.
 namespace fc16 {
-const ChoiceList& ModulationList();      // byte 41 bit 7: clear "PCM", set "PPM"
 const ChoiceList& StickModeList();       // byte 42 bits 0-1: "Modus 1" to "Modus 4"
 const ChoiceList& DualRateSwitchList();  // byte 41 bits 0-1: 0 "DRSW 2" ... 3 "DRSW 1"
 const ChoiceList& ThrottleSideList();    // byte 42 bit 5: set "Vollgas hinten"

@@ -97,11 +97,6 @@ const ChoiceList& ChannelSwitchList() {
     return list;
 }
 
-const ChoiceList& ModulationList() {
-    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
-    return list;
-}
-
 const ChoiceList& IdleTrimList() {
     return OnOffList(0x02);
 }

@@ -17,7 +17,6 @@ const ChoiceList& FunctionList(int shift);
 const ChoiceList& MultiPropList(int shift);
 // The whole byte: bits 0 to 6 channel - 1, bit 7 the negative sense.
 const ChoiceList& ChannelSwitchList();
-const ChoiceList& ModulationList();
 const ChoiceList& IdleTrimList();  // byte 8 bit 1: set "Aus", clear "Aktiv"
 // A mixer's on/off bit (a single bit): "Aus" while it is set, "Aktiv" while it is clear.
 const ChoiceList& OnOffList(Byte bit);

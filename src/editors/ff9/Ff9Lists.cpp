@@ -39,11 +39,6 @@ ChoiceList ChannelAssignment(int firstCode) {
 
 }  // namespace
 
-const ChoiceList& ModulationList() {
-    static const ChoiceList list = TwoEntryBitList(0x80, "PCM", "PPM");
-    return list;
-}
-
 const ChoiceList& TimerSwitchList() {
     static const ChoiceList list = [] {
         ChoiceList built;

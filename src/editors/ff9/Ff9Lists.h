@@ -4,7 +4,6 @@
 
 // The lists of the FF9 pages with the codes their entries stand for.
 namespace ff9 {
-const ChoiceList& ModulationList();       // byte 0 bit 7
 const ChoiceList& TimerSwitchList();      // "A" ... "H", "Stick", "Power"
 const ChoiceList& TimerDirectionList();   // bit 0 of the timer flags
 const ChoiceList& ChannelList();          // assignment of channels 5 to 8
