@@ -30,11 +30,20 @@ bool CliSession::Open(const std::optional<std::string>& languageName, std::ostre
     return true;
 }
 
+void WriteTextNumber(JsonWriter& w, int text) {
+    if (text < 0) {
+        w.Null();
+    } else {
+        w.Number(text);
+    }
+}
+
 int ReportFailure(const ShownMessage& failure, bool json, std::ostream& out, std::ostream& err) {
     if (json) {
         JsonWriter w;
         w.BeginObject().Key("error").BeginObject();
-        w.Key("text").Number(failure.text).Key("message").String(failure.message);
+        WriteTextNumber(w.Key("text"), failure.text);
+        w.Key("message").String(failure.message);
         w.EndObject().EndObject();
         out << w.Text() << "\n";
     } else {

@@ -7,7 +7,7 @@
 
 // The commands of the tool that create, convert and change data sets; each returns the
 // exit status: 0 done, 1 refused with a message of the program, 2 wrong arguments.
-// With --json a failure prints {"error": {"text": N, "message": ...}}.
+// With --json a failure prints {"error": {"text": N or null, "message": ...}}.
 using DataCommand = int (*)(const std::vector<std::string>& words,
                             const std::filesystem::path& programFolder, std::ostream& out,
                             std::ostream& err);

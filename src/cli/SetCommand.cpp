@@ -26,12 +26,8 @@ int ReportRefusal(DataCommandRun& run, const Message& refusal, std::ostream& out
         return 1;
     }
     JsonWriter w;
-    w.BeginObject().Key("error").BeginObject().Key("text");
-    if (shown.text < 0) {
-        w.Null();
-    } else {
-        w.Number(shown.text);
-    }
+    w.BeginObject().Key("error").BeginObject();
+    WriteTextNumber(w.Key("text"), shown.text);
     w.Key("field");
     if (refusal.subject.empty()) {
         w.Null();

@@ -87,12 +87,17 @@ void TransferCli::EndProgress() {
     }
 }
 
-bool TransferCli::SaveSimulatedImage(std::ostream& err) {
+bool TransferCli::SaveSimulatedImage(bool transferDone, std::ostream& err) {
     const Status saved = connection_->AfterTransfer();
-    if (!saved) {
+    if (saved) {
+        return true;
+    }
+    if (transferDone) {
+        cli_->dialogs.Show(saved.error());
+    } else {
         err << "keplund-cli: " << cli_->dialogs.Render(saved.error()).message << "\n";
     }
-    return saved.ok();
+    return false;
 }
 
 std::filesystem::path TransferCli::BackupFolder() const {

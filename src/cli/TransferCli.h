@@ -43,8 +43,11 @@ class TransferCli {
     TransferObserver& observer() { return *observer_; }
     // The difference or verify lines the transfer listed, as shown.
     std::vector<std::string> ListLines() const;
-    // Lets a simulated module keep what was written to it (its image file).
-    bool SaveSimulatedImage(std::ostream& err);
+    // Lets a simulated module keep what was written to it (its image file). When that
+    // fails after a transfer that succeeded, the failure becomes the transfer's last
+    // message; after a failed transfer, whose own failure is the one reported, it is only
+    // noted on `err`.
+    bool SaveSimulatedImage(bool transferDone, std::ostream& err);
     // The folder for the backups of writes (--backups, else the user's data folder).
     std::filesystem::path BackupFolder() const;
     // Loads the CamPac file the command compares or writes, as the program's Load does.

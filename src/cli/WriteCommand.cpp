@@ -35,8 +35,8 @@ int RunWriteCommand(const std::vector<std::string>& words,
         transfer.observer(),
         {transfer.args().Has("--only-changes"), transfer.BackupFolder(), BackupTimestamp()});
     // The module may have changed even when the write failed part of the way.
-    const bool saved = transfer.SaveSimulatedImage(err);
-    if (report.outcome != TransferOutcome::Done || !saved) {
+    const bool done = report.outcome == TransferOutcome::Done;
+    if (!transfer.SaveSimulatedImage(done, err) || !done) {
         return transfer.Fail(out, err);
     }
     transfer.EndProgress();

@@ -5,9 +5,6 @@
 
 #include "common/Message.h"
 
-// The printer of the windowed program; the dialogs only pass it on to what sets it up.
-class QPrinter;
-
 // What a file or folder dialog is asked for. The filter uses the "Name(*.ext)|*.ext|...||"
 // form; `title` is the number of the text that says what the dialog does (-1: none).
 struct FileRequest {
@@ -45,9 +42,4 @@ class UserDialogs {
     virtual std::optional<std::string> ChooseFolder(const FileRequest& request) = 0;
     // The input dialog: a prompt line and one edit field; nullopt when cancelled.
     virtual std::optional<std::string> PromptText(const std::string& prompt) = 0;
-    // The page-setup dialog (paper and margins) and the print dialog (a printer or a PDF
-    // file) set up the printer; true when the user pressed OK. Where no user can be asked,
-    // nothing is printed.
-    virtual bool SetUpPage(QPrinter& /*printer*/) { return false; }
-    virtual bool ChoosePrinter(QPrinter& /*printer*/) { return false; }
 };

@@ -32,4 +32,6 @@ class EditorHost {
     virtual void BuildTabs(int set) = 0;
     // Prints a page as it looks, under the heading of the data set and the given model.
     virtual void PrintPage(QWidget& page, int model) = 0;
+    // The status bar forgets `shown` if it still shows it as the last result.
+    virtual void WithdrawResult(const Message& /*shown*/) {}
 };

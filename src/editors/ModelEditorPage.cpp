@@ -545,22 +545,40 @@ void ModelEditorPage::CommitFrom(const FieldControl& trigger) {
     }
     if (prompt) {
         ShowModel();
-        host_.dialogs().Show(*prompt);
+        ShowRefusal(*prompt);
     }
     std::optional<Message> warning;
     const Status committed = editor_->Commit(table_, model_, group, input, &warning);
     ShowModel();
     if (!committed.ok()) {
         const Message& refusal = committed.error();
-        host_.dialogs().Show(refusal);
+        ShowRefusal(refusal);
         if (editor_->Editing()) {
             QWidget* focus = refusal.subject.empty() ? nullptr : Control(refusal.subject);
             (focus != nullptr ? focus : trigger.widget)->setFocus();
         }
-    } else if (warning) {
-        host_.dialogs().Show(*warning);
+    } else {
+        if (!prompt) {
+            WithdrawRefusal();
+        }
+        if (warning) {
+            host_.dialogs().Show(*warning);
+        }
     }
     committing_ = false;
+}
+
+// A refusal stands in the status bar until a commit succeeds.
+void ModelEditorPage::ShowRefusal(const Message& refusal) {
+    host_.dialogs().Show(refusal);
+    standingRefusal_ = refusal;
+}
+
+void ModelEditorPage::WithdrawRefusal() {
+    if (standingRefusal_) {
+        host_.WithdrawResult(*standingRefusal_);
+        standingRefusal_.reset();
+    }
 }
 
 bool ModelEditorPage::eventFilter(QObject* watched, QEvent* event) {
@@ -606,9 +624,10 @@ void ModelEditorPage::OnEditToggle() {
 
 void ModelEditorPage::OnApply() {
     if (Status applied = editor_->Apply(); !applied) {
-        host_.dialogs().Show(applied.error());
+        ShowRefusal(applied.error());
         return;
     }
+    WithdrawRefusal();
     host_.BuildTabs(editor_->family().normalTabSet);
     host_.SelectTab(kBasePageTab);
     CloseEditMode();

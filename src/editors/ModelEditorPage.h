@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,8 @@ class ModelEditorPage : public CPage {
     void ColourCaptions(bool inside);
     void ChooseMixingPage();
     void CommitFrom(const FieldControl& trigger);
+    void ShowRefusal(const Message& refusal);
+    void WithdrawRefusal();
     void OnEditToggle();
     void OnApply();
     void OnRevert();
@@ -98,4 +101,6 @@ class ModelEditorPage : public CPage {
     int model_ = 0;
     bool showing_ = false;
     bool committing_ = false;
+    // The last refusal or prompt this page showed, while a commit has not yet succeeded.
+    std::optional<Message> standingRefusal_;
 };

@@ -190,6 +190,7 @@ void CGetDataPage::OnRead() {
         return;
     }
     // Reading replaces the data set: unsaved changes are only given up on Yes.
+    main().TakePendingEdit();
     if (!ConfirmDiscardChanges(main().session(), main().dialogs())) {
         readButton_->setChecked(false);
         return;
@@ -236,6 +237,7 @@ void CGetDataPage::OnCompare() {
 void CGetDataPage::OnNewImage() {
     Session& session = main().session();
     UserDialogs& dialogs = main().dialogs();
+    main().TakePendingEdit();
     if (!ConfirmDiscardChanges(session, dialogs)) {
         return;
     }

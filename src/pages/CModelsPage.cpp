@@ -536,7 +536,7 @@ void CModelsPage::OnSaveAll() {
 // The comment being typed is taken first, so that the printout shows it.
 void CModelsPage::OnPrint() {
     TakeComment();
-    PrintModelList(main().session(), main().dialogs(), numberingStart_);
+    PrintModelList(main().session(), main().dialogs(), main().printDialogs(), numberingStart_);
 }
 
 void CModelsPage::ShowSaved(const Status& written) {

@@ -20,6 +20,7 @@
 #include "adapters/TransferEngine.h"
 #include "adapters/ui/CAdapterDialog.h"
 #include "common/Cp1252.h"
+#include "common/MessageText.h"
 #include "common/TextFormat.h"
 #include "dataset/DataSetCommands.h"
 #include "dataset/Version2Import.h"
@@ -42,9 +43,10 @@
 #include "shell/StepLabels.h"
 #include "shell/TabSets.h"
 
-CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs)
+CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs)
     : session_(session),
       dialogs_(dialogs, session.language),
+      printDialogs_(printDialogs),
       endProcess_([](int code) { std::exit(code); }) {
     qtTranslation_.Apply(session_.settings.language);
     dialogs_.SetResultSink([this](const std::string& text) { ShowResult(DisplayText(text)); });
@@ -141,6 +143,12 @@ void CMainDialog::ShowResult(const QString& text) {
     resultLabel_->setToolTip(text);
 }
 
+void CMainDialog::WithdrawResult(const Message& shown) {
+    if (resultLabel_->toolTip() == DisplayText(MessageText(shown, session_.language))) {
+        ShowResult({});
+    }
+}
+
 void CMainDialog::ShowAdapterStatus() {
     adapterStatus_->setText(
         DisplayText(session_.language.GetText(UsesUsb() ? txt::kUsbAdapter : txt::kLptAdapter)));
@@ -219,9 +227,8 @@ void CMainDialog::BuildHeader(QWidget* area) {
     grid->addWidget(commentField_, 1, 3);
     grid->setColumnStretch(3, 1);
     area->layout()->addWidget(header);
-    // The comment is taken when the field is left; the data set state stays as it is.
-    // The comment is kept only in the data set's file, so a new comment counts as an unsaved
-    // change: Load, New and Exit ask before it is lost.
+    // The comment is taken when the field is left. It is kept only in the data set's file,
+    // so a new comment counts as an unsaved change: Load, New and Exit ask before it is lost.
     connect(commentField_, &QLineEdit::editingFinished, this, [this] {
         const std::string comment =
             Utf8ToCp1252(commentField_->text().toStdString()).substr(0, 200);
@@ -231,6 +238,15 @@ void CMainDialog::BuildHeader(QWidget* area) {
         }
         session_.data.dataSetComment = comment;
     });
+}
+
+// Leaving the field and coming back runs the field's own commit, whatever the field is.
+void CMainDialog::TakePendingEdit() {
+    QWidget* focused = focusWidget();
+    if (focused != nullptr && focused->hasFocus()) {
+        focused->clearFocus();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainDialog::ConnectMenu() {
@@ -358,7 +374,7 @@ void CMainDialog::SelectTab(int position) {
 }
 
 void CMainDialog::PrintPage(QWidget& page, int model) {
-    PrintEditorPage(session_, dialogs_, page, model);
+    PrintEditorPage(session_, dialogs_, printDialogs_, page, model);
 }
 
 void CMainDialog::CreateTypePages() {
@@ -428,11 +444,13 @@ void CMainDialog::AfterLoad(int outcome) {
 }
 
 void CMainDialog::RunLoad() {
+    TakePendingEdit();
     AfterLoad(static_cast<int>(LoadCommand(session_, dialogs_)));
 }
 
 // An imported data set opens on the models page.
 void CMainDialog::RunImport() {
+    TakePendingEdit();
     if (ImportVersion2File(session_, dialogs_) == CommandOutcome::Done) {
         ShowTypeTabsAt(kModelsTab);
         ShowResult(DisplayText(
@@ -442,6 +460,7 @@ void CMainDialog::RunImport() {
 }
 
 void CMainDialog::RunLastFile() {
+    TakePendingEdit();
     AfterLoad(static_cast<int>(LastFileCommand(session_, dialogs_)));
 }
 
@@ -472,7 +491,11 @@ void CMainDialog::ShowLastFileInMenu() {
 }
 
 void CMainDialog::RunExit() {
-    if (transferRunning_ || !ConfirmDiscardChanges(session_, dialogs_)) {
+    if (transferRunning_) {
+        return;
+    }
+    TakePendingEdit();
+    if (!ConfirmDiscardChanges(session_, dialogs_)) {
         return;
     }
     exitConfirmed_ = true;
@@ -498,7 +521,12 @@ void CMainDialog::OnLanguageChosen(int language) {
 // The window's close button ends the run as "Beenden" does: not while a transfer runs, and
 // with unsaved changes only after the user agrees to lose them.
 void CMainDialog::closeEvent(QCloseEvent* event) {
-    if (transferRunning_ || (!exitConfirmed_ && !ConfirmDiscardChanges(session_, dialogs_))) {
+    if (transferRunning_) {
+        event->ignore();
+        return;
+    }
+    TakePendingEdit();
+    if (!exitConfirmed_ && !ConfirmDiscardChanges(session_, dialogs_)) {
         event->ignore();
         return;
     }

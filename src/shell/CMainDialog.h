@@ -12,6 +12,7 @@
 #include "adapters/Clock.h"
 #include "adapters/ModuleAccess.h"
 #include "editors/EditorHost.h"
+#include "pages/printing/PrintDialogs.h"
 #include "shell/MainMenu.h"
 #include "shell/QtTranslation.h"
 #include "shell/ResultDialogs.h"
@@ -35,12 +36,15 @@ class CMainDialog : public QMainWindow, public EditorHost {
     // The models page is tab 1 of every tab set with a data set.
     static constexpr int kModelsTab = 1;
 
-    CMainDialog(Session& session, UserDialogs& dialogs);
+    // The print dialogs default to none: such a window prints nothing.
+    CMainDialog(Session& session, UserDialogs& dialogs,
+                PrintDialogs& printDialogs = NoPrintDialogs());
     ~CMainDialog() override;
 
     Session& session() { return session_; }
     // The dialogs of the run; what they report also becomes the status bar's last result.
     UserDialogs& dialogs() override { return dialogs_; }
+    PrintDialogs& printDialogs() { return printDialogs_; }
     const MainMenu& menu() const { return menu_; }
 
     // Shows the page the tab-to-page map names for a tab position.
@@ -50,6 +54,7 @@ class CMainDialog : public QMainWindow, public EditorHost {
     // showed before, or the first that exists; without any it is left out.
     void BuildTabs(int set) override;
     void PrintPage(QWidget& page, int model) override;
+    void WithdrawResult(const Message& shown) override;
     // After a data set arrived: its editor pages, its tab set and its first page.
     void ChooseTypeTabs();
     void CreateTypePages();
@@ -70,6 +75,15 @@ class CMainDialog : public QMainWindow, public EditorHost {
     void RunSave();
     void RunSaveAs();
     void RunExit();
+    // Takes the edit in the field that holds the focus, as leaving the field does (the
+    // header's comment, a model's comment, an editor page's entry). Every action that
+    // replaces the data set or ends the run calls it first: a shortcut, a menu or the close
+    // button leave the focus where it is, and the edit must count before the question
+    // whether unsaved changes may be lost.
+    void TakePendingEdit();
+    // A window that only lays out pages for a printout ends without writing the settings or
+    // its own size and place: the user's settings are left as they are.
+    void EndWithoutSavingSettings() { finished_ = true; }
 
     // The status bar's last result.
     void ShowResult(const QString& text);
@@ -149,6 +163,7 @@ class CMainDialog : public QMainWindow, public EditorHost {
 
     Session& session_;
     ResultDialogs dialogs_;
+    PrintDialogs& printDialogs_;
     MainMenu menu_;
     QtTranslation qtTranslation_;
     StepLabels* steps_ = nullptr;

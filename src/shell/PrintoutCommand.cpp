@@ -76,6 +76,7 @@ void FitScrolledContent(QWidget& window, QWidget& page) {
 // and those whose pages the settings leave out, print the model list instead.
 Status PrintModelPages(Session& session, UserDialogs& dialogs, QPrinter& printer, int model) {
     CMainDialog window(session, dialogs);
+    window.EndWithoutSavingSettings();
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     session.data.currentModel = model;

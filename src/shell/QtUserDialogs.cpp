@@ -3,8 +3,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QStringList>
 
 #include "common/MessageText.h"
@@ -146,18 +144,4 @@ std::optional<std::string> QtUserDialogs::PromptText(const std::string& prompt) 
         return std::nullopt;
     }
     return text.toStdString();
-}
-
-bool QtUserDialogs::SetUpPage(QPrinter& printer) {
-    QPageSetupDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-// A printout may run over several sheets (a long model list): the user may choose some.
-bool QtUserDialogs::ChoosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
-    return dialog.exec() == QDialog::Accepted;
 }

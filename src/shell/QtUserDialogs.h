@@ -7,8 +7,7 @@
 class LanguageTable;
 class QWidget;
 
-// Real dialogs: QMessageBox, QFileDialog, QInputDialog and the page-setup and print dialogs
-// over the given parent window.
+// Real dialogs: QMessageBox, QFileDialog and QInputDialog over the given parent window.
 class QtUserDialogs : public UserDialogs {
   public:
     explicit QtUserDialogs(const LanguageTable& language) : language_(language) {}
@@ -19,8 +18,6 @@ class QtUserDialogs : public UserDialogs {
     std::optional<std::string> ChooseFileToSave(const FileRequest& request) override;
     std::optional<std::string> ChooseFolder(const FileRequest& request) override;
     std::optional<std::string> PromptText(const std::string& prompt) override;
-    bool SetUpPage(QPrinter& printer) override;
-    bool ChoosePrinter(QPrinter& printer) override;
 
   private:
     const LanguageTable& language_;

@@ -31,8 +31,6 @@ class ResultDialogs : public UserDialogs {
     std::optional<std::string> PromptText(const std::string& prompt) override {
         return dialogs_.PromptText(prompt);
     }
-    bool SetUpPage(QPrinter& printer) override { return dialogs_.SetUpPage(printer); }
-    bool ChoosePrinter(QPrinter& printer) override { return dialogs_.ChoosePrinter(printer); }
 
   private:
     UserDialogs& dialogs_;

@@ -5,6 +5,7 @@
 #include "adapters/hw/OpenConnection.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFormat.h"
+#include "pages/printing/QtPrintDialogs.h"
 #include "shell/CMainDialog.h"
 #include "shell/PrintOptions.h"
 #include "shell/PrintoutCommand.h"
@@ -35,8 +36,10 @@ int main(int argc, char** argv) {
     }
     ChooseStartFolders(
         session, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
-    CMainDialog window(session, dialogs);
+    QtPrintDialogs printDialogs;
+    CMainDialog window(session, dialogs, printDialogs);
     dialogs.SetParent(&window);
+    printDialogs.SetParent(&window);
     window.SetChosenAdapter(ChooseAdapter(*parsed.options, session.settings).kind);
     // Port access is opened at start (the parallel port's lines are released then); when it
     // cannot be had, port access stays off and the transfer buttons with it, until the

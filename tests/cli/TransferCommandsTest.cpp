@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -98,6 +99,46 @@ TEST_P(TransferCommands, FailuresExitWithTheirText) {
     CommandRun mismatch = Command(RunCompareCommand, {rom, "--json"});
     EXPECT_EQ(mismatch.status, 1);
     EXPECT_EQ(mismatch.out.rfind("{\"error\": {\"text\": 109", 0), 0u) << mismatch.out;
+}
+
+// An image the simulated CamPac cannot use fails every command on it like any other
+// failure; a text the program holds itself has no number.
+TEST_P(TransferCommands, AnUnusableImageFailsWithTheErrorObject) {
+    std::filesystem::create_directory(work / "folder");
+    WriteBytes(work / "short.img", std::vector<Byte>(300, 0));
+    const struct {
+        std::filesystem::path image;
+        std::string says;
+    } cases[] = {
+        {work / "missing.img", ": cannot be read"},
+        {work / "folder", ": not a regular file"},
+        {work / "short.img", ": no CamPac image (256, 512, 1024, 2048 or 8192 bytes)"},
+    };
+    const CliCommand commands[] = {RunReadCommand, RunCompareCommand, RunWriteCommand};
+    for (const CliCommand command : commands) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.image.string());
+            image = c.image;
+            const CommandRun run = Command(command, {(work / "x.rom").string(), "--json"});
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "{\"error\": {\"text\": null, \"message\": \"" + c.image.string() +
+                                   c.says + "\"}}\n");
+        }
+    }
+}
+
+// A write that reached the module but cannot keep the image file fails with that failure.
+TEST_P(TransferCommands, AnImageThatCannotBeWrittenBackFailsTheWrite) {
+    WriteBytes(image, HeaderedImage(512, 1, 0x0701));
+    const auto rom = (work / "read.rom").string();
+    ASSERT_EQ(Command(RunReadCommand, {rom}).status, 0);
+    // The image is replaced through a temporary file beside it: a folder of that name
+    // keeps it from being written, whoever runs the tests.
+    std::filesystem::create_directory(image.string() + ".keplund-" + std::to_string(::getpid()) +
+                                      ".tmp");
+    const CommandRun write = Command(RunWriteCommand, {rom, "--json"});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.out.rfind("{\"error\": {\"text\": 45, ", 0), 0u) << write.out;
 }
 
 TEST(TransferCommandsOptions, WrongCommandLinesExitWith2) {

@@ -187,6 +187,26 @@ TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
     EXPECT_FALSE(Page(kBase).editToggle()->isChecked());
 }
 
+// A refusal or a prompt stands in the status bar until a commit succeeds; a result that
+// is no refusal of the page stays.
+TEST_F(EditorPageFixture, ASuccessfulCommitClearsTheRefusalFromTheStatusBar) {
+    StartEditing();
+    QLabel* result = window->resultLabel();
+    Type(kBase, "Servoweg 1L", "141");
+    EXPECT_FALSE(result->text().isEmpty());
+    Type(kBase, "Servoweg 1L", "140");
+    EXPECT_TRUE(result->text().isEmpty());
+
+    Type(kBase, "SubTrimm 2", "abc");
+    EXPECT_EQ(result->text(), "Geben Sie bitte eine ganze Zahl ein.");
+    Type(kBase, "SubTrimm 2", "3");
+    EXPECT_TRUE(result->text().isEmpty());
+
+    window->ShowResult(QStringLiteral("Gelesen"));
+    Type(kBase, "SubTrimm 2", "4");
+    EXPECT_EQ(result->text(), "Gelesen");
+}
+
 TEST_F(EditorPageFixture, NotANumberBringsThePromptAndKeepsTheValue) {
     StartEditing();
     Type(kBase, "SubTrimm 2", "abc");

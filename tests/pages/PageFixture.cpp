@@ -18,7 +18,7 @@ PageTest::~PageTest() {
 
 CMainDialog& PageTest::Window() {
     if (!window) {
-        window = std::make_unique<CMainDialog>(session, dialogs);
+        window = std::make_unique<CMainDialog>(session, dialogs, printing);
         window->SetProcessEnd([](int) {});
         window->show();
         window->activateWindow();

@@ -11,12 +11,13 @@
 #include "shell/CMainDialog.h"
 #include "shell/Session.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedPrintDialogs.h"
 #include "support/TestFiles.h"
 
 class QWidget;
 
 // The main window with its real pages over a session whose program folder is a temporary
-// folder holding the language files; the dialogs are scripted.
+// folder holding the language files; the dialogs, the print dialogs too, are scripted.
 class PageTest : public testing::Test {
   protected:
     PageTest();
@@ -42,5 +43,6 @@ class PageTest : public testing::Test {
     TempFolder folder;
     Session session;
     ScriptedDialogs dialogs;
+    ScriptedPrintDialogs printing;
     std::unique_ptr<CMainDialog> window;
 };

@@ -53,8 +53,8 @@ class PrintingTest : public PageTest {
     }
 
     void PrintEditorPageWith(PageMargins margins, const std::filesystem::path& file) {
-        dialogs.pageSetups.push_back(SetMargins(margins));
-        dialogs.printDialogs.push_back(PrintIntoPdf(file));
+        printing.pageSetups.push_back(SetMargins(margins));
+        printing.printDialogs.push_back(PrintIntoPdf(file));
         ClickPrint(page::kFf9Base);
     }
 
@@ -71,7 +71,7 @@ std::string Fc16Line(int listed, int modelNumber) {
 
 TEST_F(PrintingTest, ModelListOf102ModelsContinuesOnASecondSheetUnderTheSameHeadings) {
     Fc16Set();
-    dialogs.printDialogs.push_back(PrintIntoPdf(pdf));
+    printing.printDialogs.push_back(PrintIntoPdf(pdf));
     ClickPrint(page::kModels);
 
     EXPECT_TRUE(dialogs.shown.empty());
@@ -102,7 +102,7 @@ TEST_F(PrintingTest, ModelListOf102ModelsContinuesOnASecondSheetUnderTheSameHead
 
 TEST_F(PrintingTest, PageRangeOfThePrintDialogPrintsTheChosenSheetsOnly) {
     Fc16Set();
-    dialogs.printDialogs.push_back([this](QPrinter& printer) {
+    printing.printDialogs.push_back([this](QPrinter& printer) {
         QPageRanges second;
         second.addPage(2);
         printer.setPageRanges(second);
@@ -123,7 +123,7 @@ TEST_F(PrintingTest, ModelListIsNumberedAsTheListShowsIt) {
     ShowPage(page::kModels);
     dialogs.texts.push_back("0");
     QTest::mouseClick(Find<QPushButton>(page::kModels, "numberingButton"), Qt::LeftButton);
-    dialogs.printDialogs.push_back(PrintIntoPdf(pdf));
+    printing.printDialogs.push_back(PrintIntoPdf(pdf));
     ClickPrint(page::kModels);
 
     const std::vector<std::string> sheets = PdfSheets(pdf);
@@ -135,16 +135,16 @@ TEST_F(PrintingTest, ModelListIsNumberedAsTheListShowsIt) {
 TEST_F(PrintingTest, CancelInADialogPrintsNothing) {
     Fc16Set();
     ClickPrint(page::kModels);
-    EXPECT_EQ(dialogs.printDialogsShown, 1);
+    EXPECT_EQ(printing.printDialogsShown, 1);
 
     Ff9SetOnSecondModel();
     ClickPrint(page::kFf9Base);  // page setup cancelled
-    EXPECT_EQ(dialogs.printDialogsShown, 1);
+    EXPECT_EQ(printing.printDialogsShown, 1);
     EXPECT_EQ(session.pageMargins, PageMargins{});
 
-    dialogs.pageSetups.push_back(SetMargins({1000, 1000, 1000, 1000}));
+    printing.pageSetups.push_back(SetMargins({1000, 1000, 1000, 1000}));
     ClickPrint(page::kFf9Base);  // print dialog cancelled: the margins set stay
-    EXPECT_EQ(dialogs.printDialogsShown, 2);
+    EXPECT_EQ(printing.printDialogsShown, 2);
     EXPECT_EQ(session.pageMargins, (PageMargins{1000, 1000, 1000, 1000}));
 
     EXPECT_FALSE(std::filesystem::exists(pdf));
@@ -213,7 +213,7 @@ TEST_F(PrintingTest, MarginsMoveTheHeadingAndBoundThePicture) {
     // The margins are kept for the run: the next page setup shows them.
     EXPECT_EQ(session.pageMargins, margins);
     QMarginsF shown;
-    dialogs.pageSetups.push_back([&shown](QPrinter& printer) {
+    printing.pageSetups.push_back([&shown](QPrinter& printer) {
         shown = printer.pageLayout().margins(QPageLayout::Millimeter);
         return false;
     });
@@ -242,7 +242,7 @@ TEST_F(PrintingTest, PictureTallerThanTheSheetIsScaledByItsHeight) {
 TEST_F(PrintingTest, JobThatCannotStartShowsText78AndPrintsNothing) {
     Fc16Set();
     const std::filesystem::path nowhere = folder / "missing" / "list.pdf";
-    dialogs.printDialogs.push_back(PrintIntoPdf(nowhere));
+    printing.printDialogs.push_back(PrintIntoPdf(nowhere));
     ClickPrint(page::kModels);
     EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{78});
 
@@ -257,9 +257,9 @@ TEST_F(PrintingTest, PageWithoutPictureShowsText77AndPrintsNothing) {
     NewDataSet("FF9       ", 2048);
     QWidget empty;
     empty.resize(0, 0);
-    dialogs.pageSetups.push_back(SetMargins({}));
-    dialogs.printDialogs.push_back(PrintIntoPdf(pdf));
-    PrintEditorPage(session, dialogs, empty, 0);
+    printing.pageSetups.push_back(SetMargins({}));
+    printing.printDialogs.push_back(PrintIntoPdf(pdf));
+    PrintEditorPage(session, dialogs, printing, empty, 0);
     EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{77});
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -173,13 +172,9 @@ TEST_F(DesktopWindow, EveryMenuEntryHasItsOwnMnemonic) {
 }
 
 // What the pages ask through the main window reaches the dialogs of the run: files,
-// folders, prompts and the printer set-up alike.
+// folders and prompts alike.
 TEST(ResultDialogsTest, PassEveryCallOnAndReportTheMessagesThatAreNoQuestion) {
-    struct Printing : ScriptedDialogs {
-        bool SetUpPage(QPrinter&) override { return ++calls > 0; }
-        bool ChoosePrinter(QPrinter&) override { return ++calls > 0; }
-        int calls = 0;
-    } inner;
+    ScriptedDialogs inner;
     LanguageTable language(LanguageSourceFolder());
     ASSERT_TRUE(language.LoadLanguage(1));
     ResultDialogs dialogs(inner, language);
@@ -191,10 +186,6 @@ TEST(ResultDialogsTest, PassEveryCallOnAndReportTheMessagesThatAreNoQuestion) {
     EXPECT_EQ(dialogs.ChooseFileToSave({}), "b.rom");
     EXPECT_EQ(dialogs.ChooseFolder({}), "folder");
     EXPECT_EQ(dialogs.PromptText("?"), "7");
-    QPrinter printer;
-    EXPECT_TRUE(dialogs.SetUpPage(printer));
-    EXPECT_TRUE(dialogs.ChoosePrinter(printer));
-    EXPECT_EQ(inner.calls, 2);
     dialogs.Show(Message::Numbered(txt::kConfirmDiscardChanges)
                      .WithButtons(MessageButtons::YesNo, MessageIcon::Question));
     dialogs.Show(Message::Numbered(txt::kLanguageSwitchFailed));

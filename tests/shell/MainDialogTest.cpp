@@ -5,12 +5,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
+#include <functional>
 
 #include "pages/CPage.h"
 #include "shell/MainDialogFixture.h"
+#include "shell/TabSets.h"
 
 namespace {
 
@@ -146,6 +149,62 @@ TEST_F(MainDialogTest, ExitAsksWhileChangesAreUnsavedAndNoKeepsEverything) {
     window->menu().exit->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(std::filesystem::exists(folder / "Keplund.ini"));
+}
+
+// A comment typed into the header or into the models page counts as soon as an action would
+// lose it, even while the field still holds the focus (a shortcut, a menu, the close button):
+// "Beenden", the close button, Load, Last file, import and New ask before it is lost.
+TEST_F(MainDialogTest, ACommentStillBeingTypedIsAskedForBeforeItIsLost) {
+    struct Field {
+        const char* name;
+        std::function<QLineEdit*()> open;
+        std::function<std::string()> taken;
+    };
+    const std::vector<Field> fields{
+        {"data set comment", [&] { return window->commentField(); },
+         [&] { return session.data.dataSetComment; }},
+        {"model comment",
+         [&] {
+             window->SelectTab(CMainDialog::kModelsTab);
+             QCoreApplication::processEvents();  // the page fills its list and selects
+             return window->Page(page::kModels)
+                 ->findChild<QLineEdit*>(QStringLiteral("modelComment"));
+         },
+         [&] { return session.data.modelComments[0]; }},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> actions{
+        {"exit", [&] { window->menu().exit->trigger(); }},
+        {"close button", [&] { window->close(); }},
+        {"load", [&] { window->menu().load->trigger(); }},
+        {"last file", [&] { window->menu().lastFile->trigger(); }},
+        {"import", [&] { window->menu().import->trigger(); }},
+        {"new",
+         [&] {
+             window->Page(page::kGetData)
+                 ->findChild<QPushButton*>(QStringLiteral("newButton"))
+                 ->click();
+         }},
+    };
+    for (const Field& field : fields) {
+        for (const auto& [name, act] : actions) {
+            SCOPED_TRACE(std::string(field.name) + ", " + name);
+            session.data.state = DataSetState::Unchanged;
+            LoadFile("FC28V3    ", 0x0103);
+            dialogs.shown.clear();
+            QLineEdit* edit = field.open();
+            ASSERT_NE(edit, nullptr);
+            edit->setFocus();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+            edit->selectAll();
+            QTest::keyClicks(edit, "Flugtag");
+            dialogs.answers.push_back(Answer::No);
+            act();
+            EXPECT_EQ(dialogs.ShownNumbers(), std::vector<int>{44});
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(field.taken(), "Flugtag");
+            EXPECT_EQ(session.data.state, DataSetState::Changed);
+        }
+    }
 }
 
 // The window's close button asks like "Beenden" while changes are unsaved: No keeps the

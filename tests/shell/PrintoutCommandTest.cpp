@@ -76,6 +76,16 @@ TEST_F(PrintoutCommandTest, TypeWithoutEditorPagesPrintsTheModelList) {
     EXPECT_NE(sheets[0].find("008: "), std::string::npos);
 }
 
+// Printing without a window leaves the user's settings and the window's place alone: a
+// run without a settings file writes none.
+TEST_F(PrintoutCommandTest, PrintingWritesNoSettings) {
+    const std::filesystem::path ff9 = NewSet("FF9       ", 2048, "ff9.rom");
+    ASSERT_EQ(Print(ff9, 1), 0) << err.str();
+    ASSERT_EQ(Print(ff9, std::nullopt), 0) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(folder / "Keplund.ini"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Keplund-window.ini"));
+}
+
 TEST_F(PrintoutCommandTest, FileThatDoesNotLoadOrModelThatDoesNotExistFails) {
     const std::filesystem::path ff9 = NewSet("FF9       ", 2048, "ff9.rom");
     for (const int model : {0, 7, -1}) {

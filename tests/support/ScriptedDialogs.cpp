@@ -21,15 +21,6 @@ std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
     return next;
 }
 
-bool RunNext(std::deque<std::function<bool(QPrinter&)>>& queue, QPrinter& printer) {
-    if (queue.empty()) {
-        return false;
-    }
-    const auto user = std::move(queue.front());
-    queue.pop_front();
-    return user(printer);
-}
-
 }  // namespace
 
 std::optional<std::string> ScriptedDialogs::ChooseFileToOpen(const FileRequest& request) {
@@ -49,16 +40,6 @@ std::optional<std::string> ScriptedDialogs::ChooseFolder(const FileRequest& requ
 
 std::optional<std::string> ScriptedDialogs::PromptText(const std::string&) {
     return Next(texts);
-}
-
-bool ScriptedDialogs::SetUpPage(QPrinter& printer) {
-    ++pageSetupsShown;
-    return RunNext(pageSetups, printer);
-}
-
-bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {
-    ++printDialogsShown;
-    return RunNext(printDialogs, printer);
 }
 
 std::vector<int> ScriptedDialogs::ShownNumbers() const {

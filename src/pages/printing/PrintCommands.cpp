@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/UserDialogs.h"
+#include "pages/printing/PrintDialogs.h"
 #include "pages/printing/Printout.h"
 #include "shell/Session.h"
 
@@ -31,15 +32,16 @@ void ShowFailure(UserDialogs& dialogs, const Status& printed) {
 
 }  // namespace
 
-void PrintEditorPage(Session& session, UserDialogs& dialogs, QWidget& page, int model) {
+void PrintEditorPage(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs,
+                     QWidget& page, int model) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(kPagesDocumentName));
     printer.setPageMargins(Millimetres(session.pageMargins), QPageLayout::Millimeter);
-    if (!dialogs.SetUpPage(printer)) {
+    if (!printDialogs.SetUpPage(printer)) {
         return;
     }
     session.pageMargins = Hundredths(printer.pageLayout().margins(QPageLayout::Millimeter));
-    if (!dialogs.ChoosePrinter(printer)) {
+    if (!printDialogs.ChoosePrinter(printer)) {
         return;
     }
     // The printer chosen last gets the margins just set up.
@@ -52,12 +54,13 @@ void PrintEditorPage(Session& session, UserDialogs& dialogs, QWidget& page, int 
     ShowFailure(dialogs, PrintPagesTo(printer, session, {{std::move(picture.value()), model}}));
 }
 
-void PrintModelList(Session& session, UserDialogs& dialogs, int numberingStart) {
+void PrintModelList(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs,
+                    int numberingStart) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(kModelListDocumentName));
     // The list is placed from the corner of the printable area, whichever printer is chosen.
     printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
-    if (!dialogs.ChoosePrinter(printer)) {
+    if (!printDialogs.ChoosePrinter(printer)) {
         return;
     }
     printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);

@@ -1,5 +1,6 @@
 #pragma once
 
+class PrintDialogs;
 class QWidget;
 class UserDialogs;
 struct Session;
@@ -9,7 +10,9 @@ struct Session;
 
 // An editor page: the page-setup dialog with the margins of the run (kept for the rest of
 // the run once the user presses OK), the print dialog, then one sheet.
-void PrintEditorPage(Session& session, UserDialogs& dialogs, QWidget& page, int model);
+void PrintEditorPage(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs,
+                     QWidget& page, int model);
 
 // The models page: the print dialog, then the model list numbered from `numberingStart`.
-void PrintModelList(Session& session, UserDialogs& dialogs, int numberingStart);
+void PrintModelList(Session& session, UserDialogs& dialogs, PrintDialogs& printDialogs,
+                    int numberingStart);
