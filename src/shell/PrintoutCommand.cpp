@@ -56,9 +56,12 @@ void UsePdfFile(QPrinter& printer, const std::filesystem::path& pdf) {
     printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 }
 
-// A printout has no scroll bars to move: the window grows until the scrolled content of
-// the page fits.
-void FitScrolledContent(QWidget& window, QWidget& page) {
+// A printout has no scroll bars to move: the window grows from its first size until the
+// scrolled content of the page fits. Starting from the first size each time keeps a short
+// page from being stretched to the height of a long page printed before it.
+void FitScrolledContent(QWidget& window, const QSize& firstSize, QWidget& page) {
+    window.resize(firstSize);
+    QCoreApplication::processEvents();
     QSize missing(0, 0);
     for (const QScrollArea* scroll : page.findChildren<QScrollArea*>()) {
         if (scroll->widget() != nullptr) {
@@ -79,6 +82,7 @@ Status PrintModelPages(Session& session, UserDialogs& dialogs, QPrinter& printer
     window.EndWithoutSavingSettings();
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
+    const QSize firstSize = window.size();
     session.data.currentModel = model;
     window.ChooseTypeTabs();
     std::vector<PrintedPage> pages;
@@ -90,7 +94,7 @@ Status PrintModelPages(Session& session, UserDialogs& dialogs, QPrinter& printer
         window.SelectTab(position);
         QCoreApplication::processEvents();
         CPage& shown = *window.Page(window.currentPage());
-        FitScrolledContent(window, shown);
+        FitScrolledContent(window, firstSize, shown);
         Result<QImage> picture = CapturePage(shown);
         if (!picture) {
             return picture.error();

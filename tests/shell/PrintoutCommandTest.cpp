@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "dataset/DataSetFiles.h"
@@ -61,6 +63,29 @@ TEST_F(PrintoutCommandTest, EditorPagesOfTheModelOnePerSheet) {
         EXPECT_EQ(sheet.find("CamPac 16k"), 0u) << sheet.substr(0, 80);
         EXPECT_NE(sheet.find("Kommentar CamPac: Hangar 3"), std::string::npos);
         EXPECT_NE(sheet.find("Kommentar Modell: Segler"), std::string::npos);
+    }
+}
+
+// The size of each page picture as the PDF stores it (an image object's /Height).
+std::vector<int> PictureHeights(const std::filesystem::path& pdf) {
+    std::ifstream file(pdf, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    static const std::regex image("/Subtype /Image\\s*/Width \\d+\\s*/Height (\\d+)");
+    std::vector<int> heights;
+    for (std::sregex_iterator it(bytes.begin(), bytes.end(), image), end; it != end; ++it) {
+        heights.push_back(std::stoi((*it)[1].str()));
+    }
+    return heights;
+}
+
+// The FF10 base page is far longer than the mixing pages printed after it: each page is
+// laid out on its own, never stretched to the length of the page before.
+TEST_F(PrintoutCommandTest, AShortPageIsNotStretchedToALongPageBeforeIt) {
+    ASSERT_EQ(Print(NewSet("FF10      ", 8192, "ff10.rom"), 1), 0) << err.str();
+    const std::vector<int> heights = PictureHeights(pdf);
+    ASSERT_GE(heights.size(), 2u);
+    for (std::size_t i = 1; i < heights.size(); ++i) {
+        EXPECT_LT(heights[i], heights[0] * 3 / 4) << "page " << i + 1;
     }
 }
 
