@@ -26,11 +26,17 @@ std::vector<BitRef> FieldCodec::WrittenBits(const Field& field, const FieldValue
     return OwnedBits(field);
 }
 
+// A value must pass every range the field tests, so what it takes is where they overlap.
 std::optional<std::pair<double, double>> FieldCodec::ShownRange(const Field& field) const {
     if (field.ranges.empty()) {
         return std::nullopt;
     }
-    return std::pair<double, double>{field.ranges.front().min, field.ranges.front().max};
+    std::pair<double, double> taken{field.ranges.front().min, field.ranges.front().max};
+    for (const ValueRange& range : field.ranges) {
+        taken.first = std::max<double>(taken.first, range.min);
+        taken.second = std::min<double>(taken.second, range.max);
+    }
+    return taken;
 }
 
 namespace codec {
@@ -77,7 +83,7 @@ class ByteCodec : public FieldCodec {
             }
             return FieldValue{*halves, {}};
         }
-        const bool takesSign = format_.isSigned || format_.negate || format_.bias < 0;
+        const bool takesSign = TakesSign();
         const auto number = WholeNumber(text, takesSign);
         if (!number) {
             return Prompt(takesSign ? literal::kEnterWholeNumber
@@ -110,10 +116,16 @@ class ByteCodec : public FieldCodec {
             range->first /= 2;
             range->second /= 2;
         }
+        // An entry without a sign is all such a byte takes, whatever its range allows.
+        if (range && !format_.halves && !TakesSign()) {
+            range->first = std::max(range->first, 0.0);
+        }
         return range;
     }
 
   private:
+    bool TakesSign() const { return format_.isSigned || format_.negate || format_.bias < 0; }
+
     // "signed", "unsigned", "half-percent", and the scaling where there is one: "signed x4",
     // "unsigned +1", "signed 100-x", "unsigned -100".
     static std::string KindName(const ByteFormat& format) {
