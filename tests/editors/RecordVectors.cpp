@@ -59,7 +59,10 @@ void RecordEditing::ExpectListed(const ListedField& f) {
 
 void RecordEditing::ExpectRefused(const RefusedEntry& r) {
     Put(r.stored);
-    const std::vector<Byte> before = SlotBytes();
+    std::vector<Byte> expected = SlotBytes();
+    for (const auto& [offset, value] : r.written) {
+        expected[static_cast<std::size_t>(offset)] = value;
+    }
     const Status entered = Enter(r.key, r.entry);
     ASSERT_FALSE(entered.ok());
     const Message& refusal = entered.error();
@@ -72,5 +75,5 @@ void RecordEditing::ExpectRefused(const RefusedEntry& r) {
     } else if (r.text == -1) {
         EXPECT_EQ(refusal.literal, r.name);
     }
-    EXPECT_EQ(SlotBytes(), before);
+    EXPECT_EQ(SlotBytes(), expected);
 }

@@ -23,7 +23,8 @@ struct ListedField {
 std::ostream& operator<<(std::ostream& out, const ListedField& f);
 
 // A refused entry: text 219 with its name and range, another numbered text, or (text -1)
-// the program's own message; nothing of the group is written.
+// the program's own message; nothing of the group is written but what `written` holds (a
+// timer may have written its first part).
 struct RefusedEntry {
     std::string key;
     std::string entry;
@@ -33,6 +34,7 @@ struct RefusedEntry {
     long long max = 0;
     RecordBytes stored = {};
     std::string subject = {};  // the field that failed, when not the one entered
+    RecordBytes written = {};
 };
 std::ostream& operator<<(std::ostream& out, const RefusedEntry& r);
 

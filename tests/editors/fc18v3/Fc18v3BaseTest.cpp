@@ -7,6 +7,7 @@
 
 #include "Fc18v3DataSet.h"
 #include "FieldRoundTrip.h"
+#include "RecordVectors.h"
 #include "editors/GroupCommit.h"
 #include "editors/ModelEditor.h"
 #include "editors/ModelFields.h"
@@ -15,37 +16,10 @@
 
 namespace {
 
-using Bytes = std::vector<std::pair<int, Byte>>;
+using Bytes = RecordBytes;
 
-// An FC18V3 data set in edit mode; entries go in as the command line and the pages put
-// them: the field's group is committed with the other fields as they show.
-struct Fc18v3Fixture : testing::Test {
-    Fc18v3Fixture() { editor.StartEditing(); }
-
-    ModelRecord Slot() { return data.modelSlots.Slot(0); }
-    std::vector<Byte> SlotBytes() {
-        const ModelRecord slot = Slot();
-        return {slot.begin(), slot.begin() + kFc18v3RecordSize};
-    }
-    void Put(const Bytes& bytes) {
-        for (const auto& [offset, value] : bytes) {
-            Slot()[static_cast<std::size_t>(offset)] = value;
-        }
-    }
-    std::string Shown(const std::string& key) {
-        for (const ShownField& field : DescribeModel(fc18v3::Family(), Slot())) {
-            if (field.field->key == key) {
-                return field.shown;
-            }
-        }
-        return "(not shown)";
-    }
-    Status Enter(const std::string& key, const std::string& text) {
-        return AssignFields(editor, 0, {{key, text}});
-    }
-
-    CamPacData data = Fc18v3DataSet();
-    ModelEditor editor{data, fc18v3::Family()};
+struct Fc18v3Fixture : testing::Test, RecordEditing {
+    Fc18v3Fixture() : RecordEditing(Fc18v3DataSet(), fc18v3::Family(), kFc18v3RecordSize) {}
 };
 
 TEST(Fc18v3Tables, EveryFieldRoundTrips) {
@@ -65,33 +39,10 @@ TEST(Fc18v3Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
     }
 }
 
-// Record bytes -> what the page shows -> an entry -> the bytes it writes; every other byte
-// of the record stays as it was.
-struct ListedField {
-    std::string key;
-    Bytes stored;
-    std::string shown;
-    std::string entry;
-    Bytes written;
-};
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
-
 class Fc18v3FieldTest : public Fc18v3Fixture, public testing::WithParamInterface<ListedField> {};
 
 TEST_P(Fc18v3FieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : f.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectListed(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,42 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
         ListedField{"Expo Höhe Aus", {{65, 0xFB}}, "-20", "-22", {{65, 0xFA}}},
         ListedField{"Expo Seite Aus", {{67, 0}}, "0", "50", {{67, 12}}}));
 
-// A refused entry: the text and the name it gives, and the bytes already written.
-struct RefusedEntry {
-    std::string key;
-    std::string entry;
-    int text;          // 219, or -1 for the program's own message
-    std::string name;  // the name of text 219, or the whole message
-    long long min = 0;
-    long long max = 0;
-    Bytes written = {};  // what the refused entry still wrote
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
-    return out << r.key << " = " << r.entry;
-}
-
 class Fc18v3RefusalTest : public Fc18v3Fixture, public testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(Fc18v3RefusalTest, RefusesWithTheRecordsName) {
-    const RefusedEntry& r = GetParam();
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : r.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    const Message& refusal = entered.error();
-    EXPECT_EQ(refusal.subject, r.key);
-    EXPECT_EQ(refusal.text, r.text);
-    if (r.text == 219) {
-        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
-    } else {
-        EXPECT_EQ(refusal.literal, r.name);
-    }
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectRefused(GetParam());
     EXPECT_TRUE(editor.InputRejected(fc18v3::kBasePage));
 }
 
@@ -210,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedEntry{"Uhr 1", "12345:00", -1, kWholeEntry1},
                     RefusedEntry{"Uhr 2", "60:00", -1, kWholeEntry2},
                     // the first field is written before the second is tested
-                    RefusedEntry{"Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {{103, 7}}}));
+                    RefusedEntry{"Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {}, {}, {{103, 7}}}));
 
 // Trim memory takes -127 (its tooltip says -128) and trim rate 0 (its tooltip says 10).
 TEST_F(Fc18v3Fixture, TheRangesAreTheCommitsNotTheTooltips) {
