@@ -12,6 +12,18 @@ std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
     return out << r.key << " = " << r.entry;
 }
 
+std::string Between(int min, int max) {
+    return "Geben Sie bitte eine ganze Zahl zwischen " + std::to_string(min) + " und " +
+           std::to_string(max) + " ein.";
+}
+
+Rows OnPage(const RecordBytes& code, Rows rows) {
+    for (ListedField& row : rows) {
+        row.stored.insert(row.stored.begin(), code.begin(), code.end());
+    }
+    return rows;
+}
+
 RecordEditing::RecordEditing(CamPacData dataSet, const EditorFamily& family, int recordSize)
     : data(std::move(dataSet)), editor(data, family), recordSize_(recordSize) {
     editor.StartEditing();

@@ -21,6 +21,10 @@ struct ListedField {
     RecordBytes written;  // every other byte of the record stays as it was
 };
 std::ostream& operator<<(std::ostream& out, const ListedField& f);
+using Rows = std::vector<ListedField>;
+// The rows of a page that a program or type code brings: the code's bytes go into the
+// record before each row's own.
+Rows OnPage(const RecordBytes& code, Rows rows);
 
 // A refused entry: text 219 with its name and range, another numbered text, or (text -1)
 // the program's own message; nothing of the group is written but what `written` holds (a
@@ -37,6 +41,8 @@ struct RefusedEntry {
     RecordBytes written = {};
 };
 std::ostream& operator<<(std::ostream& out, const RefusedEntry& r);
+// The field exchange's prompt for a number outside its range.
+std::string Between(int min, int max);
 
 // Model 0 of a data set in edit mode. Entries go in as the command line and the pages put
 // them: the field's group is committed with the other fields as they show.
