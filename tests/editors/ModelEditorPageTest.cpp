@@ -113,29 +113,12 @@ struct EditorPageFixture : testing::Test {
 };
 
 TEST_F(EditorPageFixture, OpensOnTheBasePageWithTheFirstModel) {
-    EXPECT_EQ(window->currentPage(), kBase);
-    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
     EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
     EXPECT_EQ(Page(kBase).modelList()->count(), 6);
-    EXPECT_EQ(window->TabPage(kMixingTab), 41);
-    EXPECT_FALSE(Page(kBase).applyButton()->isEnabled());
 }
 
-TEST_F(EditorPageFixture, TypingOutsideEditModeShowsTheStoredValueAgain) {
-    Type(kBase, "SubTrimm 1", "7");
-    EXPECT_EQ(SlotByte(0, 46), 0xFB);
-    EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
-}
-
-TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
+TEST_F(EditorPageFixture, CheckBoxesAndListsCommitAtOnce) {
     StartEditing();
-    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
-    EXPECT_EQ(window->TabPage(1), 41);
-    EXPECT_EQ(session.data.state, DataSetState::Editing);
-    EXPECT_FALSE(Page(kBase).editToggle()->isEnabled());
-    Type(kBase, "SubTrimm 1", "7");
-    EXPECT_EQ(SlotByte(0, 46), 7);
-    EXPECT_EQ(ImageByte(0, 46), 0xFB);
     qobject_cast<QCheckBox*>(Page(kBase).Control("Reverse 3"))->click();
     Settle();
     EXPECT_EQ(SlotByte(0, 54), 0x04);
@@ -160,31 +143,6 @@ TEST_F(EditorPageFixture, ModelListShowsTheNewName) {
     window->SelectTab(2);
     Settle();
     EXPECT_EQ(Page(49).modelList()->item(0)->text(), "XYZ     ");
-}
-
-TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
-    StartEditing();
-    Type(kBase, "Servoweg 1L", "141");
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().text, 219);
-    EXPECT_EQ(Edit(kBase, "Servoweg 1L")->text(), "0");
-    EXPECT_TRUE(Page(kBase).applyButton()->isEnabled());
-    const auto imageBefore = session.data.image;
-    Page(kBase).applyButton()->click();
-    Settle();
-    EXPECT_EQ(dialogs.shown.back().text, 229);
-    EXPECT_EQ(session.data.image, imageBefore);
-    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
-
-    Type(kBase, "Servoweg 1L", "140");
-    Page(kBase).applyButton()->click();
-    Settle();
-    EXPECT_EQ(ImageByte(0, 31), 140);
-    EXPECT_EQ(session.data.state, DataSetState::Changed);
-    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
-    EXPECT_EQ(window->currentPage(), kBase);
-    EXPECT_TRUE(Page(kBase).editToggle()->isEnabled());
-    EXPECT_FALSE(Page(kBase).editToggle()->isChecked());
 }
 
 // A refusal or a prompt stands in the status bar until a commit succeeds; a result that
@@ -259,20 +217,12 @@ TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
     EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
 }
 
-TEST_F(EditorPageFixture, SelectingAModelMapsItsMixingPage) {
+// A helicopter's dual rates have no left and right.
+TEST_F(EditorPageFixture, SelectingAModelShowsTheFieldsOfItsType) {
     Page(kBase).modelList()->setCurrentRow(1);
     Settle();
-    EXPECT_EQ(window->TabPage(kMixingTab), 43);
     EXPECT_FALSE(Page(kBase).Control("DualRate Up 1")->isHidden());
     EXPECT_TRUE(Page(kBase).Control("DualRate Up 1L")->isHidden());
-
-    window->SelectTab(kMixingTab);
-    Settle();
-    EXPECT_EQ(window->currentPage(), 43);
-    Page(43).modelList()->setCurrentRow(2);
-    Settle();
-    EXPECT_EQ(window->currentPage(), 42);
-    EXPECT_EQ(Page(42).shownModel(), 2);
 }
 
 // A model whose type byte names no family keeps an editor page behind the mixing tab: in

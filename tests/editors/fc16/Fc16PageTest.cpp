@@ -110,21 +110,6 @@ TEST_F(Fc16PageFixture, ARefusedNameKeepsTheStoredName) {
     EXPECT_EQ(host.data().image[kFc16FirstModel + 35], 0xBA);
 }
 
-// The program list writes the program's defaults and the tab after the base page follows
-// it; revert brings back the bytes and the Universal page.
-TEST_F(Fc16PageFixture, AProgramChangeSwapsThePageBehindTheBasePage) {
-    StartEditing();
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{20, 21}));
-    Choose(*base, "Programm", "Heli");
-    EXPECT_EQ(SlotByte(55), 142);
-    EXPECT_EQ(SlotByte(62), 228);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{20, 22}));
-    base->revertButton()->click();
-    EXPECT_EQ(SlotByte(55), 15);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{0, 1, 2, 20, 21, 3}));
-    EXPECT_EQ(Get<QComboBox>(*base, "Programm")->currentText(), "Universal");
-}
-
 // The stopwatch takes "mm:ss" with its colon before position 3.
 TEST_F(Fc16PageFixture, StopwatchEntry) {
     StartEditing();
@@ -193,15 +178,6 @@ TEST_F(Fc16PageFixture, HeliValuesAndLists) {
     EXPECT_EQ(SlotByte(55), 0xBE);
     Choose(*heli, "IDLE", "Aktiv");
     EXPECT_EQ(SlotByte(55), 0xBA);
-}
-
-// Choosing a Heli model on the Universal page puts the Heli page into the same tab.
-TEST_F(Fc16PageFixture, AHeliModelOnTheUniversalPageBringsTheHeliPage) {
-    host.data().modelSlots.Slot(1)[55] = 0x8E;
-    universal->OnPageRefresh();
-    universal->modelList()->setCurrentRow(1);
-    EXPECT_EQ(host.TabPages()[4], fc16::kHeliPage);
-    EXPECT_EQ(host.data().currentModel, 1);
 }
 
 }  // namespace

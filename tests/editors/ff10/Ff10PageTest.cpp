@@ -30,7 +30,6 @@ constexpr int kAcrobatic = 51;
 constexpr int kGlider = 52;
 constexpr int kHeli = 53;
 constexpr int kMixers = 59;
-constexpr int kMixingTab = 4;
 constexpr int kFirstModel = 16;
 constexpr int kRecord = 488;
 
@@ -142,20 +141,6 @@ TEST_F(Ff10PageFixture, ATypeChangeWritesTheBlockAndSwapsTheMixingPage) {
     EXPECT_TRUE(Page(kBase).Control("Expo Kanal 3")->isHidden());
     Choose(kBase, "Modelltyp", "Glider 2A1F");
     EXPECT_EQ(window->TabPage(1), kGlider);
-}
-
-TEST_F(Ff10PageFixture, SelectingAModelMapsItsMixingPage) {
-    Page(kBase).modelList()->setCurrentRow(1);
-    Settle();
-    EXPECT_EQ(window->TabPage(kMixingTab), kHeli);
-    window->SelectTab(kMixingTab);
-    Settle();
-    Page(kHeli).modelList()->setCurrentRow(2);
-    Settle();
-    EXPECT_EQ(window->currentPage(), kGlider);
-    Page(kGlider).modelList()->setCurrentRow(0);
-    Settle();
-    EXPECT_EQ(window->currentPage(), kAcrobatic);
 }
 
 // The helicopter page shows one flight condition at a time; a group without a curve for
