@@ -10,18 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "PageDriving.h"
+#include "EditorWindow.h"
 #include "RecordVectors.h"
-#include "editors/ModelEditorPage.h"
 #include "fc16/Fc16DataSet.h"
 #include "fc18v3/Fc18v3DataSet.h"
 #include "ff10/Ff10DataSet.h"
 #include "ff9/Ff9DataSet.h"
 #include "fx18/Fx18DataSet.h"
-#include "shell/CMainDialog.h"
-#include "shell/Session.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
 
 // The editor pages of every family in the main window: read-only outside edit mode, edit
 // mode with its tabs, commit, refusal, apply and revert, and the tab after the base page
@@ -123,41 +118,30 @@ const PageFamily kFamilies[] = {
      {"Modelltyp", "Heli HE3", 10, 135, 53}},
 };
 
-class PageContract : public testing::TestWithParam<PageFamily> {
-  protected:
-    PageContract() {
-        CopyLanguageFiles(folder.path());
-        session.language.LoadLanguage(1);
-        session.data = family.data();
-        const auto type = static_cast<std::size_t>(family.others.typeOffset);
-        session.data.modelSlots.Slot(1)[type] = family.others.second;
-        session.data.modelSlots.Slot(2)[type] = family.others.third;
-        window = std::make_unique<CMainDialog>(session, dialogs);
-        window->ChooseTypeTabs();
-        Settle();
-    }
+// Models 2 and 3 get the other program or type codes.
+CamPacData WindowData(const PageFamily& family) {
+    CamPacData data = family.data();
+    const auto type = static_cast<std::size_t>(family.others.typeOffset);
+    data.modelSlots.Slot(1)[type] = family.others.second;
+    data.modelSlots.Slot(2)[type] = family.others.third;
+    return data;
+}
 
-    static void Settle() { QCoreApplication::processEvents(); }
-    ModelEditorPage& Page(int number) {
-        auto* page = dynamic_cast<ModelEditorPage*>(window->Page(number));
-        EXPECT_NE(page, nullptr) << number;
-        return *page;
+class PageContract : public testing::TestWithParam<PageFamily>, public EditorWindow {
+  protected:
+    PageContract() : EditorWindow(WindowData(GetParam()), GetParam().tabs.editing[0]) {}
+
+    QLineEdit* Edit(const std::string& key) {
+        return EditorWindow::Edit(family.tabs.editing[0], key);
     }
-    ModelEditorPage& Base() { return Page(family.tabs.editing[0]); }
-    QLineEdit* Edit(const std::string& key) { return ControlOf<QLineEdit>(Base(), key); }
     void Type(const std::string& key, const std::string& text) {
-        TypeInto(Base(), key, QString::fromStdString(text));
-        Settle();
-    }
-    void Click(QAbstractButton* button) {
-        button->click();
-        Settle();
+        EditorWindow::Type(family.tabs.editing[0], key, QString::fromStdString(text));
     }
     std::vector<Byte> Record() {
         const ModelRecord slot = session.data.modelSlots.Slot(0);
         return {slot.begin(), slot.end()};
     }
-    Byte SlotByte(int offset) { return Record()[static_cast<std::size_t>(offset)]; }
+    Byte SlotByte(int offset) { return EditorWindow::SlotByte(0, offset); }
     Byte ImageByte(int offset) {
         return session.data.image[static_cast<std::size_t>(family.firstModel + offset)];
     }
@@ -167,10 +151,6 @@ class PageContract : public testing::TestWithParam<PageFamily> {
     }
 
     const PageFamily& family = GetParam();
-    TempFolder folder;
-    Session session{folder.path()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainDialog> window;
 };
 
 TEST_P(PageContract, OutsideEditModeNothingIsWritten) {

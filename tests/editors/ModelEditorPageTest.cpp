@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "EditorWindow.h"
 #include "editors/ModelEditorPage.h"
 #include "ff9/Ff9DataSet.h"
 #include "shell/CMainDialog.h"
@@ -53,63 +54,22 @@ TEST(Ff9SuperPages, FollowTheMenuOption) {
 
 // The main window with an FF9 data set: model 1 an aeroplane (sub-trim 1 at -5), model 2
 // a helicopter, model 3 a "Glider 1", the others aeroplanes.
-struct EditorPageFixture : testing::Test {
-    EditorPageFixture() {
-        CopyLanguageFiles(folder.path());
-        session.language.LoadLanguage(1);
-        std::vector<Byte> record = Ff9Record(0);
-        record[46] = 0xFB;
-        CamPacData data = Ff9DataSet(record);
-        const std::vector<Byte> heli = Ff9Record(129);
-        const std::vector<Byte> glider = Ff9Record(1);
-        CopyBytes(data.image, 10 + 330, heli, 0, 330);
-        CopyBytes(data.image, 10 + 660, glider, 0, 330);
-        IdentifyFromName(data, session.catalogue);
-        session.data = data;
-        window = std::make_unique<CMainDialog>(session, dialogs);
-        window->ChooseTypeTabs();
-        Settle();
-    }
+CamPacData Ff9WindowData() {
+    std::vector<Byte> record = Ff9Record(0);
+    record[46] = 0xFB;
+    CamPacData data = Ff9DataSet(record);
+    CopyBytes(data.image, 10 + 330, Ff9Record(129), 0, 330);
+    CopyBytes(data.image, 10 + 660, Ff9Record(1), 0, 330);
+    IdentifyFromName(data, TransmitterCatalogue{});
+    return data;
+}
 
-    static void Settle() { QCoreApplication::processEvents(); }
+struct EditorPageFixture : testing::Test, EditorWindow {
+    EditorPageFixture() : EditorWindow(Ff9WindowData(), kBase) {}
 
-    ModelEditorPage& Page(int number) {
-        auto* page = dynamic_cast<ModelEditorPage*>(window->Page(number));
-        EXPECT_NE(page, nullptr) << number;
-        return *page;
-    }
-    QLineEdit* Edit(int page, const std::string& name) {
-        return qobject_cast<QLineEdit*>(Page(page).Control(name));
-    }
-    void Type(int page, const std::string& name, const QString& text) {
-        QLineEdit* edit = Edit(page, name);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        Settle();
-    }
-    void Choose(int page, const std::string& name, const QString& entry) {
-        auto* list = qobject_cast<QComboBox*>(Page(page).Control(name));
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-        Settle();
-    }
-    void StartEditing() {
-        Page(kBase).editToggle()->click();
-        Settle();
-    }
-    Byte SlotByte(int model, int offset) {
-        return session.data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)];
-    }
     Byte ImageByte(int model, int offset) {
         return session.data.image[static_cast<std::size_t>(10 + model * 330 + offset)];
     }
-
-    TempFolder folder;
-    Session session{folder.path()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainDialog> window;
 };
 
 TEST_F(EditorPageFixture, OpensOnTheBasePageWithTheFirstModel) {
