@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "Fc18v3DataSet.h"
-#include "FieldRoundTrip.h"
 #include "RecordVectors.h"
 #include "editors/GroupCommit.h"
 #include "editors/ModelEditor.h"
@@ -21,23 +20,6 @@ using Bytes = RecordBytes;
 struct Fc18v3Fixture : testing::Test, RecordEditing {
     Fc18v3Fixture() : RecordEditing(Fc18v3DataSet(), fc18v3::Family(), kFc18v3RecordSize) {}
 };
-
-TEST(Fc18v3Tables, EveryFieldRoundTrips) {
-    EXPECT_GT(CheckEveryFieldRoundTrips(fc18v3::Family(), fc18v3::kProgramOffset,
-                                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, kSlotSize, 20261206, 40),
-              20000);
-}
-
-TEST(Fc18v3Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
-    std::set<std::string> keys;
-    for (const Field& field : fc18v3::BasePage().fields) {
-        EXPECT_TRUE(keys.insert(field.key).second) << field.key;
-        for (const BitRef& bit : field.codec->OwnedBits(field)) {
-            EXPECT_GE(bit.offset, 0) << field.key;
-            EXPECT_LT(bit.offset, kFc18v3RecordSize) << field.key;
-        }
-    }
-}
 
 class Fc18v3FieldTest : public Fc18v3Fixture, public testing::WithParamInterface<ListedField> {};
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "FieldRoundTrip.h"
 #include "Fx18DataSet.h"
 #include "editors/FieldCodec.h"
 #include "editors/GroupCommit.h"
@@ -15,29 +14,6 @@
 namespace {
 
 struct Fx18BaseFixture : testing::Test, Fx18Model {};
-
-TEST(Fx18Tables, EveryFieldRoundTrips) {
-    EXPECT_GT(
-        CheckEveryFieldRoundTrips(fx18::Family(), fx18::kProgramOffset,
-                                  {0, 1, 2, 128, 129, 130, 131, 3, 200}, kSlotSize, 20260518, 40),
-        40000);
-}
-
-// Keys are unique among the pages a model shows, and every field lies in the 166 bytes.
-TEST(Fx18Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
-    for (const PageTable* mixing : fx18::Family().mixingPages) {
-        std::set<std::string> keys;
-        for (const PageTable* page : {fx18::Family().basePage, mixing}) {
-            for (const Field& field : page->fields) {
-                EXPECT_TRUE(keys.insert(field.key).second) << field.key;
-                for (const BitRef& bit : field.codec->OwnedBits(field)) {
-                    EXPECT_GE(bit.offset, 0) << field.key;
-                    EXPECT_LT(bit.offset, kFx18RecordSize) << field.key;
-                }
-            }
-        }
-    }
-}
 
 // What the base page shows for the default record of a new data set.
 TEST_F(Fx18BaseFixture, ShowsTheDefaultRecord) {
