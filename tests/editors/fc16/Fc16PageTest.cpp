@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Fc16DataSet.h"
+#include "PageDriving.h"
 #include "StandInHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/fc16/Fc16Pages.h"
@@ -37,23 +38,12 @@ struct Fc16PageFixture : testing::Test {
     }
 
     template <typename Control>
-    Control* Get(ModelEditorPage& page, const std::string& key) {
-        auto* control = qobject_cast<Control*>(page.Control(key));
-        EXPECT_NE(control, nullptr) << key;
-        return control;
+    static Control* Get(ModelEditorPage& page, const std::string& key) {
+        return ControlOf<Control>(page, key);
     }
-    void Type(const std::string& key, const QString& text) {
-        auto* edit = Get<QLineEdit>(*base, key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    void Choose(ModelEditorPage& page, const std::string& key, const QString& entry) {
-        auto* list = Get<QComboBox>(page, key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
+    void Type(const std::string& key, const QString& text) { TypeInto(*base, key, text); }
+    static void Choose(ModelEditorPage& page, const std::string& key, const QString& entry) {
+        ChooseIn(page, key, entry);
     }
     // Keys typed one by one into a program page's field, as the user types them.
     void Keys(ModelEditorPage& page, const std::string& key, const char* keys) {

@@ -343,20 +343,6 @@ TEST(Fc18v3MixingTables, EachPageOwnsTheBitsOfItsProgram) {
     }
 }
 
-// A model's keys are unique over the base page and its mixing page.
-TEST(Fc18v3MixingTables, KeysAreUniquePerModel) {
-    for (int program = 0; program <= 9; ++program) {
-        std::vector<Byte> record(kFc18v3RecordSize, 0);
-        record[fc18v3::kProgramOffset] = static_cast<Byte>(program);
-        std::set<std::string> keys;
-        for (const PageTable* page : fc18v3::Family().PagesForModel(record)) {
-            for (const Field& field : page->fields) {
-                EXPECT_TRUE(keys.insert(field.key).second) << field.key << " " << program;
-            }
-        }
-    }
-}
-
 // The three spoiler mixers of Segler 5 share one neutral point: a change in one row shows
 // in the others.
 TEST_F(MixingFixture, Segler5SpoilerMixersShareTheirNeutralPoint) {
