@@ -28,16 +28,6 @@ struct CliFamily {
 const CliFamily kFf9{"Ff9", [] { return Ff9DataSet(Ff9Record(0)); }, 10, kFf9RecordSize};
 const CliFamily kFc18v3{"Fc18v3", Fc18v3DataSet, 20, kFc18v3RecordSize};
 const CliFamily kFc16{"Fc16", Fc16DataSet, kFc16FirstModel, kFc16RecordSize};
-// Model 2 is a Segler with its limit at 100 % and the butterfly off.
-CamPacData Fx18CliData() {
-    CamPacData data = Fx18DataSet();
-    const int second = kFx18FirstModel + kFx18RecordSize;
-    data.image[second + 109] = 2;
-    data.image[second + 118] = 0x89;
-    data.image[second + 110] = 0xFF;
-    return data;
-}
-
 const CliFamily kFx18{"Fx18", Fx18CliData, kFx18FirstModel, kFx18RecordSize};
 const CliFamily kFf10{"Ff10", Ff10DataSet, 16, kFf10RecordSize};
 

@@ -15,16 +15,6 @@
 // describe --layout and set on an FX18V1/2 data set: the record map and every field.
 namespace {
 
-// Model 2 is a Segler with its limit at 100 % and the butterfly off.
-CamPacData Fx18CliData() {
-    CamPacData data = Fx18DataSet();
-    const int second = kFx18FirstModel + kFx18RecordSize;
-    data.image[second + 109] = 2;
-    data.image[second + 118] = 0x89;
-    data.image[second + 110] = 0xFF;
-    return data;
-}
-
 struct Fx18Cli : EditorCli {
     Fx18Cli() : EditorCli(Fx18CliData(), "fx.rom") {}
 };
