@@ -343,16 +343,6 @@ TEST(Fc18v3MixingTables, EachPageOwnsTheBitsOfItsProgram) {
     }
 }
 
-// The three spoiler mixers of Segler 5 share one neutral point: a change in one row shows
-// in the others.
-TEST_F(MixingFixture, Segler5SpoilerMixersShareTheirNeutralPoint) {
-    Put({{115, kSegler5}});
-    ASSERT_TRUE(Enter("65 Bremskl.->Wölbkl. Neutral % links", "-15").ok());
-    EXPECT_EQ(Slot()[147], 0xF1);
-    EXPECT_EQ(Shown("64 Bremskl. -> Höhe Neutral % links"), "-15");
-    EXPECT_EQ(Shown("66 Bremsklappen -> Querruder Neutral % links"), "-15");
-}
-
 // V-tail and delta exclude each other when one of them is switched to "Aktiv"; a value of
 // a row that is already active switches nothing off.
 TEST_F(MixingFixture, VTailAndDeltaExcludeEachOtherOnlyWhenSwitched) {
