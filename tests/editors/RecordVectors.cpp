@@ -12,6 +12,19 @@ std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
     return out << r.key << " = " << r.entry;
 }
 
+ListedField Listed(std::string key, RecordBytes stored, std::string shown, std::string entry,
+                   RecordBytes written) {
+    return {std::move(key), std::move(stored), std::move(shown), std::move(entry),
+            std::move(written)};
+}
+
+RefusedEntry Refused(std::string key, std::string entry, int text, std::string name, long long min,
+                     long long max, RecordBytes stored, std::string subject, RecordBytes written) {
+    return {
+        std::move(key),     std::move(entry),  text, std::move(name), min, max, std::move(stored),
+        std::move(subject), std::move(written)};
+}
+
 std::string Between(int min, int max) {
     return "Geben Sie bitte eine ganze Zahl zwischen " + std::to_string(min) + " und " +
            std::to_string(max) + " ein.";

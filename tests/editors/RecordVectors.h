@@ -21,6 +21,8 @@ struct ListedField {
     RecordBytes written;  // every other byte of the record stays as it was
 };
 std::ostream& operator<<(std::ostream& out, const ListedField& f);
+ListedField Listed(std::string key, RecordBytes stored, std::string shown, std::string entry,
+                   RecordBytes written);
 using Rows = std::vector<ListedField>;
 // The rows of a page that a program or type code brings: the code's bytes go into the
 // record before each row's own.
@@ -41,6 +43,9 @@ struct RefusedEntry {
     RecordBytes written = {};
 };
 std::ostream& operator<<(std::ostream& out, const RefusedEntry& r);
+RefusedEntry Refused(std::string key, std::string entry, int text, std::string name,
+                     long long min = 0, long long max = 0, RecordBytes stored = {},
+                     std::string subject = {}, RecordBytes written = {});
 // The field exchange's prompt for a number outside its range.
 std::string Between(int min, int max);
 

@@ -30,16 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc16FieldTest,
     testing::ValuesIn(Rows{
         {"Name", {}, "0003", "ab", {{32, 0xC1}, {33, 0xC2}, {34, 0xBA}, {35, 0xBA}}},
-        {"Name",
-         {{32, 0xC1}, {33, 0xC2}, {34, 0xBA}, {35, 0xBA}},
-         "AB::",
-         "a b",
-         {{33, 0xBA}, {34, 0xC2}}},
-        {"Name",
-         {{32, 0x41}, {33, 0x42}, {34, 0x43}, {35, 0x44}},
-         "ABCD",
-         ")[",
-         {{32, 0xA9}, {33, 0xDB}, {34, 0xBA}, {35, 0xBA}}},
+        Listed("Name", {{32, 0xC1}, {33, 0xC2}, {34, 0xBA}, {35, 0xBA}}, "AB::", "a b",
+               {{33, 0xBA}, {34, 0xC2}}),
+        Listed("Name", {{32, 0x41}, {33, 0x42}, {34, 0x43}, {35, 0x44}}, "ABCD", ")[",
+               {{32, 0xA9}, {33, 0xDB}, {34, 0xBA}, {35, 0xBA}}),
         {"Name", {}, "0003", "@", {{32, 0xC0}, {33, 0xBA}, {34, 0xBA}, {35, 0xBA}}},
         {"Name", {}, "0003", "", {{32, 0xBA}, {33, 0xBA}, {34, 0xBA}, {35, 0xBA}}},
         {"Modulation", {{41, 0xF3}}, "PPM", "PCM", {{41, 0x73}}},
@@ -136,11 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"HOLD", {{55, 0x8E}}, "Aus", "Aktiv", {{55, 0x86}}},
         {"HOLD %", {{55, 0x8E}, {62, 0xE4}}, "-28", "5", {{62, 0x05}}},
         {"SWSH", {{55, 0x8E}}, "1 - zwei Servos", "4 - zwei Nick-, ein Rollservo", {{55, 0xBE}}},
-        {"SWSH",
-         {{55, 0xAE}},
-         "3 - zwei Roll-, ein Nickservo",
-         "2 - zwei Rollservos",
-         {{55, 0x9E}}}}));
+        Listed("SWSH", {{55, 0xAE}}, "3 - zwei Roll-, ein Nickservo", "2 - zwei Rollservos",
+               {{55, 0x9E}})}));
 
 class Fc16RefusalTest : public Fc16Fixture, public testing::WithParamInterface<RefusedEntry> {};
 
@@ -155,47 +146,33 @@ const std::string kNameTooLong = "Falsche Eingabe 'Name'\r\nHöchstens 4 Zeichen
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc16RefusalTest,
     testing::Values(
-        RefusedEntry{"Servoweg ATV L1", "9", 219, "Servoweg ATV L1", 10, 110},
-        RefusedEntry{"Servoweg ATV R8", "111", 219, "Servoweg ATV R8", 10, 110},
+        Refused("Servoweg ATV L1", "9", 219, "Servoweg ATV L1", 10, 110),
+        Refused("Servoweg ATV R8", "111", 219, "Servoweg ATV R8", 10, 110),
         // the sixteen travels are all tested before any is written
-        RefusedEntry{
-            "Servoweg ATV L1", "50", 219, "Servoweg ATV R3", 10, 110, {{2, 5}}, "Servoweg ATV R3"},
-        RefusedEntry{"Fail Safe 3", "-101", 219, "Fail Safe 3", -100, 100},
-        RefusedEntry{
-            "Fail Safe 1", "10", 219, "Fail Safe 8", -100, 100, {{31, 0x80}}, "Fail Safe 8"},
-        RefusedEntry{"Zus.Trimmung 8", "101", 219, "Zus.Trimmung 8", -100, 100},
-        RefusedEntry{"Zus.Trimmung 1",
-                     "1",
-                     219,
-                     "Zus.Trimmung 2",
-                     -100,
-                     100,
-                     {{17, 0x7F}},
-                     "Zus.Trimmung 2"},
-        RefusedEntry{"DualRate 2", "101", 219, "DualRate 2", 0, 100},
-        RefusedEntry{"DualRate 1", "10", 219, "DualRate 4", 0, 100, {{39, 101}}, "DualRate 4"},
-        RefusedEntry{"Expo 4", "-101", 219, "Expo 4", -100, 100},
-        RefusedEntry{"Expo 1", "0", 219, "Expo 2", -100, 100, {{78, 0x9B}}, "Expo 2"},
-        RefusedEntry{"TrimmSpeicher 2", "101", 219, "TrimmSpeicher 2", -100, 100},
-        RefusedEntry{"TrimmSpeicher 1",
-                     "1",
-                     219,
-                     "TrimmSpeicher 4",
-                     -100,
-                     100,
-                     {{54, 0x80}},
-                     "TrimmSpeicher 4"},
-        RefusedEntry{"Mischer 1 %", "101", 219, "Mischer 1", 0, 100},
+        Refused("Servoweg ATV L1", "50", 219, "Servoweg ATV R3", 10, 110, {{2, 5}},
+                "Servoweg ATV R3"),
+        Refused("Fail Safe 3", "-101", 219, "Fail Safe 3", -100, 100),
+        Refused("Fail Safe 1", "10", 219, "Fail Safe 8", -100, 100, {{31, 0x80}}, "Fail Safe 8"),
+        Refused("Zus.Trimmung 8", "101", 219, "Zus.Trimmung 8", -100, 100),
+        Refused("Zus.Trimmung 1", "1", 219, "Zus.Trimmung 2", -100, 100, {{17, 0x7F}},
+                "Zus.Trimmung 2"),
+        Refused("DualRate 2", "101", 219, "DualRate 2", 0, 100),
+        Refused("DualRate 1", "10", 219, "DualRate 4", 0, 100, {{39, 101}}, "DualRate 4"),
+        Refused("Expo 4", "-101", 219, "Expo 4", -100, 100),
+        Refused("Expo 1", "0", 219, "Expo 2", -100, 100, {{78, 0x9B}}, "Expo 2"),
+        Refused("TrimmSpeicher 2", "101", 219, "TrimmSpeicher 2", -100, 100),
+        Refused("TrimmSpeicher 1", "1", 219, "TrimmSpeicher 4", -100, 100, {{54, 0x80}},
+                "TrimmSpeicher 4"),
+        Refused("Mischer 1 %", "101", 219, "Mischer 1", 0, 100),
         // a stored rate beyond 100 is tested when its NEG box is ticked
-        RefusedEntry{"Mischer 2 NEG", "0", 219, "Mischer 2", 0, 100, {{47, 0xFF}}, "Mischer 2 %"},
-        RefusedEntry{"Mischer 2 %", "-1", -1, "Geben Sie bitte eine positive ganze Zahl ein."},
-        RefusedEntry{"Stopuhr", "123:00", -1, kWholeEntry},
-        RefusedEntry{"Stopuhr", "1200", -1, kWholeEntry},
-        RefusedEntry{"Stopuhr", "60:00", -1, kWholeEntry},
+        Refused("Mischer 2 NEG", "0", 219, "Mischer 2", 0, 100, {{47, 0xFF}}, "Mischer 2 %"),
+        Refused("Mischer 2 %", "-1", -1, "Geben Sie bitte eine positive ganze Zahl ein."),
+        Refused("Stopuhr", "123:00", -1, kWholeEntry), Refused("Stopuhr", "1200", -1, kWholeEntry),
+        Refused("Stopuhr", "60:00", -1, kWholeEntry),
         // a refused second part leaves the minutes as they were too
-        RefusedEntry{"Stopuhr", "12:60", -1, kWholeEntry}, RefusedEntry{"Name", "A_1", 231, ""},
-        RefusedEntry{"Name", "(", 231, ""}, RefusedEntry{"Name", "ab\\", 231, ""},
-        RefusedEntry{"Name", "abcde", -1, kNameTooLong}));
+        Refused("Stopuhr", "12:60", -1, kWholeEntry), Refused("Name", "A_1", 231, ""),
+        Refused("Name", "(", 231, ""), Refused("Name", "ab\\", 231, ""),
+        Refused("Name", "abcde", -1, kNameTooLong)));
 
 const std::string kAmountPrompt = "Geben Sie bitte eine ganze Zahl zwischen 0 und 127 ein.";
 
@@ -203,24 +180,15 @@ const std::string kAmountPrompt = "Geben Sie bitte eine ganze Zahl zwischen 0 un
 // refused by the field exchange rather than written as its low bits.
 INSTANTIATE_TEST_SUITE_P(
     ProgramPages, Fc16RefusalTest,
-    testing::Values(RefusedEntry{"DIFF %", "128", -1, kAmountPrompt},
-                    RefusedEntry{"CROW Kanal5 %", "200", -1, kAmountPrompt},
-                    RefusedEntry{"5 -> 2 Offset", "256", -1,
-                                 "Geben Sie bitte eine ganze Zahl zwischen 0 und 255 ein."},
-                    RefusedEntry{"HV-T",
-                                 "128",
-                                 -1,
-                                 "Geben Sie bitte eine ganze Zahl zwischen -128 und 127 ein.",
-                                 0,
-                                 0,
-                                 {{55, 0x8E}}},
-                    RefusedEntry{"REVO % L",
-                                 "-5",
-                                 -1,
-                                 "Geben Sie bitte eine positive ganze Zahl ein.",
-                                 0,
-                                 0,
-                                 {{55, 0x8E}}}));
+    testing::Values(Refused("DIFF %", "128", -1, kAmountPrompt),
+                    Refused("CROW Kanal5 %", "200", -1, kAmountPrompt),
+                    Refused("5 -> 2 Offset", "256", -1,
+                            "Geben Sie bitte eine ganze Zahl zwischen 0 und 255 ein."),
+                    Refused("HV-T", "128", -1,
+                            "Geben Sie bitte eine ganze Zahl zwischen -128 und 127 ein.", 0, 0,
+                            {{55, 0x8E}}),
+                    Refused("REVO % L", "-5", -1, "Geben Sie bitte eine positive ganze Zahl ein.",
+                            0, 0, {{55, 0x8E}})));
 
 // The stopwatch's part refusal is the same name for minutes and seconds.
 TEST_F(Fc16Fixture, StopwatchPartsAreRefusedByTheirName) {

@@ -30,11 +30,8 @@ TEST_P(Fc18v3FieldTest, ShowsAndWritesItsBytes) {
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc18v3FieldTest,
     testing::ValuesIn(Rows{
-        {"Name",
-         {{0, 'M'}, {7, '9'}},
-         "MODEL-09",
-         "ab",
-         {{0, 'a'}, {1, 'b'}, {2, ' '}, {3, ' '}, {4, ' '}, {5, ' '}, {6, ' '}, {7, ' '}}},
+        Listed("Name", {{0, 'M'}, {7, '9'}}, "MODEL-09", "ab",
+               {{0, 'a'}, {1, 'b'}, {2, ' '}, {3, ' '}, {4, ' '}, {5, ' '}, {6, ' '}, {7, ' '}}),
         {"Modulation", {{8, 0x83}}, "PPM", "PCM", {{8, 0x03}}},
         {"Leerlauftrimmung", {{8, 0x02}}, "Aus", "Aktiv", {{8, 0x00}}},
         {"Leerlauftrimmung Richtung", {{8, 0x80}}, "Normal", "Reverse", {{8, 0x81}}},
@@ -92,25 +89,25 @@ const std::string kWholeEntry2 =
 
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc18v3RefusalTest,
-    testing::Values(RefusedEntry{"Servoweg L1", "111", 219, "Servoweg L1", 10, 110},
-                    RefusedEntry{"Servoweg R8", "9", 219, "Servoweg R8", 10, 110},
-                    RefusedEntry{"Geberweg L1", "5", 219, "Geberweg L1", 10, 110},
-                    RefusedEntry{"Geberweg H2", "111", 219, "Geberweg H2", 10, 110},
-                    RefusedEntry{"Steuerfunktion 3", "9", 219, "Steuerfunktionen 3", 1, 8},
-                    RefusedEntry{"Fail Save Position 1", "-128", 219, "FailSave 1 ", -127, 127},
-                    RefusedEntry{"Trimmspeicher 4", "-128", 219, "Trimmspeicher 4", -127, 127},
-                    RefusedEntry{"Trimmrate 1", "111", 219, "Trimmrate 1", 0, 110},
-                    RefusedEntry{"Mischer 2 H", "-101", 219, "Mischer 2 H", -100, 100},
-                    RefusedEntry{"Mischer 1 L", "101", 219, "Mischer 1 L", -100, 100},
-                    RefusedEntry{"Kanalschalter", "101", 219, "Kanalschalter", -100, 100},
-                    RefusedEntry{"D/R Quer Ein L", "111", 219, "D/R Quer", 0, 110},
-                    RefusedEntry{"D/R Höhe Aus H", "111", 219, "D/R Höhe", 0, 110},
-                    RefusedEntry{"Expo Seite Ein", "101", 219, "Expo Seite", -100, 100},
-                    RefusedEntry{"Uhr 1", "0130", -1, kWholeEntry1},
-                    RefusedEntry{"Uhr 1", "12345:00", -1, kWholeEntry1},
-                    RefusedEntry{"Uhr 2", "60:00", -1, kWholeEntry2},
+    testing::Values(Refused("Servoweg L1", "111", 219, "Servoweg L1", 10, 110),
+                    Refused("Servoweg R8", "9", 219, "Servoweg R8", 10, 110),
+                    Refused("Geberweg L1", "5", 219, "Geberweg L1", 10, 110),
+                    Refused("Geberweg H2", "111", 219, "Geberweg H2", 10, 110),
+                    Refused("Steuerfunktion 3", "9", 219, "Steuerfunktionen 3", 1, 8),
+                    Refused("Fail Save Position 1", "-128", 219, "FailSave 1 ", -127, 127),
+                    Refused("Trimmspeicher 4", "-128", 219, "Trimmspeicher 4", -127, 127),
+                    Refused("Trimmrate 1", "111", 219, "Trimmrate 1", 0, 110),
+                    Refused("Mischer 2 H", "-101", 219, "Mischer 2 H", -100, 100),
+                    Refused("Mischer 1 L", "101", 219, "Mischer 1 L", -100, 100),
+                    Refused("Kanalschalter", "101", 219, "Kanalschalter", -100, 100),
+                    Refused("D/R Quer Ein L", "111", 219, "D/R Quer", 0, 110),
+                    Refused("D/R Höhe Aus H", "111", 219, "D/R Höhe", 0, 110),
+                    Refused("Expo Seite Ein", "101", 219, "Expo Seite", -100, 100),
+                    Refused("Uhr 1", "0130", -1, kWholeEntry1),
+                    Refused("Uhr 1", "12345:00", -1, kWholeEntry1),
+                    Refused("Uhr 2", "60:00", -1, kWholeEntry2),
                     // the first field is written before the second is tested
-                    RefusedEntry{"Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {}, {}, {{103, 7}}}));
+                    Refused("Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {}, {}, {{103, 7}})));
 
 // Trim memory takes -127 (its tooltip says -128) and trim rate 0 (its tooltip says 10).
 TEST_F(Fc18v3Fixture, TheRangesAreTheCommitsNotTheTooltips) {

@@ -114,11 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         kSegler5,
         {{"53 Bremskl. Weg Ob.%", {{50, 100}}, "100", "90", {{50, 90}}},
          {"53 Bremskl. Weg Unt.%", {{51, 100}}, "100", "80", {{51, 80}}},
-         {"57 Mischer V-Leitw.",
-          {{117, 0x08}, {119, 0x00}},
-          "Aus",
-          "Aktiv",
-          {{117, 0x00}, {119, 0x01}}},
+         Listed("57 Mischer V-Leitw.", {{117, 0x08}, {119, 0x00}}, "Aus", "Aktiv",
+                {{117, 0x00}, {119, 0x01}}),
          {"57 Mischer V-Leitw. Höhe %", {{129, 0}}, "0", "1", {{129, 1}}},
          {"57 Mischer V-Leitw. Seite %", {{128, 0}}, "0", "2", {{128, 2}}},
          {"61 Störklappe -> Höhe", {{117, 0x10}}, "Aus", "Aktiv", {{117, 0x00}}},
@@ -181,11 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
             {"71 Höhe -> Wölbkl.", {{118, 0x10}}, "Aus", "Aktiv", {{118, 0x00}}},
             {"71 Höhe -> Wölbkl. %", {{127, 0}}, "0", "12", {{127, 12}}},
             {"72 Butterfly Reihe 2 rechts", {{132, 0}}, "0", "13", {{132, 13}}},
-            {"57 Mischer V-Leitw.",
-             {{117, 0x08}, {119, 0x00}},
-             "Aus",
-             "Aktiv",
-             {{117, 0x00}, {119, 0x01}}}})));
+            Listed("57 Mischer V-Leitw.", {{117, 0x08}, {119, 0x00}}, "Aus", "Aktiv",
+                   {{117, 0x00}, {119, 0x01}})})));
 
 INSTANTIATE_TEST_SUITE_P(
     Segler2, MixingVectorTest,
@@ -258,17 +252,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Entries the byte cannot hold (fixed-wing pages) or the page's range refuses (heli page)
 // bring the field exchange's prompt, name the field, and write nothing.
-struct Refused {
+struct MixingRefusal {
     Byte program;
     std::string key;
     std::string entry;
     std::string prompt;
 };
 
-class MixingRefusalTest : public MixingFixture, public testing::WithParamInterface<Refused> {};
+class MixingRefusalTest : public MixingFixture,
+                          public testing::WithParamInterface<MixingRefusal> {};
 
 TEST_P(MixingRefusalTest, WritesNothing) {
-    const Refused& r = GetParam();
+    const MixingRefusal& r = GetParam();
     ChooseProgram(r.program);
     ExpectRefused({r.key, r.entry, -1, r.prompt});
 }
@@ -276,24 +271,25 @@ TEST_P(MixingRefusalTest, WritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, MixingRefusalTest,
     testing::Values(
-        Refused{kMotorflug, "55 Seite -> Höhe R%", "128", Between(-128, 127)},
-        Refused{kSegler5, "51 Zusatztrimmung 3", "-129", Between(-128, 127)},
-        Refused{kSegler2, "52 Expo Störkl. %", "512", Between(-512, 511)},
-        Refused{kSegler4, "74 Wölbkl. Trimmung Ob.%", "229", Between(-27, 228)},
-        Refused{kMotorflug, "53 Flaperon Weg Ob.%", "256", Between(0, 255)},
-        Refused{kMotorflug, "53 Flaperon Weg Unt.%", "-1",
-                "Geben Sie bitte eine positive ganze Zahl ein."},
-        Refused{kHeliR3, "57 Pitchvorwahl 1 Punkt 1", "101", Between(0, 100)},
-        Refused{kHeliR3, "61 Pitchvorwahl 2 Punkt 4", "-1",
-                "Geben Sie bitte eine positive ganze Zahl ein."},
-        Refused{kHeliR3, "52 Pitch -> Heck GV2 Ob.%", "101", Between(0, 100)},
-        Refused{kHeliR3, "53 Schwebeflug Mitte Gas V%", "-101", Between(-100, 100)},
-        Refused{kHeliR3, "63 Pitch Minimum %", "101", Between(0, 100)},
-        Refused{kHeliR3, "64 Pitch Maximum %", "-50",
-                "Geben Sie bitte eine positive ganze Zahl ein."},
-        Refused{kHeliR3, "74 Taumelscheibendreh. %", "128", Between(-128, 127)},
-        Refused{kHeliR3, "76 Wegeinstellung Taumelscheibe Nick %", "111", Between(-110, 110)},
-        Refused{kHeliR3, "76 Wegeinstellung Taumelscheibe Pitch %", "-111", Between(-110, 110)}));
+        MixingRefusal{kMotorflug, "55 Seite -> Höhe R%", "128", Between(-128, 127)},
+        MixingRefusal{kSegler5, "51 Zusatztrimmung 3", "-129", Between(-128, 127)},
+        MixingRefusal{kSegler2, "52 Expo Störkl. %", "512", Between(-512, 511)},
+        MixingRefusal{kSegler4, "74 Wölbkl. Trimmung Ob.%", "229", Between(-27, 228)},
+        MixingRefusal{kMotorflug, "53 Flaperon Weg Ob.%", "256", Between(0, 255)},
+        MixingRefusal{kMotorflug, "53 Flaperon Weg Unt.%", "-1",
+                      "Geben Sie bitte eine positive ganze Zahl ein."},
+        MixingRefusal{kHeliR3, "57 Pitchvorwahl 1 Punkt 1", "101", Between(0, 100)},
+        MixingRefusal{kHeliR3, "61 Pitchvorwahl 2 Punkt 4", "-1",
+                      "Geben Sie bitte eine positive ganze Zahl ein."},
+        MixingRefusal{kHeliR3, "52 Pitch -> Heck GV2 Ob.%", "101", Between(0, 100)},
+        MixingRefusal{kHeliR3, "53 Schwebeflug Mitte Gas V%", "-101", Between(-100, 100)},
+        MixingRefusal{kHeliR3, "63 Pitch Minimum %", "101", Between(0, 100)},
+        MixingRefusal{kHeliR3, "64 Pitch Maximum %", "-50",
+                      "Geben Sie bitte eine positive ganze Zahl ein."},
+        MixingRefusal{kHeliR3, "74 Taumelscheibendreh. %", "128", Between(-128, 127)},
+        MixingRefusal{kHeliR3, "76 Wegeinstellung Taumelscheibe Nick %", "111", Between(-110, 110)},
+        MixingRefusal{kHeliR3, "76 Wegeinstellung Taumelscheibe Pitch %", "-111",
+                      Between(-110, 110)}));
 
 // The bits each page owns, written out from the record description: every byte and bit a
 // page shows belongs to one of its fields, and no field reaches beyond them.
