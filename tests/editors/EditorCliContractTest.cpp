@@ -53,6 +53,17 @@ struct SetRun {
     std::vector<std::string> described;
 };
 
+SetRun Set(const CliFamily* family, int model, std::vector<std::string> assignments,
+           RecordBytes bytes, std::vector<std::string> reported,
+           std::vector<std::string> described) {
+    return {family,
+            model,
+            std::move(assignments),
+            std::move(bytes),
+            std::move(reported),
+            std::move(described)};
+}
+
 using SetTest = FamilyCli<SetRun>;
 
 TEST_P(SetTest, WritesTheModelAloneAndDescribeReadsItBack) {
@@ -83,54 +94,37 @@ TEST_P(SetTest, WritesTheModelAloneAndDescribeReadsItBack) {
 INSTANTIATE_TEST_SUITE_P(
     Families, SetTest,
     testing::Values(
-        SetRun{&kFf9,
-               3,
-               {"SubTrimm 8=-7", "Stopuhr 2/ Zeit=1:30", "Modelltyp=Glider 1",
-                "Startoffset Geber=- Vr-C"},
-               {{53, 0xF9}, {3, 1}, {205, 0x12}},
-               {"\"SubTrimm 8\": -7"},
-               {"\"SubTrimm 8\": -7", "\"Stopuhr 2/ Zeit\": \"01:30\"",
-                "\"Modelltyp\": \"Glider 1\"", "\"Startoffset Geber\": \"- Vr-C\""}},
+        Set(&kFf9, 3,
+            {"SubTrimm 8=-7", "Stopuhr 2/ Zeit=1:30", "Modelltyp=Glider 1",
+             "Startoffset Geber=- Vr-C"},
+            {{53, 0xF9}, {3, 1}, {205, 0x12}}, {"\"SubTrimm 8\": -7"},
+            {"\"SubTrimm 8\": -7", "\"Stopuhr 2/ Zeit\": \"01:30\"", "\"Modelltyp\": \"Glider 1\"",
+             "\"Startoffset Geber\": \"- Vr-C\""}),
         // a list entry that reads "8" is that entry, not entry number 8
-        SetRun{&kFc18v3,
-               2,
-               {"Mischer 2 Steuer Funkt.=8", "Umpolung 3=true", "Expo Höhe Aus=-22"},
-               {},
-               {},
-               {"\"Mischer 2 Steuer Funkt.\": \"8\"", "\"Umpolung 3\": true",
-                "\"Expo Höhe Aus\": -24"}},
-        SetRun{
-            &kFc18v3,
-            2,
+        Set(&kFc18v3, 2, {"Mischer 2 Steuer Funkt.=8", "Umpolung 3=true", "Expo Höhe Aus=-22"}, {},
+            {},
+            {"\"Mischer 2 Steuer Funkt.\": \"8\"", "\"Umpolung 3\": true",
+             "\"Expo Höhe Aus\": -24"}),
+        Set(&kFc18v3, 2,
             {"Mischprogramm=Heli R3", "54 Gasvorwahl 1=Aktiv",
              "76 Wegeinstellung Taumelscheibe Roll %=5"},
-            {},
-            {},
-            {"\"54 Gasvorwahl 1\": \"Aktiv\"", "\"76 Wegeinstellung Taumelscheibe Roll %\": 10"}},
+            {}, {},
+            {"\"54 Gasvorwahl 1\": \"Aktiv\"", "\"76 Wegeinstellung Taumelscheibe Roll %\": 10"}),
         // a program change in one call brings the other page's keys for the entries after it
-        SetRun{&kFc16,
-               1,
-               {"Programm=Heli", "HOLD=Aktiv", "HV-T=-5", "Stopuhr Schalter=8"},
-               {},
-               {},
-               {"\"Programm\": \"Heli\"", "\"HOLD\": \"Aktiv\"", "\"HV-T\": -5",
-                "\"Stopuhr Schalter\": \"8\""}},
+        Set(&kFc16, 1, {"Programm=Heli", "HOLD=Aktiv", "HV-T=-5", "Stopuhr Schalter=8"}, {}, {},
+            {"\"Programm\": \"Heli\"", "\"HOLD\": \"Aktiv\"", "\"HV-T\": -5",
+             "\"Stopuhr Schalter\": \"8\""}),
         // keys, list entries (the blank of "124 " included) and check marks; a warning of
         // the pages comes with the written result
-        SetRun{
-            &kFx18,
-            2,
+        Set(&kFx18, 2,
             {"Schalter DRSC=14", "Flaperon Kanal=Kan.5", "BUTT Ein=1", "Stopuhr Zeit=12:30"},
             {{95, 0x41}, {110, 0xBF}, {111, 0xFE}, {88, 0x02}, {89, 0xEE}},
             {"\"warnings\": [{\"text\": 235, \"field\": \"BUTT Ein\""},
-            {"\"Mischprogramm\": \"Segler\"", "\"BUTT Ein\": true", "\"Stopuhr Zeit\": \"12:30\""}},
-        SetRun{&kFf10,
-               2,
-               {"Modelltyp=Heli HR3", "Pitchkurve 1 Hold=-40", "Gaskurve 2 Idle3=12.5"},
-               {},
-               {},
-               {"\"Modelltyp\": \"Heli HR3\"", "\"Pitchkurve 1 Hold\": -40",
-                "\"Gaskurve 2 Idle3\": 12.5"}}),
+            {"\"Mischprogramm\": \"Segler\"", "\"BUTT Ein\": true", "\"Stopuhr Zeit\": \"12:30\""}),
+        Set(&kFf10, 2, {"Modelltyp=Heli HR3", "Pitchkurve 1 Hold=-40", "Gaskurve 2 Idle3=12.5"}, {},
+            {},
+            {"\"Modelltyp\": \"Heli HR3\"", "\"Pitchkurve 1 Hold\": -40",
+             "\"Gaskurve 2 Idle3\": 12.5"})),
     RowName<SetRun>);
 
 // A refused assignment: the start of the JSON error, a text in it, and no file written.
@@ -141,6 +135,11 @@ struct Refusal {
     std::string start;
     std::string inMessage;
 };
+
+Refusal Refused(const CliFamily* family, int model, std::vector<std::string> assignments,
+                std::string start, std::string inMessage) {
+    return {family, model, std::move(assignments), std::move(start), std::move(inMessage)};
+}
 
 using RefusalTest = FamilyCli<Refusal>;
 
@@ -160,43 +159,35 @@ const std::string kError = "{\"error\": {\"text\": ";
 INSTANTIATE_TEST_SUITE_P(
     Families, RefusalTest,
     testing::Values(
-        Refusal{&kFf9, 1, {"SubTrimm 1=3", "Servoweg 1L=141"}, kError + "219", "Servoweg 1L"},
-        Refusal{&kFf9, 1, {"SubTrimm 1=3", "DualRate Schalter 1=Cond"}, kError + "237", ""},
-        Refusal{
-            &kFf9, 1, {"SubTrimm 1=3", "Stopuhr 1/ Zeit=61:00"}, kError + "null", "Stopuhr 1/ min"},
-        Refusal{&kFf9, 1, {"SubTrimm 1=3", "SubTrimm 2=x"}, kError + "null", "ganze Zahl"},
-        Refusal{&kFf9, 1, {"SubTrimm 1=3", "Gyro 1=50"}, kError + "null", "Gyro 1"},
-        Refusal{&kFc18v3,
-                1,
-                {"Steuerfunktion 2=9"},
+        Refused(&kFf9, 1, {"SubTrimm 1=3", "Servoweg 1L=141"}, kError + "219", "Servoweg 1L"),
+        Refused(&kFf9, 1, {"SubTrimm 1=3", "DualRate Schalter 1=Cond"}, kError + "237", ""),
+        Refused(&kFf9, 1, {"SubTrimm 1=3", "Stopuhr 1/ Zeit=61:00"}, kError + "null",
+                "Stopuhr 1/ min"),
+        Refused(&kFf9, 1, {"SubTrimm 1=3", "SubTrimm 2=x"}, kError + "null", "ganze Zahl"),
+        Refused(&kFf9, 1, {"SubTrimm 1=3", "Gyro 1=50"}, kError + "null", "Gyro 1"),
+        Refused(&kFc18v3, 1, {"Steuerfunktion 2=9"},
                 kError + "219, \"field\": \"Steuerfunktion 2\", \"message\": ",
-                "Steuerfunktionen 2"},
-        Refusal{&kFc18v3, 1, {"Uhr 1=75"}, kError + "null, \"field\": \"Uhr 1\"", ""},
-        Refusal{
-            &kFc18v3,
-            2,
-            {"Mischprogramm=Heli R3", "57 Pitchvorwahl 1 Punkt 1=101"},
+                "Steuerfunktionen 2"),
+        Refused(&kFc18v3, 1, {"Uhr 1=75"}, kError + "null, \"field\": \"Uhr 1\"", ""),
+        Refused(
+            &kFc18v3, 2, {"Mischprogramm=Heli R3", "57 Pitchvorwahl 1 Punkt 1=101"},
             kError +
                 "null, \"field\": \"57 Pitchvorwahl 1 Punkt 1\", \"message\": \"Geben Sie bitte "
                 "eine ganze Zahl zwischen 0 und 100 ein.\"}}\n",
-            ""},
-        Refusal{&kFc16, 1, {"DualRate 4=101"}, kError + "219, \"field\": \"DualRate 4\", ", ""},
-        Refusal{&kFc16, 1, {"Name=A_1"}, kError + "231, \"field\": \"Name\", ", ""},
+            ""),
+        Refused(&kFc16, 1, {"DualRate 4=101"}, kError + "219, \"field\": \"DualRate 4\", ", ""),
+        Refused(&kFc16, 1, {"Name=A_1"}, kError + "231, \"field\": \"Name\", ", ""),
         // a key of the Universal page on a Heli model
-        Refusal{&kFc16, 1, {"Programm=Heli", "DIFF %=5"}, "{\"error\": ", "DIFF %"},
-        Refusal{&kFx18,
-                1,
-                {"Servoweg L1=126"},
+        Refused(&kFc16, 1, {"Programm=Heli", "DIFF %=5"}, "{\"error\": ", "DIFF %"),
+        Refused(&kFx18, 1, {"Servoweg L1=126"},
                 kError +
                     "null, \"field\": \"Servoweg L1\", \"message\": \"Geben Sie bitte eine ganze "
                     "Zahl zwischen -125 und 125 ein.\"}}\n",
-                ""},
-        Refusal{&kFx18, 1, {"Name=A.B"}, kError + "232, \"field\": \"Name\"", ""},
-        Refusal{&kFf10,
-                3,
-                {"Modelltyp=Glider 2A2F", "Ele->Quer H Speed=101"},
+                ""),
+        Refused(&kFx18, 1, {"Name=A.B"}, kError + "232, \"field\": \"Name\"", ""),
+        Refused(&kFf10, 3, {"Modelltyp=Glider 2A2F", "Ele->Quer H Speed=101"},
                 kError + "219, \"field\": \"Ele->Quer H Speed\", \"message\": ",
-                "Ele->Quer H Speed"}),
+                "Ele->Quer H Speed")),
     RowName<Refusal>);
 
 // Bad arguments: a usage error (2) or a refusal (1), and no file written.
