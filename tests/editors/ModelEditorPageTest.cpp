@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "EditorWindow.h"
 #include "editors/ModelEditorPage.h"
 #include "ff9/Ff9DataSet.h"
 #include "shell/CMainDialog.h"
@@ -53,89 +54,31 @@ TEST(Ff9SuperPages, FollowTheMenuOption) {
 
 // The main window with an FF9 data set: model 1 an aeroplane (sub-trim 1 at -5), model 2
 // a helicopter, model 3 a "Glider 1", the others aeroplanes.
-struct EditorPageFixture : testing::Test {
-    EditorPageFixture() {
-        CopyLanguageFiles(folder.path());
-        session.language.LoadLanguage(1);
-        std::vector<Byte> record = Ff9Record(0);
-        record[46] = 0xFB;
-        CamPacData data = Ff9DataSet(record);
-        const std::vector<Byte> heli = Ff9Record(129);
-        const std::vector<Byte> glider = Ff9Record(1);
-        CopyBytes(data.image, 10 + 330, heli, 0, 330);
-        CopyBytes(data.image, 10 + 660, glider, 0, 330);
-        IdentifyFromName(data, session.catalogue);
-        session.data = data;
-        window = std::make_unique<CMainDialog>(session, dialogs);
-        window->ChooseTypeTabs();
-        Settle();
-    }
+CamPacData Ff9WindowData() {
+    std::vector<Byte> record = Ff9Record(0);
+    record[46] = 0xFB;
+    CamPacData data = Ff9DataSet(record);
+    CopyBytes(data.image, 10 + 330, Ff9Record(129), 0, 330);
+    CopyBytes(data.image, 10 + 660, Ff9Record(1), 0, 330);
+    IdentifyFromName(data, TransmitterCatalogue{});
+    return data;
+}
 
-    static void Settle() { QCoreApplication::processEvents(); }
+struct EditorPageFixture : testing::Test, EditorWindow {
+    EditorPageFixture() : EditorWindow(Ff9WindowData(), kBase) {}
 
-    ModelEditorPage& Page(int number) {
-        auto* page = dynamic_cast<ModelEditorPage*>(window->Page(number));
-        EXPECT_NE(page, nullptr) << number;
-        return *page;
-    }
-    QLineEdit* Edit(int page, const std::string& name) {
-        return qobject_cast<QLineEdit*>(Page(page).Control(name));
-    }
-    void Type(int page, const std::string& name, const QString& text) {
-        QLineEdit* edit = Edit(page, name);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        Settle();
-    }
-    void Choose(int page, const std::string& name, const QString& entry) {
-        auto* list = qobject_cast<QComboBox*>(Page(page).Control(name));
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-        Settle();
-    }
-    void StartEditing() {
-        Page(kBase).editToggle()->click();
-        Settle();
-    }
-    Byte SlotByte(int model, int offset) {
-        return session.data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)];
-    }
     Byte ImageByte(int model, int offset) {
         return session.data.image[static_cast<std::size_t>(10 + model * 330 + offset)];
     }
-
-    TempFolder folder;
-    Session session{folder.path()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainDialog> window;
 };
 
 TEST_F(EditorPageFixture, OpensOnTheBasePageWithTheFirstModel) {
-    EXPECT_EQ(window->currentPage(), kBase);
-    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
     EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
     EXPECT_EQ(Page(kBase).modelList()->count(), 6);
-    EXPECT_EQ(window->TabPage(kMixingTab), 41);
-    EXPECT_FALSE(Page(kBase).applyButton()->isEnabled());
 }
 
-TEST_F(EditorPageFixture, TypingOutsideEditModeShowsTheStoredValueAgain) {
-    Type(kBase, "SubTrimm 1", "7");
-    EXPECT_EQ(SlotByte(0, 46), 0xFB);
-    EXPECT_EQ(Edit(kBase, "SubTrimm 1")->text(), "-5");
-}
-
-TEST_F(EditorPageFixture, EditModeShowsOnlyTheEditorTabsAndCommitsFields) {
+TEST_F(EditorPageFixture, CheckBoxesAndListsCommitAtOnce) {
     StartEditing();
-    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
-    EXPECT_EQ(window->TabPage(1), 41);
-    EXPECT_EQ(session.data.state, DataSetState::Editing);
-    EXPECT_FALSE(Page(kBase).editToggle()->isEnabled());
-    Type(kBase, "SubTrimm 1", "7");
-    EXPECT_EQ(SlotByte(0, 46), 7);
-    EXPECT_EQ(ImageByte(0, 46), 0xFB);
     qobject_cast<QCheckBox*>(Page(kBase).Control("Reverse 3"))->click();
     Settle();
     EXPECT_EQ(SlotByte(0, 54), 0x04);
@@ -160,31 +103,6 @@ TEST_F(EditorPageFixture, ModelListShowsTheNewName) {
     window->SelectTab(2);
     Settle();
     EXPECT_EQ(Page(49).modelList()->item(0)->text(), "XYZ     ");
-}
-
-TEST_F(EditorPageFixture, RefusalResetsTheFieldAndBlocksApply) {
-    StartEditing();
-    Type(kBase, "Servoweg 1L", "141");
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().text, 219);
-    EXPECT_EQ(Edit(kBase, "Servoweg 1L")->text(), "0");
-    EXPECT_TRUE(Page(kBase).applyButton()->isEnabled());
-    const auto imageBefore = session.data.image;
-    Page(kBase).applyButton()->click();
-    Settle();
-    EXPECT_EQ(dialogs.shown.back().text, 229);
-    EXPECT_EQ(session.data.image, imageBefore);
-    EXPECT_EQ(window->tabBar()->count(), kEditingTabs);
-
-    Type(kBase, "Servoweg 1L", "140");
-    Page(kBase).applyButton()->click();
-    Settle();
-    EXPECT_EQ(ImageByte(0, 31), 140);
-    EXPECT_EQ(session.data.state, DataSetState::Changed);
-    EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
-    EXPECT_EQ(window->currentPage(), kBase);
-    EXPECT_TRUE(Page(kBase).editToggle()->isEnabled());
-    EXPECT_FALSE(Page(kBase).editToggle()->isChecked());
 }
 
 // A refusal or a prompt stands in the status bar until a commit succeeds; a result that
@@ -259,20 +177,12 @@ TEST_F(EditorPageFixture, RevertRestoresEveryModel) {
     EXPECT_EQ(window->tabBar()->count(), kNormalTabs);
 }
 
-TEST_F(EditorPageFixture, SelectingAModelMapsItsMixingPage) {
+// A helicopter's dual rates have no left and right.
+TEST_F(EditorPageFixture, SelectingAModelShowsTheFieldsOfItsType) {
     Page(kBase).modelList()->setCurrentRow(1);
     Settle();
-    EXPECT_EQ(window->TabPage(kMixingTab), 43);
     EXPECT_FALSE(Page(kBase).Control("DualRate Up 1")->isHidden());
     EXPECT_TRUE(Page(kBase).Control("DualRate Up 1L")->isHidden());
-
-    window->SelectTab(kMixingTab);
-    Settle();
-    EXPECT_EQ(window->currentPage(), 43);
-    Page(43).modelList()->setCurrentRow(2);
-    Settle();
-    EXPECT_EQ(window->currentPage(), 42);
-    EXPECT_EQ(Page(42).shownModel(), 2);
 }
 
 // A model whose type byte names no family keeps an editor page behind the mixing tab: in

@@ -12,6 +12,31 @@ std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
     return out << r.key << " = " << r.entry;
 }
 
+ListedField Listed(std::string key, RecordBytes stored, std::string shown, std::string entry,
+                   RecordBytes written) {
+    return {std::move(key), std::move(stored), std::move(shown), std::move(entry),
+            std::move(written)};
+}
+
+RefusedEntry Refused(std::string key, std::string entry, int text, std::string name, long long min,
+                     long long max, RecordBytes stored, std::string subject, RecordBytes written) {
+    return {
+        std::move(key),     std::move(entry),  text, std::move(name), min, max, std::move(stored),
+        std::move(subject), std::move(written)};
+}
+
+std::string Between(int min, int max) {
+    return "Geben Sie bitte eine ganze Zahl zwischen " + std::to_string(min) + " und " +
+           std::to_string(max) + " ein.";
+}
+
+Rows OnPage(const RecordBytes& code, Rows rows) {
+    for (ListedField& row : rows) {
+        row.stored.insert(row.stored.begin(), code.begin(), code.end());
+    }
+    return rows;
+}
+
 RecordEditing::RecordEditing(CamPacData dataSet, const EditorFamily& family, int recordSize)
     : data(std::move(dataSet)), editor(data, family), recordSize_(recordSize) {
     editor.StartEditing();
@@ -59,7 +84,10 @@ void RecordEditing::ExpectListed(const ListedField& f) {
 
 void RecordEditing::ExpectRefused(const RefusedEntry& r) {
     Put(r.stored);
-    const std::vector<Byte> before = SlotBytes();
+    std::vector<Byte> expected = SlotBytes();
+    for (const auto& [offset, value] : r.written) {
+        expected[static_cast<std::size_t>(offset)] = value;
+    }
     const Status entered = Enter(r.key, r.entry);
     ASSERT_FALSE(entered.ok());
     const Message& refusal = entered.error();
@@ -72,5 +100,5 @@ void RecordEditing::ExpectRefused(const RefusedEntry& r) {
     } else if (r.text == -1) {
         EXPECT_EQ(refusal.literal, r.name);
     }
-    EXPECT_EQ(SlotBytes(), before);
+    EXPECT_EQ(SlotBytes(), expected);
 }

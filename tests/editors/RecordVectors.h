@@ -21,9 +21,16 @@ struct ListedField {
     RecordBytes written;  // every other byte of the record stays as it was
 };
 std::ostream& operator<<(std::ostream& out, const ListedField& f);
+ListedField Listed(std::string key, RecordBytes stored, std::string shown, std::string entry,
+                   RecordBytes written);
+using Rows = std::vector<ListedField>;
+// The rows of a page that a program or type code brings: the code's bytes go into the
+// record before each row's own.
+Rows OnPage(const RecordBytes& code, Rows rows);
 
 // A refused entry: text 219 with its name and range, another numbered text, or (text -1)
-// the program's own message; nothing of the group is written.
+// the program's own message; nothing of the group is written but what `written` holds (a
+// timer may have written its first part).
 struct RefusedEntry {
     std::string key;
     std::string entry;
@@ -33,8 +40,14 @@ struct RefusedEntry {
     long long max = 0;
     RecordBytes stored = {};
     std::string subject = {};  // the field that failed, when not the one entered
+    RecordBytes written = {};
 };
 std::ostream& operator<<(std::ostream& out, const RefusedEntry& r);
+RefusedEntry Refused(std::string key, std::string entry, int text, std::string name,
+                     long long min = 0, long long max = 0, RecordBytes stored = {},
+                     std::string subject = {}, RecordBytes written = {});
+// The field exchange's prompt for a number outside its range.
+std::string Between(int min, int max);
 
 // Model 0 of a data set in edit mode. Entries go in as the command line and the pages put
 // them: the field's group is committed with the other fields as they show.

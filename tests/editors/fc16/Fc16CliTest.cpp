@@ -6,11 +6,9 @@
 #include "EditorCli.h"
 #include "Fc16DataSet.h"
 #include "cli/DescribeCommand.h"
-#include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
 
-// describe --layout and set on an FC16 data set: the record map, the keys, the program
-// change and the refusals.
+// describe --layout on an FC16 data set: the record map of both programs.
 namespace {
 
 // The data set the commands run on.
@@ -74,30 +72,6 @@ TEST_F(Fc16Cli, LayoutGivesTheRecordMap) {
         "[\"Universal\", \"Heli\"]}",
     });
     EXPECT_EQ(out.find("\"DIFF\""), std::string::npos);
-}
-
-// A program change in one call brings the other page's keys for the entries after it.
-TEST_F(Fc16Cli, SetChangesTheProgramAndItsFields) {
-    ASSERT_EQ(Run(RunSetCommand, {rom.string(), "1", "Programm=Heli", "HOLD=Aktiv", "HV-T=-5",
-                                  "Stopuhr Schalter=8", "--out", written.string(), "--json"}),
-              0)
-        << out << err;
-    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "1", "--json"}), 0) << err;
-    ExpectIn({"\"Programm\": \"Heli\"", "\"HOLD\": \"Aktiv\"", "\"HV-T\": -5",
-              "\"Stopuhr Schalter\": \"8\""});
-}
-
-TEST_F(Fc16Cli, ARefusalNamesTheField) {
-    EXPECT_EQ(Run(RunSetCommand,
-                  {rom.string(), "1", "DualRate 4=101", "--out", written.string(), "--json"}),
-              1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 219, \"field\": \"DualRate 4\", ", 0), 0u) << out;
-    EXPECT_EQ(
-        Run(RunSetCommand, {rom.string(), "1", "Name=A_1", "--out", written.string(), "--json"}),
-        1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 231, \"field\": \"Name\", ", 0), 0u) << out;
-    EXPECT_EQ(Run(RunSetCommand, {rom.string(), "2", "DIFF %=5", "--out", written.string()}), 1);
-    EXPECT_FALSE(std::filesystem::exists(written));
 }
 
 }  // namespace

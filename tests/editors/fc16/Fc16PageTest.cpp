@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Fc16DataSet.h"
+#include "PageDriving.h"
 #include "StandInHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/fc16/Fc16Pages.h"
@@ -37,23 +38,12 @@ struct Fc16PageFixture : testing::Test {
     }
 
     template <typename Control>
-    Control* Get(ModelEditorPage& page, const std::string& key) {
-        auto* control = qobject_cast<Control*>(page.Control(key));
-        EXPECT_NE(control, nullptr) << key;
-        return control;
+    static Control* Get(ModelEditorPage& page, const std::string& key) {
+        return ControlOf<Control>(page, key);
     }
-    void Type(const std::string& key, const QString& text) {
-        auto* edit = Get<QLineEdit>(*base, key);
-        edit->setText(text);
-        Q_EMIT edit->editingFinished();
-        QCoreApplication::processEvents();
-    }
-    void Choose(ModelEditorPage& page, const std::string& key, const QString& entry) {
-        auto* list = Get<QComboBox>(page, key);
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
+    void Type(const std::string& key, const QString& text) { TypeInto(*base, key, text); }
+    static void Choose(ModelEditorPage& page, const std::string& key, const QString& entry) {
+        ChooseIn(page, key, entry);
     }
     // Keys typed one by one into a program page's field, as the user types them.
     void Keys(ModelEditorPage& page, const std::string& key, const char* keys) {
@@ -108,21 +98,6 @@ TEST_F(Fc16PageFixture, ARefusedNameKeepsTheStoredName) {
     base->applyButton()->click();
     EXPECT_EQ(host.data().image[kFc16FirstModel + 32], 0xC1);
     EXPECT_EQ(host.data().image[kFc16FirstModel + 35], 0xBA);
-}
-
-// The program list writes the program's defaults and the tab after the base page follows
-// it; revert brings back the bytes and the Universal page.
-TEST_F(Fc16PageFixture, AProgramChangeSwapsThePageBehindTheBasePage) {
-    StartEditing();
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{20, 21}));
-    Choose(*base, "Programm", "Heli");
-    EXPECT_EQ(SlotByte(55), 142);
-    EXPECT_EQ(SlotByte(62), 228);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{20, 22}));
-    base->revertButton()->click();
-    EXPECT_EQ(SlotByte(55), 15);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{0, 1, 2, 20, 21, 3}));
-    EXPECT_EQ(Get<QComboBox>(*base, "Programm")->currentText(), "Universal");
 }
 
 // The stopwatch takes "mm:ss" with its colon before position 3.
@@ -193,15 +168,6 @@ TEST_F(Fc16PageFixture, HeliValuesAndLists) {
     EXPECT_EQ(SlotByte(55), 0xBE);
     Choose(*heli, "IDLE", "Aktiv");
     EXPECT_EQ(SlotByte(55), 0xBA);
-}
-
-// Choosing a Heli model on the Universal page puts the Heli page into the same tab.
-TEST_F(Fc16PageFixture, AHeliModelOnTheUniversalPageBringsTheHeliPage) {
-    host.data().modelSlots.Slot(1)[55] = 0x8E;
-    universal->OnPageRefresh();
-    universal->modelList()->setCurrentRow(1);
-    EXPECT_EQ(host.TabPages()[4], fc16::kHeliPage);
-    EXPECT_EQ(host.data().currentModel, 1);
 }
 
 }  // namespace

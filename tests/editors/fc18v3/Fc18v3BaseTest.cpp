@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Fc18v3DataSet.h"
-#include "FieldRoundTrip.h"
+#include "RecordVectors.h"
 #include "editors/GroupCommit.h"
 #include "editors/ModelEditor.h"
 #include "editors/ModelFields.h"
@@ -15,173 +15,70 @@
 
 namespace {
 
-using Bytes = std::vector<std::pair<int, Byte>>;
+using Bytes = RecordBytes;
 
-// An FC18V3 data set in edit mode; entries go in as the command line and the pages put
-// them: the field's group is committed with the other fields as they show.
-struct Fc18v3Fixture : testing::Test {
-    Fc18v3Fixture() { editor.StartEditing(); }
-
-    ModelRecord Slot() { return data.modelSlots.Slot(0); }
-    std::vector<Byte> SlotBytes() {
-        const ModelRecord slot = Slot();
-        return {slot.begin(), slot.begin() + kFc18v3RecordSize};
-    }
-    void Put(const Bytes& bytes) {
-        for (const auto& [offset, value] : bytes) {
-            Slot()[static_cast<std::size_t>(offset)] = value;
-        }
-    }
-    std::string Shown(const std::string& key) {
-        for (const ShownField& field : DescribeModel(fc18v3::Family(), Slot())) {
-            if (field.field->key == key) {
-                return field.shown;
-            }
-        }
-        return "(not shown)";
-    }
-    Status Enter(const std::string& key, const std::string& text) {
-        return AssignFields(editor, 0, {{key, text}});
-    }
-
-    CamPacData data = Fc18v3DataSet();
-    ModelEditor editor{data, fc18v3::Family()};
+struct Fc18v3Fixture : testing::Test, RecordEditing {
+    Fc18v3Fixture() : RecordEditing(Fc18v3DataSet(), fc18v3::Family(), kFc18v3RecordSize) {}
 };
-
-TEST(Fc18v3Tables, EveryFieldRoundTrips) {
-    EXPECT_GT(CheckEveryFieldRoundTrips(fc18v3::Family(), fc18v3::kProgramOffset,
-                                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, kSlotSize, 20261206, 40),
-              20000);
-}
-
-TEST(Fc18v3Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
-    std::set<std::string> keys;
-    for (const Field& field : fc18v3::BasePage().fields) {
-        EXPECT_TRUE(keys.insert(field.key).second) << field.key;
-        for (const BitRef& bit : field.codec->OwnedBits(field)) {
-            EXPECT_GE(bit.offset, 0) << field.key;
-            EXPECT_LT(bit.offset, kFc18v3RecordSize) << field.key;
-        }
-    }
-}
-
-// Record bytes -> what the page shows -> an entry -> the bytes it writes; every other byte
-// of the record stays as it was.
-struct ListedField {
-    std::string key;
-    Bytes stored;
-    std::string shown;
-    std::string entry;
-    Bytes written;
-};
-
-std::ostream& operator<<(std::ostream& out, const ListedField& f) {
-    return out << f.key << " = " << f.entry;
-}
 
 class Fc18v3FieldTest : public Fc18v3Fixture, public testing::WithParamInterface<ListedField> {};
 
 TEST_P(Fc18v3FieldTest, ShowsAndWritesItsBytes) {
-    const ListedField& f = GetParam();
-    Put(f.stored);
-    EXPECT_EQ(Shown(f.key), f.shown);
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : f.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(f.key, f.entry);
-    ASSERT_TRUE(entered.ok()) << entered.error().literal << " " << entered.error().text;
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectListed(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc18v3FieldTest,
-    testing::Values(
-        ListedField{
-            "Name",
-            {{0, 'M'}, {7, '9'}},
-            "MODEL-09",
-            "ab",
-            {{0, 'a'}, {1, 'b'}, {2, ' '}, {3, ' '}, {4, ' '}, {5, ' '}, {6, ' '}, {7, ' '}}},
-        ListedField{"Modulation", {{8, 0x83}}, "PPM", "PCM", {{8, 0x03}}},
-        ListedField{"Leerlauftrimmung", {{8, 0x02}}, "Aus", "Aktiv", {{8, 0x00}}},
-        ListedField{"Leerlauftrimmung Richtung", {{8, 0x80}}, "Normal", "Reverse", {{8, 0x81}}},
-        ListedField{"Uhr 1", {{100, 3}, {99, 7}}, "03:07", "12:30", {{100, 12}, {99, 30}}},
-        ListedField{"Uhr 1 Schalter", {{101, 0xFA}}, "-B", "Aus", {{101, 0xFF}}},
-        ListedField{"Uhr 1 Schalter", {{101, 0x1F}}, "Aus", "+D", {{101, 0x0C}}},
-        ListedField{"Uhr 1 Richtung", {{101, 0x9F}}, "Abwärts", "Aufwärts", {{101, 0x1F}}},
-        ListedField{"Uhr 1 Modus", {{101, 0x1F}}, "Separat", "Kombi", {{101, 0x5F}}},
-        ListedField{"Uhr 2", {{103, 59}, {102, 0}}, "59:00", ":30", {{103, 0}, {102, 30}}},
-        ListedField{"MultiProp 1", {{78, 0x25}}, "Aus", "K. 8", {{78, 0x23}}},
-        ListedField{"MultiProp 2", {{78, 0xA4}}, "K. 7", "Aus", {{78, 0xC4}}},
-        ListedField{"Mischer 1 Ein", {{68, 0x1F}}, "1", "0", {{68, 0x9F}}},
-        ListedField{"Mischer 1 Mit Trimmung", {{68, 0x5F}}, "0", "1", {{68, 0x1F}}},
-        ListedField{"Mischer 1 Steuer Funkt.", {{69, 0x31}}, "4", "NTP", {{69, 0x81}}},
-        ListedField{"Mischer 1 auf", {{69, 0x31}}, "2", "8", {{69, 0x37}}},
-        ListedField{"Mischer 1 Schalter", {{68, 0xDF}}, "**", "-3", {{68, 0xD2}}},
-        ListedField{"Mischer 1 L", {{71, 0xEC}}, "-20", "100", {{71, 0x64}}},
-        ListedField{"Mischer 1 H", {{70, 0x14}}, "20", "-100", {{70, 0x9C}}},
-        ListedField{"Mischer 1 Kurve 3", {{68, 0x20}, {107, 50}}, "50", "75", {{107, 75}}},
-        ListedField{"Mischer 2 Schalter", {{73, 0x08}}, "**", "+8", {{73, 0x07}}},
-        ListedField{"Mischer 2 auf", {{74, 0x0F}}, "Code 15", "1", {{74, 0x00}}},
-        ListedField{"Trimmspeicher 2", {{92, 0x81}}, "-127", "127", {{92, 0x7F}}},
-        ListedField{"Trimmrate 4", {{90, 110}}, "110", "0", {{90, 0}}},
-        ListedField{"Mixtrimm 3", {{115, 4}, {116, 0xFF}}, "0", "1", {{116, 0xFB}}},
-        ListedField{"Steuerfunktion 6", {{84, 7}}, "8", "1", {{84, 0}}},
-        ListedField{"Umpolung 8", {{10, 0x01}}, "0", "1", {{10, 0x81}}},
-        ListedField{"Servoweg L3", {{25, 10}}, "10", "110", {{25, 110}}},
-        ListedField{"Servoweg R3", {{24, 100}}, "100", "55", {{24, 55}}},
-        ListedField{"Geberweg H4", {{42, 100}}, "100", "10", {{42, 10}}},
-        ListedField{"Geberweg L8", {{51, 100}}, "100", "99", {{51, 99}}},
-        ListedField{"Fail Save 2", {{11, 0x00}}, "0", "1", {{11, 0x02}}},
-        ListedField{"Fail Save Position 8", {{19, 0x81}}, "-127", "0", {{19, 0x00}}},
-        ListedField{"Kanalschalter Kanal", {{95, 0x82}}, "Kanal -3", "Kanal +8", {{95, 0x07}}},
-        ListedField{"Kanalschalter", {{96, 0xCE}}, "-50", "100", {{96, 0x64}}},
-        ListedField{"D/R Quer Schalter", {{52, 255}}, "Aus", "Schalter 9", {{52, 8}}},
-        ListedField{"D/R Quer Aus L", {{37, 100}}, "100", "5", {{37, 5}}},
-        ListedField{"D/R Höhe Ein L", {{59, 0}}, "0", "110", {{59, 110}}},
-        ListedField{"D/R Seite Aus H", {{42, 100}}, "100", "0", {{42, 0}}},
-        ListedField{"D/R Seite Ein H", {{60, 100}}, "100", "1", {{60, 1}}},
-        ListedField{"Expo Quer Ein", {{62, 12}}, "48", "-100", {{62, 0xE7}}},
-        ListedField{"Expo Höhe Aus", {{65, 0xFB}}, "-20", "-22", {{65, 0xFA}}},
-        ListedField{"Expo Seite Aus", {{67, 0}}, "0", "50", {{67, 12}}}));
-
-// A refused entry: the text and the name it gives, and the bytes already written.
-struct RefusedEntry {
-    std::string key;
-    std::string entry;
-    int text;          // 219, or -1 for the program's own message
-    std::string name;  // the name of text 219, or the whole message
-    long long min = 0;
-    long long max = 0;
-    Bytes written = {};  // what the refused entry still wrote
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusedEntry& r) {
-    return out << r.key << " = " << r.entry;
-}
+    testing::ValuesIn(Rows{
+        Listed("Name", {{0, 'M'}, {7, '9'}}, "MODEL-09", "ab",
+               {{0, 'a'}, {1, 'b'}, {2, ' '}, {3, ' '}, {4, ' '}, {5, ' '}, {6, ' '}, {7, ' '}}),
+        {"Modulation", {{8, 0x83}}, "PPM", "PCM", {{8, 0x03}}},
+        {"Leerlauftrimmung", {{8, 0x02}}, "Aus", "Aktiv", {{8, 0x00}}},
+        {"Leerlauftrimmung Richtung", {{8, 0x80}}, "Normal", "Reverse", {{8, 0x81}}},
+        {"Uhr 1", {{100, 3}, {99, 7}}, "03:07", "12:30", {{100, 12}, {99, 30}}},
+        {"Uhr 1 Schalter", {{101, 0xFA}}, "-B", "Aus", {{101, 0xFF}}},
+        {"Uhr 1 Schalter", {{101, 0x1F}}, "Aus", "+D", {{101, 0x0C}}},
+        {"Uhr 1 Richtung", {{101, 0x9F}}, "Abwärts", "Aufwärts", {{101, 0x1F}}},
+        {"Uhr 1 Modus", {{101, 0x1F}}, "Separat", "Kombi", {{101, 0x5F}}},
+        {"Uhr 2", {{103, 59}, {102, 0}}, "59:00", ":30", {{103, 0}, {102, 30}}},
+        {"MultiProp 1", {{78, 0x25}}, "Aus", "K. 8", {{78, 0x23}}},
+        {"MultiProp 2", {{78, 0xA4}}, "K. 7", "Aus", {{78, 0xC4}}},
+        {"Mischer 1 Ein", {{68, 0x1F}}, "1", "0", {{68, 0x9F}}},
+        {"Mischer 1 Mit Trimmung", {{68, 0x5F}}, "0", "1", {{68, 0x1F}}},
+        {"Mischer 1 Steuer Funkt.", {{69, 0x31}}, "4", "NTP", {{69, 0x81}}},
+        {"Mischer 1 auf", {{69, 0x31}}, "2", "8", {{69, 0x37}}},
+        {"Mischer 1 Schalter", {{68, 0xDF}}, "**", "-3", {{68, 0xD2}}},
+        {"Mischer 1 L", {{71, 0xEC}}, "-20", "100", {{71, 0x64}}},
+        {"Mischer 1 H", {{70, 0x14}}, "20", "-100", {{70, 0x9C}}},
+        {"Mischer 1 Kurve 3", {{68, 0x20}, {107, 50}}, "50", "75", {{107, 75}}},
+        {"Mischer 2 Schalter", {{73, 0x08}}, "**", "+8", {{73, 0x07}}},
+        {"Mischer 2 auf", {{74, 0x0F}}, "Code 15", "1", {{74, 0x00}}},
+        {"Trimmspeicher 2", {{92, 0x81}}, "-127", "127", {{92, 0x7F}}},
+        {"Trimmrate 4", {{90, 110}}, "110", "0", {{90, 0}}},
+        {"Mixtrimm 3", {{115, 4}, {116, 0xFF}}, "0", "1", {{116, 0xFB}}},
+        {"Steuerfunktion 6", {{84, 7}}, "8", "1", {{84, 0}}},
+        {"Umpolung 8", {{10, 0x01}}, "0", "1", {{10, 0x81}}},
+        {"Servoweg L3", {{25, 10}}, "10", "110", {{25, 110}}},
+        {"Servoweg R3", {{24, 100}}, "100", "55", {{24, 55}}},
+        {"Geberweg H4", {{42, 100}}, "100", "10", {{42, 10}}},
+        {"Geberweg L8", {{51, 100}}, "100", "99", {{51, 99}}},
+        {"Fail Save 2", {{11, 0x00}}, "0", "1", {{11, 0x02}}},
+        {"Fail Save Position 8", {{19, 0x81}}, "-127", "0", {{19, 0x00}}},
+        {"Kanalschalter Kanal", {{95, 0x82}}, "Kanal -3", "Kanal +8", {{95, 0x07}}},
+        {"Kanalschalter", {{96, 0xCE}}, "-50", "100", {{96, 0x64}}},
+        {"D/R Quer Schalter", {{52, 255}}, "Aus", "Schalter 9", {{52, 8}}},
+        {"D/R Quer Aus L", {{37, 100}}, "100", "5", {{37, 5}}},
+        {"D/R Höhe Ein L", {{59, 0}}, "0", "110", {{59, 110}}},
+        {"D/R Seite Aus H", {{42, 100}}, "100", "0", {{42, 0}}},
+        {"D/R Seite Ein H", {{60, 100}}, "100", "1", {{60, 1}}},
+        {"Expo Quer Ein", {{62, 12}}, "48", "-100", {{62, 0xE7}}},
+        {"Expo Höhe Aus", {{65, 0xFB}}, "-20", "-22", {{65, 0xFA}}},
+        {"Expo Seite Aus", {{67, 0}}, "0", "50", {{67, 12}}}}));
 
 class Fc18v3RefusalTest : public Fc18v3Fixture, public testing::WithParamInterface<RefusedEntry> {};
 
 TEST_P(Fc18v3RefusalTest, RefusesWithTheRecordsName) {
-    const RefusedEntry& r = GetParam();
-    std::vector<Byte> expected = SlotBytes();
-    for (const auto& [offset, value] : r.written) {
-        expected[static_cast<std::size_t>(offset)] = value;
-    }
-    const Status entered = Enter(r.key, r.entry);
-    ASSERT_FALSE(entered.ok());
-    const Message& refusal = entered.error();
-    EXPECT_EQ(refusal.subject, r.key);
-    EXPECT_EQ(refusal.text, r.text);
-    if (r.text == 219) {
-        EXPECT_EQ(std::get<std::string>(refusal.arguments.at(0)), r.name);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(1)), r.min);
-        EXPECT_EQ(std::get<long long>(refusal.arguments.at(2)), r.max);
-    } else {
-        EXPECT_EQ(refusal.literal, r.name);
-    }
-    EXPECT_EQ(SlotBytes(), expected);
+    ExpectRefused(GetParam());
     EXPECT_TRUE(editor.InputRejected(fc18v3::kBasePage));
 }
 
@@ -192,25 +89,25 @@ const std::string kWholeEntry2 =
 
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fc18v3RefusalTest,
-    testing::Values(RefusedEntry{"Servoweg L1", "111", 219, "Servoweg L1", 10, 110},
-                    RefusedEntry{"Servoweg R8", "9", 219, "Servoweg R8", 10, 110},
-                    RefusedEntry{"Geberweg L1", "5", 219, "Geberweg L1", 10, 110},
-                    RefusedEntry{"Geberweg H2", "111", 219, "Geberweg H2", 10, 110},
-                    RefusedEntry{"Steuerfunktion 3", "9", 219, "Steuerfunktionen 3", 1, 8},
-                    RefusedEntry{"Fail Save Position 1", "-128", 219, "FailSave 1 ", -127, 127},
-                    RefusedEntry{"Trimmspeicher 4", "-128", 219, "Trimmspeicher 4", -127, 127},
-                    RefusedEntry{"Trimmrate 1", "111", 219, "Trimmrate 1", 0, 110},
-                    RefusedEntry{"Mischer 2 H", "-101", 219, "Mischer 2 H", -100, 100},
-                    RefusedEntry{"Mischer 1 L", "101", 219, "Mischer 1 L", -100, 100},
-                    RefusedEntry{"Kanalschalter", "101", 219, "Kanalschalter", -100, 100},
-                    RefusedEntry{"D/R Quer Ein L", "111", 219, "D/R Quer", 0, 110},
-                    RefusedEntry{"D/R Höhe Aus H", "111", 219, "D/R Höhe", 0, 110},
-                    RefusedEntry{"Expo Seite Ein", "101", 219, "Expo Seite", -100, 100},
-                    RefusedEntry{"Uhr 1", "0130", -1, kWholeEntry1},
-                    RefusedEntry{"Uhr 1", "12345:00", -1, kWholeEntry1},
-                    RefusedEntry{"Uhr 2", "60:00", -1, kWholeEntry2},
+    testing::Values(Refused("Servoweg L1", "111", 219, "Servoweg L1", 10, 110),
+                    Refused("Servoweg R8", "9", 219, "Servoweg R8", 10, 110),
+                    Refused("Geberweg L1", "5", 219, "Geberweg L1", 10, 110),
+                    Refused("Geberweg H2", "111", 219, "Geberweg H2", 10, 110),
+                    Refused("Steuerfunktion 3", "9", 219, "Steuerfunktionen 3", 1, 8),
+                    Refused("Fail Save Position 1", "-128", 219, "FailSave 1 ", -127, 127),
+                    Refused("Trimmspeicher 4", "-128", 219, "Trimmspeicher 4", -127, 127),
+                    Refused("Trimmrate 1", "111", 219, "Trimmrate 1", 0, 110),
+                    Refused("Mischer 2 H", "-101", 219, "Mischer 2 H", -100, 100),
+                    Refused("Mischer 1 L", "101", 219, "Mischer 1 L", -100, 100),
+                    Refused("Kanalschalter", "101", 219, "Kanalschalter", -100, 100),
+                    Refused("D/R Quer Ein L", "111", 219, "D/R Quer", 0, 110),
+                    Refused("D/R Höhe Aus H", "111", 219, "D/R Höhe", 0, 110),
+                    Refused("Expo Seite Ein", "101", 219, "Expo Seite", -100, 100),
+                    Refused("Uhr 1", "0130", -1, kWholeEntry1),
+                    Refused("Uhr 1", "12345:00", -1, kWholeEntry1),
+                    Refused("Uhr 2", "60:00", -1, kWholeEntry2),
                     // the first field is written before the second is tested
-                    RefusedEntry{"Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {{103, 7}}}));
+                    Refused("Uhr 2", "7:60", -1, kWholeEntry2, 0, 0, {}, {}, {{103, 7}})));
 
 // Trim memory takes -127 (its tooltip says -128) and trim rate 0 (its tooltip says 10).
 TEST_F(Fc18v3Fixture, TheRangesAreTheCommitsNotTheTooltips) {

@@ -10,7 +10,7 @@
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
 
-// describe --layout and set on an FC18V3 data set: the record map and the keys.
+// describe --layout on an FC18V3 data set: the record map of the base and mixing pages.
 namespace {
 
 // The data set the commands run on.
@@ -51,36 +51,6 @@ TEST_F(Fc18v3Cli, LayoutGivesTheRecordMap) {
     }
 }
 
-// A list entry that reads "8" is that entry, not entry number 8.
-TEST_F(Fc18v3Cli, SetTakesKeysAndEntryTexts) {
-    ASSERT_EQ(Run(RunSetCommand, {rom.string(), "2", "Mischer 2 Steuer Funkt.=8", "Umpolung 3=true",
-                                  "Expo Höhe Aus=-22", "--out", written.string(), "--json"}),
-              0)
-        << out << err;
-    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err;
-    for (const char* expected :
-         {"\"Mischer 2 Steuer Funkt.\": \"8\"", "\"Umpolung 3\": true", "\"Expo Höhe Aus\": -24"}) {
-        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
-    }
-}
-
-TEST_F(Fc18v3Cli, ARefusalNamesTheField) {
-    EXPECT_EQ(Run(RunSetCommand,
-                  {rom.string(), "1", "Steuerfunktion 2=9", "--out", written.string(), "--json"}),
-              1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 219, \"field\": \"Steuerfunktion 2\", "
-                        "\"message\": ",
-                        0),
-              0u)
-        << out;
-    EXPECT_NE(out.find("Steuerfunktionen 2"), std::string::npos);
-    EXPECT_EQ(
-        Run(RunSetCommand, {rom.string(), "1", "Uhr 1=75", "--out", written.string(), "--json"}),
-        1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": null, \"field\": \"Uhr 1\"", 0), 0u) << out;
-    EXPECT_FALSE(std::filesystem::exists(written));
-}
-
 // The mixing pages' fields in the record map: a list on one bit, a byte shown as 100 - it,
 // seven bits beside the sense bit, sign and amount; the field exchange refuses their
 // ranges, so they name no field.
@@ -118,29 +88,6 @@ TEST_F(Fc18v3Cli, LayoutGivesTheMixingPages) {
         EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
     }
     EXPECT_EQ(out.find("Mischprogramm Segler 5"), std::string::npos);
-}
-
-TEST_F(Fc18v3Cli, SetReachesTheMixingPages) {
-    ASSERT_EQ(
-        Run(RunSetCommand,
-            {rom.string(), "2", "Mischprogramm=Heli R3", "54 Gasvorwahl 1=Aktiv",
-             "76 Wegeinstellung Taumelscheibe Roll %=5", "--out", written.string(), "--json"}),
-        0)
-        << out << err;
-    ASSERT_EQ(Run(RunDescribeCommand, {written.string(), "2", "--json"}), 0) << err;
-    for (const char* expected :
-         {"\"54 Gasvorwahl 1\": \"Aktiv\"", "\"76 Wegeinstellung Taumelscheibe Roll %\": 10"}) {
-        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
-    }
-    std::filesystem::remove(written);
-    EXPECT_EQ(
-        Run(RunSetCommand, {rom.string(), "2", "Mischprogramm=Heli R3",
-                            "57 Pitchvorwahl 1 Punkt 1=101", "--out", written.string(), "--json"}),
-        1);
-    EXPECT_EQ(out,
-              "{\"error\": {\"text\": null, \"field\": \"57 Pitchvorwahl 1 Punkt 1\", "
-              "\"message\": \"Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.\"}}\n");
-    EXPECT_FALSE(std::filesystem::exists(written));
 }
 
 }  // namespace

@@ -104,17 +104,6 @@ TEST_F(MixingPageFixture, OutsideEditModeAFixedWingPageSaysSo) {
     EXPECT_EQ(SlotByte(142), 0);
 }
 
-// Choosing a model of another program on a mixing page puts that program's page in the tab.
-TEST_F(MixingPageFixture, ChoosingAHeliModelBringsTheHeliPage) {
-    Open(fc18v3::Segler5Page(), "Segler 5");
-    host.SetTabPage(4, fc18v3::kSegler5Page);
-    host.SelectTab(4);
-    page->modelList()->setCurrentRow(1);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{0, 1, 2, 10, 12, 3}));
-    EXPECT_EQ(host.CurrentTab(), 4);
-    EXPECT_EQ(host.data().currentModel, 1);
-}
-
 struct HeliPageFixture : MixingPageFixture {
     HeliPageFixture() { Open(fc18v3::HeliPage(), "Heli R3"); }
     // Whether the graph paints `colour` at a point given in page pixels (the frame begins

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabBar>
 #include <memory>
 
 #include "Fc18v3DataSet.h"
@@ -19,9 +18,6 @@
 #include "editors/ModelEditorPage.h"
 #include "editors/PageBuilder.h"
 #include "editors/fc18v3/Fc18v3Pages.h"
-#include "shell/CMainDialog.h"
-#include "shell/Session.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 // The FC18V3 base page driven headless, with a stand-in for the main window.
@@ -73,51 +69,6 @@ TEST_F(Fc18v3PageFixture, ShowsTheModelWithItsTextsAndTooltips) {
     EXPECT_EQ(List("Mischer 1 Schalter")->itemText(16), "**");
 }
 
-// Outside edit mode the controls take no input; what is typed anyway is not kept.
-TEST_F(Fc18v3PageFixture, OutsideEditModeTheControlsAreReadOnly) {
-    EXPECT_TRUE(Edit("Servoweg L1")->isReadOnly());
-    EXPECT_EQ(List("Modulation")->focusPolicy(), Qt::NoFocus);
-    EXPECT_TRUE(List("Modulation")->testAttribute(Qt::WA_TransparentForMouseEvents));
-    Type("Servoweg L1", "50");
-    EXPECT_EQ(SlotByte(21), 100);
-    EXPECT_EQ(Edit("Servoweg L1")->text(), "100");
-    StartEditing();
-    EXPECT_FALSE(Edit("Servoweg L1")->isReadOnly());
-    EXPECT_EQ(List("Modulation")->focusPolicy(), Qt::StrongFocus);
-    EXPECT_FALSE(page->numberField()->focusPolicy() & Qt::TabFocus);
-}
-
-TEST_F(Fc18v3PageFixture, EditModeCommitsAndApplyStoresTheImage) {
-    StartEditing();
-    EXPECT_EQ(host.sets, std::vector<int>{2});
-    EXPECT_TRUE(page->applyButton()->isEnabled());
-    EXPECT_FALSE(page->editToggle()->isEnabled());
-    Type("Expo Quer Ein", "50");
-    EXPECT_EQ(SlotByte(62), 12);
-    EXPECT_EQ(Edit("Expo Quer Ein")->text(), "48");
-    Choose("Uhr 1 Schalter", "-B");
-    EXPECT_EQ(SlotByte(101) & 0x1F, 26);
-    page->applyButton()->click();
-    EXPECT_EQ(host.sets, (std::vector<int>{2, 1}));
-    EXPECT_EQ(host.CurrentTab(), 3);
-    EXPECT_EQ(host.data().image[20 + 62], 12);
-    EXPECT_EQ(host.data().state, DataSetState::Changed);
-    EXPECT_TRUE(Edit("Expo Quer Ein")->isReadOnly());
-}
-
-TEST_F(Fc18v3PageFixture, ARefusalNamesTheFieldAndKeepsItsFocus) {
-    page->show();
-    StartEditing();
-    Type("D/R Höhe Ein L", "111");
-    ASSERT_EQ(host.dialogs_.ShownNumbers(), std::vector<int>{219});
-    EXPECT_EQ(std::get<std::string>(host.dialogs_.shown.back().arguments.at(0)), "D/R Höhe");
-    EXPECT_EQ(Edit("D/R Höhe Ein L")->text(), "100");
-    EXPECT_EQ(page->focusWidget(), Edit("D/R Höhe Ein L"));
-    page->applyButton()->click();
-    EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 229);
-    EXPECT_EQ(host.sets, std::vector<int>{2});
-}
-
 // A text that is no number brings the prompt once; the field shows the stored value.
 TEST_F(Fc18v3PageFixture, ANonNumberPromptsOnce) {
     StartEditing();
@@ -152,16 +103,6 @@ TEST_F(Fc18v3PageFixture, AProgramChangeWritesItsDefaultsAndChoosesItsPage) {
     EXPECT_EQ(SlotByte(56), 100);
     EXPECT_EQ(host.TabPages(), (std::vector<int>{10, 12}));
     EXPECT_TRUE(page->Control("Mixtrimm 1")->isEnabled());
-}
-
-TEST_F(Fc18v3PageFixture, RevertReloadsEveryModel) {
-    StartEditing();
-    Type("Kanalschalter", "-40");
-    EXPECT_EQ(SlotByte(96), 0xD8);
-    page->revertButton()->click();
-    EXPECT_EQ(SlotByte(96), host.data().image[20 + 96]);
-    EXPECT_EQ(Edit("Kanalschalter")->text(), "0");
-    EXPECT_TRUE(page->editToggle()->isEnabled());
 }
 
 // A page with variants (flight conditions) shows the fields of the chosen one; a box
@@ -247,46 +188,6 @@ TEST(PageElements, NotesAndTheCurveGraph) {
                                    host.data().modelSlots.Slot(0).end());
     page.curveBoxes()[0]->click();
     EXPECT_TRUE(std::equal(before.begin(), before.end(), host.data().modelSlots.Slot(0).begin()));
-}
-
-// In the main window the tab after the base page follows the selected model's program, in
-// the normal set and while editing, on the base page and on the mixing page itself.
-TEST(Fc18v3MainWindow, TheMixingTabFollowsTheProgram) {
-    TempFolder folder;
-    CopyLanguageFiles(folder.path());
-    Session session{folder.path()};
-    session.language.LoadLanguage(1);
-    session.data = Fc18v3DataSet();
-    session.data.modelSlots.Slot(1)[115] = 9;  // model 2: Heli 1
-    session.data.modelSlots.Slot(2)[115] = 3;  // model 3: Segler 2
-    ScriptedDialogs dialogs;
-    CMainDialog window(session, dialogs);
-    window.ChooseTypeTabs();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
-    auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kBasePage));
-    ASSERT_NE(base, nullptr);
-    base->modelList()->setCurrentRow(1);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 12, 3}));
-    base->editToggle()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 12}));
-    EXPECT_EQ(window.tabBar()->count(), 2);
-    window.SelectTab(1);
-    QCoreApplication::processEvents();
-    auto* heli = dynamic_cast<ModelEditorPage*>(window.Page(fc18v3::kHeliPage));
-    ASSERT_NE(heli, nullptr);
-    EXPECT_EQ(window.currentPage(), fc18v3::kHeliPage);
-    heli->modelList()->setCurrentRow(2);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{10, 16}));
-    EXPECT_EQ(window.currentPage(), fc18v3::kSegler2Page);
-    base->revertButton()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 10, 11, 3}));
-    EXPECT_EQ(window.currentPage(), fc18v3::kBasePage);
 }
 
 }  // namespace

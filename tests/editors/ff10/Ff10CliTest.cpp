@@ -99,19 +99,6 @@ TEST_F(Ff10Cli, SetReachesEveryFlightCondition) {
     EXPECT_EQ(out.find("\"Gaskurve 1 Hold\""), std::string::npos);
 }
 
-TEST_F(Ff10Cli, ARefusalNamesTheFieldAndTheCondition) {
-    ASSERT_EQ(Run(RunSetCommand, {rom.string(), "3", "Modelltyp=Glider 2A2F",
-                                  "Ele->Quer H Speed=101", "--out", written.string(), "--json"}),
-              1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 219, \"field\": \"Ele->Quer H Speed\", "
-                        "\"message\": ",
-                        0),
-              0u)
-        << out;
-    EXPECT_NE(out.find("Ele->Quer H Speed"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(written));
-}
-
 // A name entered with the FF10's letters stores its own codes; one left as it is keeps them.
 TEST_F(Ff10Cli, NamesKeepTheFf10Letters) {
     ASSERT_EQ(

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "EditorWindow.h"
 #include "Ff10DataSet.h"
 #include "PageDriving.h"
 #include "dataset/ModelDirectory.h"
@@ -30,50 +31,28 @@ constexpr int kAcrobatic = 51;
 constexpr int kGlider = 52;
 constexpr int kHeli = 53;
 constexpr int kMixers = 59;
-constexpr int kMixingTab = 4;
 constexpr int kFirstModel = 16;
 constexpr int kRecord = 488;
 
-struct Ff10PageFixture : testing::Test {
-    Ff10PageFixture() {
-        CopyLanguageFiles(folder.path());
-        session.language.LoadLanguage(1);
-        CamPacData data = Ff10DataSet();
-        SetType(data, 1, 132, ff10::kHelicopterBlock);
-        SetType(data, 2, 3, ff10::kGliderBlock);
-        IdentifyFromName(data, session.catalogue);
-        session.data = data;
-        window = std::make_unique<CMainDialog>(session, dialogs);
-        window->ChooseTypeTabs();
-        Settle();
-    }
+void SetType(CamPacData& data, int model, int type,
+             const std::array<Byte, ff10::kTypeBlockSize>& block) {
+    const auto first = static_cast<std::size_t>(kFirstModel + model * kRecord);
+    data.image[first + 10] = static_cast<Byte>(type);
+    std::copy(block.begin(), block.end(), data.image.begin() + static_cast<long>(first) + 58);
+}
 
-    static void SetType(CamPacData& data, int model, int type,
-                        const std::array<Byte, ff10::kTypeBlockSize>& block) {
-        const auto first = static_cast<std::size_t>(kFirstModel + model * kRecord);
-        data.image[first + 10] = static_cast<Byte>(type);
-        std::copy(block.begin(), block.end(), data.image.begin() + static_cast<long>(first) + 58);
-    }
-    static void Settle() { QCoreApplication::processEvents(); }
+// Model 2 a helicopter, model 3 a glider, the others aeroplanes.
+CamPacData Ff10WindowData() {
+    CamPacData data = Ff10DataSet();
+    SetType(data, 1, 132, ff10::kHelicopterBlock);
+    SetType(data, 2, 3, ff10::kGliderBlock);
+    IdentifyFromName(data, TransmitterCatalogue{});
+    return data;
+}
 
-    ModelEditorPage& Page(int number) {
-        auto* page = dynamic_cast<ModelEditorPage*>(window->Page(number));
-        EXPECT_NE(page, nullptr) << number;
-        return *page;
-    }
-    QLineEdit* Edit(int page, const std::string& key) {
-        return ControlOf<QLineEdit>(Page(page), key);
-    }
-    QComboBox* List(int page, const std::string& key) {
-        return ControlOf<QComboBox>(Page(page), key);
-    }
-    void Type(int page, const std::string& key, const QString& text) {
-        TypeInto(Page(page), key, text);
-    }
-    void Choose(int page, const std::string& key, const QString& entry) {
-        ChooseIn(Page(page), key, entry);
-        Settle();
-    }
+struct Ff10PageFixture : testing::Test, EditorWindow {
+    Ff10PageFixture() : EditorWindow(Ff10WindowData(), kBase) {}
+
     void ChooseCondition(int page, const QString& condition) {
         QComboBox* list = Page(page).variantList();
         ASSERT_NE(list, nullptr);
@@ -90,18 +69,6 @@ struct Ff10PageFixture : testing::Test {
         window->SelectTab(1);
         Settle();
     }
-    void StartEditing() {
-        Page(kBase).editToggle()->click();
-        Settle();
-    }
-    Byte SlotByte(int model, int offset) {
-        return session.data.modelSlots.Slot(model)[static_cast<std::size_t>(offset)];
-    }
-
-    TempFolder folder;
-    Session session{folder.path()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainDialog> window;
 };
 
 TEST_F(Ff10PageFixture, TheBasePageShowsTheModelAndItsSwitches) {
@@ -142,20 +109,6 @@ TEST_F(Ff10PageFixture, ATypeChangeWritesTheBlockAndSwapsTheMixingPage) {
     EXPECT_TRUE(Page(kBase).Control("Expo Kanal 3")->isHidden());
     Choose(kBase, "Modelltyp", "Glider 2A1F");
     EXPECT_EQ(window->TabPage(1), kGlider);
-}
-
-TEST_F(Ff10PageFixture, SelectingAModelMapsItsMixingPage) {
-    Page(kBase).modelList()->setCurrentRow(1);
-    Settle();
-    EXPECT_EQ(window->TabPage(kMixingTab), kHeli);
-    window->SelectTab(kMixingTab);
-    Settle();
-    Page(kHeli).modelList()->setCurrentRow(2);
-    Settle();
-    EXPECT_EQ(window->currentPage(), kGlider);
-    Page(kGlider).modelList()->setCurrentRow(0);
-    Settle();
-    EXPECT_EQ(window->currentPage(), kAcrobatic);
 }
 
 // The helicopter page shows one flight condition at a time; a group without a curve for

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "Ff10DataSet.h"
-#include "FieldRoundTrip.h"
 #include "dataset/CamPacData.h"
 #include "editors/EditorFamilies.h"
 #include "editors/FieldCodec.h"
@@ -45,32 +44,6 @@ std::set<std::string> Owners(int type, int offset, Byte mask = 0xFF) {
         }
     }
     return keys;
-}
-
-TEST(Ff10Tables, EveryFieldRoundTrips) {
-    EXPECT_GT(CheckEveryFieldRoundTrips(ff10::Family(), ff10::kModelTypeOffset, kTypeBytes,
-                                        kSlotSize, 20261206, 30),
-              20000);
-}
-
-// A key names one field among the pages a model shows (the aeroplane and glider pages share
-// the wing mixers' keys, as the FF9's do).
-TEST(Ff10Tables, KeysAreUniqueForEveryTypeAndEveryFieldLiesInTheRecord) {
-    for (const int type : kTypeBytes) {
-        std::set<std::string> keys;
-        for (const ShownField& shown : DescribeModel(ff10::Family(), RecordOfType(type))) {
-            EXPECT_TRUE(keys.insert(shown.field->key).second) << shown.field->key << " " << type;
-        }
-    }
-    for (const PageTable* page : ff10::Family().AllPages()) {
-        for (const Field& field : page->fields) {
-            for (const BitRef& bit : field.codec->OwnedBits(field)) {
-                EXPECT_GE(bit.offset, 0) << field.key;
-                EXPECT_LT(bit.offset, ff10::kRecordSize) << field.key;
-                EXPECT_NE(bit.mask, 0) << field.key;
-            }
-        }
-    }
 }
 
 // Two settings never share a bit: fields of different groups own different bits for every

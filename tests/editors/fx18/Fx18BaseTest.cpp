@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "FieldRoundTrip.h"
 #include "Fx18DataSet.h"
 #include "editors/FieldCodec.h"
 #include "editors/GroupCommit.h"
@@ -15,29 +14,6 @@
 namespace {
 
 struct Fx18BaseFixture : testing::Test, Fx18Model {};
-
-TEST(Fx18Tables, EveryFieldRoundTrips) {
-    EXPECT_GT(
-        CheckEveryFieldRoundTrips(fx18::Family(), fx18::kProgramOffset,
-                                  {0, 1, 2, 128, 129, 130, 131, 3, 200}, kSlotSize, 20260518, 40),
-        40000);
-}
-
-// Keys are unique among the pages a model shows, and every field lies in the 166 bytes.
-TEST(Fx18Tables, KeysAreUniqueAndEveryFieldLiesInTheRecord) {
-    for (const PageTable* mixing : fx18::Family().mixingPages) {
-        std::set<std::string> keys;
-        for (const PageTable* page : {fx18::Family().basePage, mixing}) {
-            for (const Field& field : page->fields) {
-                EXPECT_TRUE(keys.insert(field.key).second) << field.key;
-                for (const BitRef& bit : field.codec->OwnedBits(field)) {
-                    EXPECT_GE(bit.offset, 0) << field.key;
-                    EXPECT_LT(bit.offset, kFx18RecordSize) << field.key;
-                }
-            }
-        }
-    }
-}
 
 // What the base page shows for the default record of a new data set.
 TEST_F(Fx18BaseFixture, ShowsTheDefaultRecord) {
@@ -94,99 +70,77 @@ constexpr Byte kBasic = 0;
 
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fx18FieldTest,
-    testing::Values(
-        ListedField{"Name",
-                    {{109, kBasic}, {0, 0x12}, {1, 0x0C}, {2, 0x00}, {3, 0x01}},
-                    "E-01",
-                    "ab",
-                    {{0, 0x0E}, {1, 0x0F}, {2, 0x0A}, {3, 0x0A}}},
-        ListedField{"Name",
-                    {{109, kBasic}, {0, 0x0D}, {1, 0x0B}, {2, 0x0C}, {3, 0x27}},
-                    "/+-Z",
-                    "a/z9",
-                    {{0, 0x0E}, {1, 0x0D}, {2, 0x27}, {3, 0x09}}},
-        ListedField{"Name",
-                    {{109, kBasic}, {0, 0x28}, {1, 0x0E}, {2, 0xFF}, {3, 0x0A}},
-                    ".A. ",
-                    ".A. ",
-                    {}},
-        ListedField{"Umpolung 8", {{109, kBasic}, {4, 0x05}}, "0", "1", {{4, 0x85}}},
-        ListedField{"Umpolung 3", {{109, kBasic}, {4, 0x05}}, "1", "0", {{4, 0x01}}},
-        ListedField{"Fail Save 3", {{109, kBasic}, {5, 0x04}}, "1", "0", {{5, 0x00}}},
-        ListedField{"Fail Save Position 1", {{109, kBasic}, {6, 0x00}}, "0", "-100", {{6, 0x9C}}},
-        ListedField{"Fail Save Position 3", {{109, kBasic}, {8, 0x4C}}, "76", "-128", {{8, 0x80}}},
-        ListedField{"Fail Save Position 8", {{109, kBasic}, {13, 0x00}}, "0", "127", {{13, 0x7F}}},
-        ListedField{"Geberweg L1", {{109, kBasic}, {14, 0x64}}, "100", "0", {{14, 0x00}}},
-        ListedField{"Geberweg H8", {{109, kBasic}, {29, 0x50}}, "80", "100", {{29, 0x64}}},
-        ListedField{"Servoweg L1", {{109, kBasic}, {30, 0x83}}, "-125", "125", {{30, 0x7D}}},
-        ListedField{"Servoweg R8", {{109, kBasic}, {45, 0x7D}}, "125", "-1", {{45, 0xFF}}},
-        ListedField{"ServoMitte 1", {{109, kBasic}, {46, 0xF6}}, "-10", "10", {{46, 0x0A}}},
-        ListedField{"ServoMitte 8", {{109, kBasic}, {53, 0x00}}, "0", "-125", {{53, 0x83}}},
-        ListedField{
-            "Trimmung Position 1", {{109, kBasic}, {54, 0x9C}}, "-100", "100", {{54, 0x64}}},
-        ListedField{"Trimmung Schritte 1", {{109, kBasic}, {58, 0x04}}, "4", "30", {{58, 0x1E}}},
-        ListedField{"Trimmung Rate 4", {{109, kBasic}, {65, 0x64}}, "100", "0", {{65, 0x00}}},
-        ListedField{"Expo Aus 1", {{109, kBasic}, {66, 0x00}}, "0", "-100", {{66, 0x9C}}},
-        ListedField{"Expo Aus 3", {{109, kBasic}, {113, 0xEC}}, "-20", "55", {{113, 0x37}}},
-        ListedField{"Expo Aus 4", {{109, kBasic}, {68, 0x00}}, "0", "-100", {{68, 0x9C}}},
-        ListedField{"Expo Ein 4", {{109, kBasic}, {71, 0x00}}, "0", "100", {{71, 0x64}}},
-        ListedField{"DualRate 2", {{109, kBasic}, {73, 0x46}}, "70", "0", {{73, 0x00}}},
-        ListedField{"Schalter DRSC", {{109, kBasic}, {95, 0x40}}, "124 ", "14", {{95, 0x41}}},
-        ListedField{"Schalter DRSC", {{109, kBasic}, {95, 0x83}}, "1", "124 ", {{95, 0x80}}},
-        ListedField{"D-TR", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0xC3}}},
-        ListedField{"D-UM", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0x03}}},
-        ListedField{"VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0x81}}, "1", "---", {{75, 0xC1}}},
-        ListedField{"VMIX 1 auf", {{109, kBasic}, {75, 0x81}}, "2", "8", {{75, 0x87}}},
-        ListedField{"VMIX 1 Mit Trimmung", {{109, kBasic}, {75, 0x81}}, "0", "1", {{75, 0x01}}},
-        ListedField{
-            "VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0xCF}}, "Code 9", "2", {{75, 0x8F}}},
-        ListedField{"VMIX 1 auf", {{109, kBasic}, {75, 0xCF}}, "8", "1", {{75, 0xC8}}},
-        ListedField{"VMIX 1 %", {{109, kBasic}, {76, 0x9C}}, "-100", "100", {{76, 0x64}}},
-        ListedField{"VMIX 1 Offset", {{109, kBasic}, {77, 0x83}}, "-125", "0", {{77, 0x00}}},
-        ListedField{"VMIX 2 Ein", {{109, kBasic}, {112, 0xFD}}, "1", "0", {{112, 0xFF}}},
-        ListedField{"VMIX 2 %", {{109, kBasic}, {79, 0x00}}, "0", "-100", {{79, 0x9C}}},
-        ListedField{"VMIX 2 Offset", {{109, kBasic}, {80, 0x00}}, "0", "125", {{80, 0x7D}}},
-        ListedField{"VMIX 3 auf", {{109, kBasic}, {81, 0x81}}, "2", "3", {{81, 0x82}}},
-        ListedField{"VMIX 3 V-Kurve", {{109, kBasic}, {100, 0x05}}, "1", "0", {{100, 0x01}}},
-        ListedField{"VMIX 3 Offset", {{109, kBasic}, {82, 0x9C}}, "-100", "100", {{82, 0x64}}},
-        ListedField{"VMIX 3 %", {{109, kBasic}, {83, 0x7D}}, "125", "-125", {{83, 0x83}}},
-        ListedField{"XMIX Steuer Funkt.", {{109, kBasic}, {84, 0x93}}, "3", "8", {{84, 0xBB}}},
-        ListedField{"XMIX auf", {{109, kBasic}, {84, 0x93}}, "4", "1", {{84, 0x90}}},
-        ListedField{"XMIX Ein", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0x7F}}},
-        ListedField{"XMIX % 1", {{109, kBasic}, {85, 0x32}}, "50", "-100", {{85, 0x9C}}},
-        ListedField{"XMIX % 2", {{109, kBasic}, {86, 0x32}}, "50", "100", {{86, 0x64}}},
-        ListedField{"DROS", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0xEF}}},
-        ListedField{"Drossel %", {{109, kBasic}, {87, 0xD8}}, "-40", "40", {{87, 0x28}}},
-        ListedField{"Stopuhr Zeit",
-                    {{109, kBasic}, {88, 0x81}, {89, 0x33}},
-                    "05:07",
-                    "2:00",
-                    {{88, 0x80}, {89, 0x78}}},
-        ListedField{"Stopuhr Zeit",
-                    {{109, kBasic}, {88, 0x60}, {89, 0x3C}},
-                    "01:00",
-                    "99:59",
-                    {{88, 0x77}, {89, 0x6F}}},
-        ListedField{"Stopuhr Zeit", {{109, kBasic}}, "00:00", "5:7", {{88, 0x01}, {89, 0x33}}},
-        ListedField{"Stopuhr Zeit", {{109, kBasic}}, "00:00", ":30", {{89, 0x1E}}},
-        ListedField{"Stopuhr Zeit",
-                    {{109, kBasic}, {88, 0x1F}, {89, 0xFF}},
-                    "136:31",
-                    "0:01",
-                    {{88, 0x00}, {89, 0x01}}},
-        ListedField{
-            "Stopuhr Richtung", {{109, kBasic}, {88, 0x01}}, "Aufwärts", "Abwärts", {{88, 0x81}}},
-        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0x80}}, "+1", "-C8", {{90, 0x9F}}},
-        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0x10}}, "+C1", "+8", {{90, 0x0E}}},
-        ListedField{"Stopuhr Schalter", {{109, kBasic}, {90, 0xE3}}, "-2", "-1", {{90, 0xE1}}},
-        ListedField{"Stopuhr Ein", {{109, kBasic}, {90, 0x80}}, "0", "1", {{90, 0x00}}},
-        ListedField{"Stopuhr Pos", {{109, kBasic}, {91, 0x64}}, "100", "-100", {{91, 0x9C}}},
-        ListedField{"Modulation", {{109, kBasic}, {94, 0x83}}, "PPM", "PCM", {{94, 0x03}}},
-        ListedField{"MultiProp 1", {{109, kBasic}, {97, 0x04}}, "K. 8", "Aus", {{97, 0x00}}},
-        ListedField{"MultiProp 2", {{109, kBasic}, {98, 0xF8}}, "Aus", "K. 5", {{98, 0xF9}}},
-        ListedField{"MultiProp 2", {{109, kBasic}, {98, 0x07}}, "Code 7", "K. 6", {{98, 0x02}}},
-        ListedField{"Mixtrimm 1", {{109, kBasic}, {108, 0xFE}}, "1", "0", {{108, 0xFF}}},
-        ListedField{"Mixtrimm 8", {{109, kBasic}, {108, 0xFF}}, "0", "1", {{108, 0x7F}}}));
+    testing::ValuesIn(Rows{
+        Listed("Name", {{109, kBasic}, {0, 0x12}, {1, 0x0C}, {2, 0x00}, {3, 0x01}}, "E-01", "ab",
+               {{0, 0x0E}, {1, 0x0F}, {2, 0x0A}, {3, 0x0A}}),
+        Listed("Name", {{109, kBasic}, {0, 0x0D}, {1, 0x0B}, {2, 0x0C}, {3, 0x27}}, "/+-Z", "a/z9",
+               {{0, 0x0E}, {1, 0x0D}, {2, 0x27}, {3, 0x09}}),
+        {"Name", {{109, kBasic}, {0, 0x28}, {1, 0x0E}, {2, 0xFF}, {3, 0x0A}}, ".A. ", ".A. ", {}},
+        {"Umpolung 8", {{109, kBasic}, {4, 0x05}}, "0", "1", {{4, 0x85}}},
+        {"Umpolung 3", {{109, kBasic}, {4, 0x05}}, "1", "0", {{4, 0x01}}},
+        {"Fail Save 3", {{109, kBasic}, {5, 0x04}}, "1", "0", {{5, 0x00}}},
+        {"Fail Save Position 1", {{109, kBasic}, {6, 0x00}}, "0", "-100", {{6, 0x9C}}},
+        {"Fail Save Position 3", {{109, kBasic}, {8, 0x4C}}, "76", "-128", {{8, 0x80}}},
+        {"Fail Save Position 8", {{109, kBasic}, {13, 0x00}}, "0", "127", {{13, 0x7F}}},
+        {"Geberweg L1", {{109, kBasic}, {14, 0x64}}, "100", "0", {{14, 0x00}}},
+        {"Geberweg H8", {{109, kBasic}, {29, 0x50}}, "80", "100", {{29, 0x64}}},
+        {"Servoweg L1", {{109, kBasic}, {30, 0x83}}, "-125", "125", {{30, 0x7D}}},
+        {"Servoweg R8", {{109, kBasic}, {45, 0x7D}}, "125", "-1", {{45, 0xFF}}},
+        {"ServoMitte 1", {{109, kBasic}, {46, 0xF6}}, "-10", "10", {{46, 0x0A}}},
+        {"ServoMitte 8", {{109, kBasic}, {53, 0x00}}, "0", "-125", {{53, 0x83}}},
+        {"Trimmung Position 1", {{109, kBasic}, {54, 0x9C}}, "-100", "100", {{54, 0x64}}},
+        {"Trimmung Schritte 1", {{109, kBasic}, {58, 0x04}}, "4", "30", {{58, 0x1E}}},
+        {"Trimmung Rate 4", {{109, kBasic}, {65, 0x64}}, "100", "0", {{65, 0x00}}},
+        {"Expo Aus 1", {{109, kBasic}, {66, 0x00}}, "0", "-100", {{66, 0x9C}}},
+        {"Expo Aus 3", {{109, kBasic}, {113, 0xEC}}, "-20", "55", {{113, 0x37}}},
+        {"Expo Aus 4", {{109, kBasic}, {68, 0x00}}, "0", "-100", {{68, 0x9C}}},
+        {"Expo Ein 4", {{109, kBasic}, {71, 0x00}}, "0", "100", {{71, 0x64}}},
+        {"DualRate 2", {{109, kBasic}, {73, 0x46}}, "70", "0", {{73, 0x00}}},
+        {"Schalter DRSC", {{109, kBasic}, {95, 0x40}}, "124 ", "14", {{95, 0x41}}},
+        {"Schalter DRSC", {{109, kBasic}, {95, 0x83}}, "1", "124 ", {{95, 0x80}}},
+        {"D-TR", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0xC3}}},
+        {"D-UM", {{109, kBasic}, {95, 0x83}}, "1", "0", {{95, 0x03}}},
+        {"VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0x81}}, "1", "---", {{75, 0xC1}}},
+        {"VMIX 1 auf", {{109, kBasic}, {75, 0x81}}, "2", "8", {{75, 0x87}}},
+        {"VMIX 1 Mit Trimmung", {{109, kBasic}, {75, 0x81}}, "0", "1", {{75, 0x01}}},
+        {"VMIX 1 Steuer Funkt.", {{109, kBasic}, {75, 0xCF}}, "Code 9", "2", {{75, 0x8F}}},
+        {"VMIX 1 auf", {{109, kBasic}, {75, 0xCF}}, "8", "1", {{75, 0xC8}}},
+        {"VMIX 1 %", {{109, kBasic}, {76, 0x9C}}, "-100", "100", {{76, 0x64}}},
+        {"VMIX 1 Offset", {{109, kBasic}, {77, 0x83}}, "-125", "0", {{77, 0x00}}},
+        {"VMIX 2 Ein", {{109, kBasic}, {112, 0xFD}}, "1", "0", {{112, 0xFF}}},
+        {"VMIX 2 %", {{109, kBasic}, {79, 0x00}}, "0", "-100", {{79, 0x9C}}},
+        {"VMIX 2 Offset", {{109, kBasic}, {80, 0x00}}, "0", "125", {{80, 0x7D}}},
+        {"VMIX 3 auf", {{109, kBasic}, {81, 0x81}}, "2", "3", {{81, 0x82}}},
+        {"VMIX 3 V-Kurve", {{109, kBasic}, {100, 0x05}}, "1", "0", {{100, 0x01}}},
+        {"VMIX 3 Offset", {{109, kBasic}, {82, 0x9C}}, "-100", "100", {{82, 0x64}}},
+        {"VMIX 3 %", {{109, kBasic}, {83, 0x7D}}, "125", "-125", {{83, 0x83}}},
+        {"XMIX Steuer Funkt.", {{109, kBasic}, {84, 0x93}}, "3", "8", {{84, 0xBB}}},
+        {"XMIX auf", {{109, kBasic}, {84, 0x93}}, "4", "1", {{84, 0x90}}},
+        {"XMIX Ein", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0x7F}}},
+        {"XMIX % 1", {{109, kBasic}, {85, 0x32}}, "50", "-100", {{85, 0x9C}}},
+        {"XMIX % 2", {{109, kBasic}, {86, 0x32}}, "50", "100", {{86, 0x64}}},
+        {"DROS", {{109, kBasic}, {112, 0x6F}}, "1", "0", {{112, 0xEF}}},
+        {"Drossel %", {{109, kBasic}, {87, 0xD8}}, "-40", "40", {{87, 0x28}}},
+        Listed("Stopuhr Zeit", {{109, kBasic}, {88, 0x81}, {89, 0x33}}, "05:07", "2:00",
+               {{88, 0x80}, {89, 0x78}}),
+        Listed("Stopuhr Zeit", {{109, kBasic}, {88, 0x60}, {89, 0x3C}}, "01:00", "99:59",
+               {{88, 0x77}, {89, 0x6F}}),
+        {"Stopuhr Zeit", {{109, kBasic}}, "00:00", "5:7", {{88, 0x01}, {89, 0x33}}},
+        {"Stopuhr Zeit", {{109, kBasic}}, "00:00", ":30", {{89, 0x1E}}},
+        Listed("Stopuhr Zeit", {{109, kBasic}, {88, 0x1F}, {89, 0xFF}}, "136:31", "0:01",
+               {{88, 0x00}, {89, 0x01}}),
+        {"Stopuhr Richtung", {{109, kBasic}, {88, 0x01}}, "Aufwärts", "Abwärts", {{88, 0x81}}},
+        {"Stopuhr Schalter", {{109, kBasic}, {90, 0x80}}, "+1", "-C8", {{90, 0x9F}}},
+        {"Stopuhr Schalter", {{109, kBasic}, {90, 0x10}}, "+C1", "+8", {{90, 0x0E}}},
+        {"Stopuhr Schalter", {{109, kBasic}, {90, 0xE3}}, "-2", "-1", {{90, 0xE1}}},
+        {"Stopuhr Ein", {{109, kBasic}, {90, 0x80}}, "0", "1", {{90, 0x00}}},
+        {"Stopuhr Pos", {{109, kBasic}, {91, 0x64}}, "100", "-100", {{91, 0x9C}}},
+        {"Modulation", {{109, kBasic}, {94, 0x83}}, "PPM", "PCM", {{94, 0x03}}},
+        {"MultiProp 1", {{109, kBasic}, {97, 0x04}}, "K. 8", "Aus", {{97, 0x00}}},
+        {"MultiProp 2", {{109, kBasic}, {98, 0xF8}}, "Aus", "K. 5", {{98, 0xF9}}},
+        {"MultiProp 2", {{109, kBasic}, {98, 0x07}}, "Code 7", "K. 6", {{98, 0x02}}},
+        {"Mixtrimm 1", {{109, kBasic}, {108, 0xFE}}, "1", "0", {{108, 0xFF}}},
+        {"Mixtrimm 8", {{109, kBasic}, {108, 0xFF}}, "0", "1", {{108, 0x7F}}}}));
 
 // A refused entry: the message it brings (the field exchange's prompt, or a numbered text)
 // and nothing written.
@@ -196,39 +150,32 @@ TEST_P(Fx18RefusalTest, RefusesAndKeepsTheStoredValue) {
     ExpectRefused(GetParam());
 }
 
-std::string Between(int min, int max) {
-    return "Geben Sie bitte eine ganze Zahl zwischen " + std::to_string(min) + " und " +
-           std::to_string(max) + " ein.";
-}
-
 INSTANTIATE_TEST_SUITE_P(
     BasePage, Fx18RefusalTest,
     testing::Values(
-        RefusedEntry{"Geberweg L1", "101", -1, Between(0, 100)},
-        RefusedEntry{"Geberweg H3", "-1", -1, "Geben Sie bitte eine positive ganze Zahl ein."},
-        RefusedEntry{"Servoweg R3", "-126", -1, Between(-125, 125)},
-        RefusedEntry{"ServoMitte 2", "126", -1, Between(-125, 125)},
-        RefusedEntry{"Trimmung Position 4", "-101", -1, Between(-100, 100)},
-        RefusedEntry{"Trimmung Schritte 2", "31", -1, Between(0, 30)},
-        RefusedEntry{"Trimmung Rate 1", "101", -1, Between(0, 100)},
-        RefusedEntry{"Drossel %", "41", -1, Between(-40, 40)},
-        RefusedEntry{"Drossel %", "-41", -1, Between(-40, 40)},
-        RefusedEntry{"VMIX 1 %", "101", -1, Between(-100, 100)},
-        RefusedEntry{"VMIX 2 Offset", "126", -1, Between(-125, 125)},
-        RefusedEntry{"VMIX 3 Offset", "101", -1, Between(-100, 100)},
-        RefusedEntry{"VMIX 3 %", "126", -1, Between(-125, 125)},
-        RefusedEntry{"XMIX % 2", "-101", -1, Between(-100, 100)},
-        RefusedEntry{"Fail Save Position 2", "128", -1, Between(-128, 127)},
-        RefusedEntry{"Stopuhr Pos", "-101", -1, Between(-100, 100)},
-        RefusedEntry{"Expo Ein 2", "101", -1, Between(-100, 100)},
-        RefusedEntry{"DualRate 4", "101", -1, Between(0, 100)},
-        RefusedEntry{"Name", "AB.C", 232, ""}, RefusedEntry{"Name", "Ä", 232, ""},
-        RefusedEntry{"Name", "A_", 232, ""}, RefusedEntry{"Stopuhr Zeit", "100:00", 228, ""},
-        RefusedEntry{"Stopuhr Zeit", "0530", 228, ""},
-        RefusedEntry{"Stopuhr Zeit", "12345:00", 228, ""},
-        RefusedEntry{"Stopuhr Zeit", "1:60", 229, ""},
-        RefusedEntry{"Stopuhr Zeit", "-1:00", 229, ""},
-        RefusedEntry{"Knüppel-Mode", "Mode 2", -1, "'Knüppel-Mode' wird nur angezeigt"}));
+        Refused("Geberweg L1", "101", -1, Between(0, 100)),
+        Refused("Geberweg H3", "-1", -1, "Geben Sie bitte eine positive ganze Zahl ein."),
+        Refused("Servoweg R3", "-126", -1, Between(-125, 125)),
+        Refused("ServoMitte 2", "126", -1, Between(-125, 125)),
+        Refused("Trimmung Position 4", "-101", -1, Between(-100, 100)),
+        Refused("Trimmung Schritte 2", "31", -1, Between(0, 30)),
+        Refused("Trimmung Rate 1", "101", -1, Between(0, 100)),
+        Refused("Drossel %", "41", -1, Between(-40, 40)),
+        Refused("Drossel %", "-41", -1, Between(-40, 40)),
+        Refused("VMIX 1 %", "101", -1, Between(-100, 100)),
+        Refused("VMIX 2 Offset", "126", -1, Between(-125, 125)),
+        Refused("VMIX 3 Offset", "101", -1, Between(-100, 100)),
+        Refused("VMIX 3 %", "126", -1, Between(-125, 125)),
+        Refused("XMIX % 2", "-101", -1, Between(-100, 100)),
+        Refused("Fail Save Position 2", "128", -1, Between(-128, 127)),
+        Refused("Stopuhr Pos", "-101", -1, Between(-100, 100)),
+        Refused("Expo Ein 2", "101", -1, Between(-100, 100)),
+        Refused("DualRate 4", "101", -1, Between(0, 100)), Refused("Name", "AB.C", 232, ""),
+        Refused("Name", "Ä", 232, ""), Refused("Name", "A_", 232, ""),
+        Refused("Stopuhr Zeit", "100:00", 228, ""), Refused("Stopuhr Zeit", "0530", 228, ""),
+        Refused("Stopuhr Zeit", "12345:00", 228, ""), Refused("Stopuhr Zeit", "1:60", 229, ""),
+        Refused("Stopuhr Zeit", "-1:00", 229, ""),
+        Refused("Knüppel-Mode", "Mode 2", -1, "'Knüppel-Mode' wird nur angezeigt")));
 
 // A refused value marks the page's input as refused, which holds apply back (text 229).
 TEST_F(Fx18BaseFixture, ARefusalHoldsApplyBack) {

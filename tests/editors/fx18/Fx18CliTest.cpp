@@ -4,40 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "EditorCli.h"
 #include "Fx18DataSet.h"
 #include "cli/DescribeCommand.h"
 #include "cli/SetCommand.h"
 #include "dataset/DataSetFiles.h"
 #include "editors/ModelFields.h"
 #include "editors/fx18/Fx18Pages.h"
-#include "support/CommandCall.h"
-#include "support/TestFiles.h"
 
-// describe --layout and set on an FX18V1/2 data set: the record map and the keys.
+// describe --layout and set on an FX18V1/2 data set: the record map and every field.
 namespace {
 
-struct Fx18Cli : testing::Test {
-    Fx18Cli() {
-        CopyLanguageFiles(folder.path());
-        CamPacData data = Fx18DataSet();
-        const int second = kFx18FirstModel + kFx18RecordSize;
-        data.image[second + 109] = 2;     // model 2: Segler
-        data.image[second + 118] = 0x89;  // its limit: 100 %
-        data.image[second + 110] = 0xFF;  // butterfly off
-        EXPECT_TRUE(WriteDataSetFile(rom, data).ok());
-    }
-    int Run(CliCommand command, const std::vector<std::string>& words) {
-        const CommandRun run = CallCommand(command, words, folder.path());
-        out = run.out;
-        err = run.err;
-        return run.status;
-    }
-
-    TempFolder folder;
-    std::filesystem::path rom = folder / "fx.rom";
-    std::filesystem::path written = folder / "out.rom";
-    std::string out;
-    std::string err;
+struct Fx18Cli : EditorCli {
+    Fx18Cli() : EditorCli(Fx18CliData(), "fx.rom") {}
 };
 
 TEST_F(Fx18Cli, LayoutGivesTheRecordMap) {
@@ -70,40 +49,6 @@ TEST_F(Fx18Cli, LayoutGivesTheRecordMap) {
     // a Segler model has no Motorflug or Heli fields
     EXPECT_EQ(out.find("Snap Roll"), std::string::npos);
     EXPECT_EQ(out.find("Normal Gas"), std::string::npos);
-}
-
-// Keys, list entries (the blank of "124 " included) and check marks; a warning of the
-// pages comes with the written result.
-TEST_F(Fx18Cli, SetTakesKeysAndReportsWarnings) {
-    ASSERT_EQ(Run(RunSetCommand,
-                  {rom.string(), "2", "Schalter DRSC=14", "Flaperon Kanal=Kan.5", "BUTT Ein=1",
-                   "Stopuhr Zeit=12:30", "--out", written.string(), "--json"}),
-              0)
-        << out << err;
-    EXPECT_NE(out.find("\"warnings\": [{\"text\": 235, \"field\": \"BUTT Ein\""), std::string::npos)
-        << out;
-    CamPacData data;
-    ASSERT_TRUE(ReadDataSetFile(written, data, TransmitterCatalogue{}).status.ok());
-    const int second = kFx18FirstModel + kFx18RecordSize;
-    EXPECT_EQ(data.image[second + 95], 0x41);
-    EXPECT_EQ(data.image[second + 110], 0xBF);
-    EXPECT_EQ(data.image[second + 111], 0xFE);
-    EXPECT_EQ(data.image[second + 88], 0x02);
-    EXPECT_EQ(data.image[second + 89], 0xEE);
-}
-
-TEST_F(Fx18Cli, ARefusalNamesTheField) {
-    EXPECT_EQ(Run(RunSetCommand,
-                  {rom.string(), "1", "Servoweg L1=126", "--out", written.string(), "--json"}),
-              1);
-    EXPECT_EQ(out,
-              "{\"error\": {\"text\": null, \"field\": \"Servoweg L1\", \"message\": \"Geben Sie "
-              "bitte eine ganze Zahl zwischen -125 und 125 ein.\"}}\n");
-    EXPECT_EQ(
-        Run(RunSetCommand, {rom.string(), "1", "Name=A.B", "--out", written.string(), "--json"}),
-        1);
-    EXPECT_EQ(out.rfind("{\"error\": {\"text\": 232, \"field\": \"Name\"", 0), 0u) << out;
-    EXPECT_FALSE(std::filesystem::exists(written));
 }
 
 // Every field the pages of a model show, for each mixing program: its place in the record

@@ -13,4 +13,13 @@ CamPacData Fx18DataSet() {
     return data;
 }
 
+CamPacData Fx18CliData() {
+    CamPacData data = Fx18DataSet();
+    const int second = kFx18FirstModel + kFx18RecordSize;
+    data.image[second + 109] = 2;
+    data.image[second + 118] = 0x89;
+    data.image[second + 110] = 0xFF;
+    return data;
+}
+
 Fx18Model::Fx18Model() : RecordEditing(Fx18DataSet(), fx18::Family(), kFx18RecordSize) {}

@@ -12,6 +12,8 @@
 inline constexpr int kFx18RecordSize = 166;
 inline constexpr int kFx18FirstModel = 10;
 CamPacData Fx18DataSet();
+// The same with model 2 a Segler, its limit at 100 % and the butterfly off.
+CamPacData Fx18CliData();
 
 // Model 1 of an FX18 data set in edit mode.
 struct Fx18Model : RecordEditing {

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 #include <memory>
 
 #include "Fx18DataSet.h"
@@ -20,13 +19,10 @@
 #include "editors/EditorHost.h"
 #include "editors/ModelEditorPage.h"
 #include "editors/fx18/Fx18Pages.h"
-#include "shell/CMainDialog.h"
-#include "shell/Session.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 // The FX18 pages driven headless with a stand-in for the main window, one page of each
-// kind, and the page swap in the main window itself.
+// kind.
 namespace {
 
 // Normal set: get data, models, content, base page, mixing page, save; editing set: base
@@ -84,50 +80,15 @@ TEST_F(Fx18PageFixture, TheBasePageShowsTheModelWithTheLanguagesCaptions) {
     EXPECT_EQ(mode->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(Fx18PageFixture, EditModeCommitsRefusesAndApplies) {
-    TypeInto(*base, "Name", "ab");
-    EXPECT_EQ(SlotByte(0), 0x12);  // outside edit mode nothing is written
+// The stopwatch takes "m:s" and shows "mm:ss"; a time it cannot hold brings text 228.
+TEST_F(Fx18PageFixture, TheStopwatchEntry) {
     base->editToggle()->click();
-    TypeInto(*base, "Name", "ab");
-    EXPECT_EQ(SlotByte(0), 0x0E);
-    EXPECT_EQ(SlotByte(3), 0x0A);
-    EXPECT_EQ(Edit(*base, "Name")->text(), "AB  ");
-    EXPECT_EQ(base->modelList()->item(0)->text(), "AB  ");
-    // the field exchange's prompt: the stored value stays and shows again
-    TypeInto(*base, "Geberweg L1", "101");
-    ASSERT_EQ(host.dialogs_.shown.size(), 1u);
-    EXPECT_EQ(host.dialogs_.shown[0].literal,
-              "Geben Sie bitte eine ganze Zahl zwischen 0 und 100 ein.");
-    EXPECT_EQ(SlotByte(14), 100);
-    EXPECT_EQ(Edit(*base, "Geberweg L1")->text(), "100");
-    base->applyButton()->click();
-    EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 229);
     TypeInto(*base, "Stopuhr Zeit", "100:00");
-    EXPECT_EQ(host.dialogs_.ShownNumbers().back(), 228);
+    EXPECT_EQ(host.dialogs_.ShownNumbers(), std::vector<int>{228});
     TypeInto(*base, "Stopuhr Zeit", "5:7");
     EXPECT_EQ(SlotByte(88), 0x01);
     EXPECT_EQ(SlotByte(89), 0x33);
     EXPECT_EQ(Edit(*base, "Stopuhr Zeit")->text(), "05:07");
-    base->applyButton()->click();
-    EXPECT_EQ(host.data().image[kFx18FirstModel + 89], 0x33);
-    EXPECT_EQ(host.data().state, DataSetState::Changed);
-    EXPECT_TRUE(base->editToggle()->isEnabled());
-}
-
-// A new program writes its defaults and the tab after the base page follows it.
-TEST_F(Fx18PageFixture, AProgramChangeSwapsTheMixingPage) {
-    base->editToggle()->click();
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 31}));
-    ChooseIn(*base, "Mischprogramm", "Heli H1");
-    EXPECT_EQ(SlotByte(109), 0x80);
-    EXPECT_EQ(SlotByte(93), 0x1A);
-    EXPECT_EQ(SlotByte(122), 0xB5);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 34}));
-    ChooseIn(*base, "Mischprogramm", "Segler");
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{30, 33}));
-    base->revertButton()->click();
-    EXPECT_EQ(SlotByte(109), 0x00);
-    EXPECT_EQ(host.TabPages(), (std::vector<int>{0, 1, 2, 30, 31, 3}));
 }
 
 TEST_F(Fx18PageFixture, TheBasicPageHasItsNote) {
@@ -216,39 +177,6 @@ TEST_F(Fx18PageFixture, TheHeliGraph) {
     EXPECT_EQ(image.pixelColor(105, 155), QColor(212, 208, 200));
     EXPECT_EQ(image.pixelColor(205, 150), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(100, 105), QColor(Qt::black));
-}
-
-// In the main window: the tab after the base page shows each model's program page, in
-// the normal set and in edit mode.
-TEST(Fx18MainWindow, TheMixingTabFollowsTheModel) {
-    TempFolder folder;
-    CopyLanguageFiles(folder.path());
-    Session session{folder.path()};
-    session.language.LoadLanguage(1);
-    session.data = Fx18DataSet();
-    session.data.modelSlots.Slot(1)[109] = 130;  // model 2: Heli HR3
-    session.data.modelSlots.Slot(2)[109] = 2;    // model 3: Segler
-    ScriptedDialogs dialogs;
-    CMainDialog window(session, dialogs);
-    window.ChooseTypeTabs();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.currentPage(), fx18::kBasePage);
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 30, 31, 3}));
-    auto* base = dynamic_cast<ModelEditorPage*>(window.Page(fx18::kBasePage));
-    ASSERT_NE(base, nullptr);
-    base->modelList()->setCurrentRow(1);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 30, 34, 3}));
-    base->editToggle()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{30, 34}));
-    EXPECT_EQ(window.tabBar()->count(), 2);
-    base->modelList()->setCurrentRow(2);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{30, 33}));
-    base->revertButton()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.TabPages(), (std::vector<int>{0, 1, 2, 30, 31, 3}));
 }
 
 }  // namespace
