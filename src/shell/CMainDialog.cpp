@@ -93,9 +93,13 @@ CMainDialog::CMainDialog(Session& session, UserDialogs& dialogs, PrintDialogs& p
 }
 
 CMainDialog::~CMainDialog() {
-    // The comment field finishes its edit when it loses the focus while the window's
-    // children are destroyed, after this object is gone: its handler must not run then.
+    // A field finishes its edit when it loses the focus while the window's children are
+    // destroyed, after this object is gone: its handler must not run then. (Closing the
+    // window has taken every edit before the question about unsaved changes.)
     commentField_->disconnect(this);
+    if (QWidget* focused = focusWidget()) {
+        focused->blockSignals(true);
+    }
     FinishRun();
 }
 
